@@ -1,0 +1,28 @@
+// The Win32 scalar types and message constants the portable core is written with.
+// This is the one place where the two platforms part: Windows brings its own
+// headers, elsewhere the same names are defined with the same sizes.
+#pragma once
+
+#ifdef _WIN32
+#include <winsock2.h>
+#include <windows.h>
+#else
+#include <cstdint>
+
+typedef int BOOL;
+typedef unsigned char BYTE;
+typedef uint32_t DWORD;
+typedef unsigned int UINT;
+typedef uintptr_t WPARAM;
+typedef intptr_t LPARAM;
+typedef intptr_t LRESULT;
+typedef const char* LPCTSTR;
+typedef const char* LPCSTR;
+typedef struct HWND__* HWND;
+
+#ifndef TRUE
+#define TRUE 1
+#define FALSE 0
+#endif
+#define WM_USER 0x0400
+#endif

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 
 #include "TestPaths.h"
@@ -86,7 +87,9 @@ TEST_F(RecordLines, RoundTripKeepsTheFieldsButNotTrailingSpaces)
     FILE* file = fopen(m_path.c_str(), "w");
     ASSERT_TRUE(written.WriteToFile(file));
     fclose(file);
-    EXPECT_EQ(ReadFile(m_path), "192.168.1.5:27911\n  My Server  \nhttp://www.x.example\n1\n0\n");
+    std::string text = ReadFile(m_path);
+    text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());  // text mode on Windows
+    EXPECT_EQ(text, "192.168.1.5:27911\n  My Server  \nhttp://www.x.example\n1\n0\n");
 
     CGameServer read;
     ASSERT_TRUE(Read(read));

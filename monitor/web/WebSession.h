@@ -8,9 +8,9 @@ class CWebSession {
 public:
     // Bounds each connect, send and receive, so that a web server that never
     // answers cannot hold the start-up for minutes.
-    static const DWORD kDefaultTimeoutMs = 5000;
+    static constexpr DWORD kDefaultTimeoutMs = 5000;
     // A bigger body is not a file of ours: the fetch fails.
-    static const DWORD kMaxBodyBytes = 1024 * 1024;
+    static constexpr DWORD kMaxBodyBytes = 1024 * 1024;
 
     // Opens the root handle with the given agent string (the application's name)
     // and the system's proxy settings.

@@ -40,18 +40,3 @@ TEST(MasterList, OnlyCrLfSeparatesAndNothingIsTrimmed)
     // A CR LF split across the end of the body is no separator: the CR stays.
     EXPECT_EQ(Split("a\r"), (Lines{"a\r"}));
 }
-
-TEST(MasterList, RepeatsAreKeptForTheCollectionToMerge)
-{
-    EXPECT_EQ(Split("h:1\r\nh:1\r\nH:1"), (Lines{"h:1", "h:1", "H:1"}));
-}
-
-TEST(MasterList, AppendsToWhatTheArrayHolds)
-{
-    CStringArray lines;
-    lines.Add("kept");
-    SplitMasterList("x\r\ny", lines);
-    ASSERT_EQ(lines.GetSize(), 3);
-    EXPECT_EQ(lines[0], "kept");
-    EXPECT_EQ(lines[2], "y");
-}

@@ -21,23 +21,23 @@ BOOL CWebSession::Fetch(const char* pszFileName, CString& text)
     return FetchUrl(WebFileUrl(pszFileName), text);
 }
 
-// An error page is never a web file of ours; neither is a reply that is not HTTP.
-static BOOL IsSuccessStatus(HINTERNET hUrl)
+// An error page is never a web file of ours.
+static BOOL IsSuccessStatus(HINTERNET hRequest)
 {
     DWORD dwStatus = 0;
     DWORD dwSize = sizeof dwStatus;
-    if (!HttpQueryInfoA(hUrl, HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &dwStatus, &dwSize, nullptr))
+    if (!HttpQueryInfoA(hRequest, HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &dwStatus, &dwSize, nullptr))
         return FALSE;
     return dwStatus >= 200 && dwStatus <= 299;
 }
 
 // Reads to the end of the body; FALSE on a failed read or a body over the cap.
-static BOOL ReadWholeBody(HINTERNET hUrl, std::string& body)
+static BOOL ReadWholeBody(HINTERNET hRequest, std::string& body)
 {
     char buffer[16384];
     for (;;) {
         DWORD dwRead = 0;
-        if (!InternetReadFile(hUrl, buffer, sizeof buffer, &dwRead))
+        if (!InternetReadFile(hRequest, buffer, sizeof buffer, &dwRead))
             return FALSE;
         if (dwRead == 0)
             return TRUE;
@@ -64,7 +64,7 @@ static void SetTimeouts(HINTERNET hRequest, DWORD dwTimeoutMs)
     InternetSetOptionA(hRequest, INTERNET_OPTION_CONNECT_RETRIES, &dwRetries, sizeof dwRetries);
 }
 
-// Sends a GET of the address on its own connection; the request handle, or null.
+// Sends a GET of the cracked address; the request handle, or null.
 static HINTERNET SendGet(HINTERNET hConnect, const URL_COMPONENTSA& url, DWORD dwTimeoutMs)
 {
     DWORD dwFlags = INTERNET_FLAG_RELOAD; // always from the server, never from a cache
@@ -87,7 +87,8 @@ BOOL CWebSession::FetchUrl(const char* pszUrl, CString& text)
 {
     if (!m_hRoot)
         return FALSE;
-    // Lengths 1 ask for pointers into pszUrl itself; the host needs its own copy.
+    // Only http and https: the success test needs an HTTP status. Lengths of 1 ask
+    // for pointers into pszUrl itself; the host needs a copy of its own.
     char szHost[INTERNET_MAX_HOST_NAME_LENGTH + 1] = "";
     URL_COMPONENTSA url = {};
     url.dwStructSize = sizeof url;

@@ -12,7 +12,8 @@ WHITE = (255, 255, 255)
 
 def _banner(background, band, caption):
     canvas = Canvas(SIZE, SIZE, background)
-    canvas.paint(rect(0, BAND_TOP, SIZE, SIZE), vgradient(BAND_TOP, band, SIZE, mix(band, (0, 0, 0), 0.35)), ss=1)
+    canvas.paint(rect(0, BAND_TOP, SIZE, SIZE),
+                 vgradient(BAND_TOP, band, SIZE, mix(band, (0, 0, 0), 0.35)), ss=1)
     left = (SIZE - text_width(PIXEL_3X5, caption)) // 2
     canvas.fill_pixels(text_cells(PIXEL_3X5, caption, left, BAND_TOP + 2), WHITE)
     return canvas

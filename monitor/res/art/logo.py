@@ -1,7 +1,7 @@
 """The tall side banner: a riveted charcoal plate in a bronze frame with the
 emblem on top, KELVANE in stacked bronze letters and MONITOR below."""
 from raster import Canvas, rect, disc, polyline, sphere, vgradient, noise, shade
-from lettering import PIXEL_5X7, STROKES, text_width, text_cells, stroke_paths
+from lettering import PIXEL_5X7, text_width, text_cells, stroke_paths
 from emblem import draw_emblem, BRONZE_LIGHT, BRONZE_DARK
 
 WIDTH, HEIGHT = 98, 373

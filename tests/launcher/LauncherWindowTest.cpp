@@ -1,0 +1,268 @@
+// Drives the real kelvane-launcher.exe from outside, as a user would: it runs in
+// a scratch current directory and is found, read and clicked through its windows.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "ParamFile.h"
+#include "TestPaths.h"
+
+namespace fs = std::filesystem;
+
+static const DWORD kWaitMs = 15000;
+static const int kLaunch = 101, kQuit = 102, kParams = 104, kWebsite = 105;
+static const std::string kDefaultStored = "+set game kelvane\r\r\n+set deathmatch 1";
+
+// Polls until the condition holds or the time is up.
+template <typename Condition> static bool WaitFor(Condition condition, DWORD timeoutMs = kWaitMs)
+{
+    for (DWORD start = GetTickCount(); GetTickCount() - start < timeoutMs; Sleep(50))
+        if (condition())
+            return true;
+    return condition();
+}
+
+static std::string WindowText(HWND hWnd)
+{
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutA(hWnd, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kWaitMs, &length))
+        return "<no answer>";
+    std::string text(length + 1, '\0');
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutA(hWnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]), SMTO_ABORTIFHUNG, kWaitMs,
+        &copied);
+    text.resize(copied);
+    return text;
+}
+
+struct WindowQuery {
+    DWORD processId;
+    const char* className;
+    const char* caption;
+    HWND found;
+};
+
+static BOOL CALLBACK MatchWindow(HWND hWnd, LPARAM lParam)
+{
+    WindowQuery& query = *reinterpret_cast<WindowQuery*>(lParam);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(hWnd, &owner);
+    char cls[64] = "", title[128] = "";
+    GetClassNameA(hWnd, cls, sizeof cls);
+    GetWindowTextA(hWnd, title, sizeof title);
+    if (owner != query.processId || lstrcmpA(cls, query.className) != 0 || lstrcmpA(title, query.caption) != 0)
+        return TRUE;
+    query.found = hWnd;
+    return FALSE;
+}
+
+// The top-level window of one process with the given class and caption.
+static HWND FindProcessWindow(DWORD processId, const char* className, const char* caption)
+{
+    WindowQuery query = {processId, className, caption, NULL};
+    EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&query));
+    return query.found;
+}
+
+class Launcher {
+public:
+    Launcher()
+    {
+        STARTUPINFOA si = {};
+        si.cb = sizeof si;
+        std::string commandLine = "kelvane-launcher.exe";
+        if (!CreateProcessA(LAUNCHER_EXE, &commandLine[0], NULL, NULL, FALSE, 0, NULL, NULL, &si, &m_process))
+            return;
+        WaitFor([this] { return (m_hWnd = FindProcessWindow(m_process.dwProcessId, "Kelvane Launcher", "Kelvane Launcher")) != NULL; });
+    }
+    ~Launcher()
+    {
+        if (m_process.hProcess) {
+            if (WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT)
+                TerminateProcess(m_process.hProcess, 1);
+            CloseHandle(m_process.hProcess);
+            CloseHandle(m_process.hThread);
+        }
+    }
+
+    HWND Window() const { return m_hWnd; }
+    std::string Params() const { return WindowText(GetDlgItem(m_hWnd, kParams)); }
+    void SetParams(const std::string& text) const
+    {
+        SendMessageTimeoutA(GetDlgItem(m_hWnd, kParams), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
+            SMTO_ABORTIFHUNG, kWaitMs, NULL);
+    }
+    // Posted, not sent: a command may open a modal message box.
+    void Click(int id) const
+    {
+        PostMessageA(m_hWnd, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(m_hWnd, id)));
+    }
+    void Close() const { PostMessageA(m_hWnd, WM_CLOSE, 0, 0); }
+    bool Exited() const { return WaitForSingleObject(m_process.hProcess, kWaitMs) == WAIT_OBJECT_0; }
+    bool Running() const { return WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT && IsWindow(m_hWnd); }
+
+    // The text of the message box with this caption, which is then closed with OK.
+    std::string TakeMessageBox(const char* caption) const
+    {
+        HWND hBox = NULL;
+        if (!WaitFor([&] { return (hBox = FindProcessWindow(m_process.dwProcessId, "#32770", caption)) != NULL; }))
+            return "<no message box>";
+        std::string text = WindowText(GetDlgItem(hBox, 0xFFFF));
+        PostMessageA(hBox, WM_COMMAND, IDOK, 0);
+        WaitFor([&] { return !IsWindow(hBox); });
+        return text;
+    }
+
+private:
+    PROCESS_INFORMATION m_process = {};
+    HWND m_hWnd = NULL;
+};
+
+TEST(LauncherWindow, DefaultTextOnFirstRunIsSavedByQuitAndShownAgain)
+{
+    ScratchDir dir("launcher-first-run");
+    {
+        Launcher launcher;
+        ASSERT_TRUE(launcher.Window());
+        EXPECT_EQ(launcher.Params(), kDefaultParams);
+        launcher.Click(kQuit);
+        ASSERT_TRUE(launcher.Exited());
+    }
+    EXPECT_EQ(ReadFile(kParamFileName), kDefaultStored);
+
+    Launcher again;
+    ASSERT_TRUE(again.Window());
+    EXPECT_EQ(again.Params(), kDefaultParams);
+    again.Close();
+    EXPECT_TRUE(again.Exited());
+}
+
+TEST(LauncherWindow, CloseBoxSavesTheEditedTextAndAClearedBoxBringsBackTheDefault)
+{
+    ScratchDir dir("launcher-close-box");
+    {
+        Launcher launcher;
+        ASSERT_TRUE(launcher.Window());
+        launcher.SetParams("+set game kelvane\r\n+map q2dm1\r\n");
+        launcher.Close();
+        ASSERT_TRUE(launcher.Exited());
+    }
+    EXPECT_EQ(ReadFile(kParamFileName), "+set game kelvane\r\r\n+map q2dm1\r\r\n");
+    {
+        Launcher launcher;
+        ASSERT_TRUE(launcher.Window());
+        EXPECT_EQ(launcher.Params(), "+set game kelvane\r\n+map q2dm1\r\n");
+        launcher.SetParams("");
+        launcher.Click(kQuit);
+        ASSERT_TRUE(launcher.Exited());
+    }
+    EXPECT_EQ(ReadFile(kParamFileName), "");
+    Launcher launcher;
+    ASSERT_TRUE(launcher.Window());
+    EXPECT_EQ(launcher.Params(), kDefaultParams);
+    launcher.Close();
+    EXPECT_TRUE(launcher.Exited());
+}
+
+TEST(LauncherWindow, LongParameterFileIsShownAndSavedWhole)
+{
+    ScratchDir dir("launcher-long-file");
+    std::string text;
+    for (int i = 0; text.size() < 9000; ++i)
+        text += "+set kelvane_option" + std::to_string(i) + " 1\r\n";
+    WriteFile(kParamFileName, EncodeParams(text));
+
+    Launcher launcher;
+    ASSERT_TRUE(launcher.Window());
+    EXPECT_EQ(launcher.Params(), text);
+    launcher.Close();
+    ASSERT_TRUE(launcher.Exited());
+    EXPECT_EQ(ReadParamFile(kParamFileName), text);
+}
+
+// The parameters quake2.exe was started with: its command line after the program name.
+static std::string RecordedParams()
+{
+    const std::string commandLine = ReadFile("quake2-args.txt");
+    size_t end = commandLine[0] == '"' ? commandLine.find('"', 1) + 1 : commandLine.find(' ');
+    return end < commandLine.size() ? commandLine.substr(end + 1) : "";
+}
+
+TEST(LauncherWindow, LaunchStartsQuake2WithTheTextAndAClosingPlus)
+{
+    ScratchDir dir("launcher-launch");
+    ASSERT_TRUE(CopyFileA(FAKE_QUAKE2_EXE, "quake2.exe", FALSE));
+    Launcher launcher;
+    ASSERT_TRUE(launcher.Window());
+
+    launcher.Click(kLaunch);
+    ASSERT_TRUE(WaitFor([] { return fs::exists("quake2-args.txt"); }));
+    EXPECT_EQ(RecordedParams(), std::string(kDefaultParams) + " +");
+
+    fs::remove("quake2-args.txt");
+    launcher.SetParams("");
+    launcher.Click(kLaunch);
+    ASSERT_TRUE(WaitFor([] { return fs::exists("quake2-args.txt"); }));
+    EXPECT_EQ(RecordedParams(), " +");
+
+    EXPECT_TRUE(launcher.Running());
+    launcher.Close();
+    EXPECT_TRUE(launcher.Exited());
+}
+
+TEST(LauncherWindow, LaunchWithoutQuake2ReportsItAndStaysOpen)
+{
+    ScratchDir dir("launcher-no-quake2");
+    Launcher launcher;
+    ASSERT_TRUE(launcher.Window());
+    launcher.Click(kLaunch);
+    EXPECT_EQ(launcher.TakeMessageBox("File Not Found"), "Could not find quake2.exe!");
+    EXPECT_TRUE(launcher.Running());
+    launcher.Close();
+    EXPECT_TRUE(launcher.Exited());
+}
+
+TEST(LauncherWindow, FailedSaveIsReportedAndKeepsTheOldFile)
+{
+    ScratchDir dir("launcher-failed-save");
+    WriteFile(kParamFileName, "+set game kelvane\r\r\n+set skill 3");
+    fs::create_directory(std::string(kParamFileName) + ".tmp");
+
+    Launcher launcher;
+    ASSERT_TRUE(launcher.Window());
+    launcher.SetParams("+set game lost");
+    launcher.Click(kQuit);
+    EXPECT_EQ(launcher.TakeMessageBox("Error!"), "Could not write to file!");
+    EXPECT_TRUE(launcher.Exited());
+    EXPECT_EQ(ReadFile(kParamFileName), "+set game kelvane\r\r\n+set skill 3");
+}
+
+// The test prefix's stand-in browser appends each address it is asked to open here.
+static std::string BrowserLog()
+{
+    char prefix[MAX_PATH] = "";
+    DWORD length = GetEnvironmentVariableA("WINEPREFIX", prefix, sizeof prefix);
+    if (length > 0 && length < sizeof prefix)
+        return std::string(prefix) + "/browser.log";
+    return BinaryDir() + "/wineprefix/browser.log";
+}
+
+TEST(LauncherWindow, WebsiteOpensTheModificationsPage)
+{
+    ScratchDir dir("launcher-website");
+    const std::string log = BrowserLog();
+    const size_t before = ReadFile(log).size();
+    const std::string expected = "http://www.kelvane.example/index.html\n";
+    // Other tests of this prefix may open pages meanwhile: look only for this address.
+    auto opened = [&] { return ReadFile(log).find(expected, before) != std::string::npos; };
+
+    Launcher launcher;
+    ASSERT_TRUE(launcher.Window());
+    launcher.Click(kWebsite);
+    EXPECT_TRUE(WaitFor(opened));
+    launcher.Close();
+    EXPECT_TRUE(launcher.Exited());
+}

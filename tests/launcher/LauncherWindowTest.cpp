@@ -102,6 +102,11 @@ public:
     }
     void Close() const { PostMessageA(m_hWnd, WM_CLOSE, 0, 0); }
     bool Exited() const { return WaitForSingleObject(m_process.hProcess, kWaitMs) == WAIT_OBJECT_0; }
+    bool CloseAndWait() const
+    {
+        Close();
+        return Exited();
+    }
     bool Running() const { return WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT && IsWindow(m_hWnd); }
 
     // The text of the message box with this caption, which is then closed with OK.
@@ -121,6 +126,32 @@ private:
     HWND m_hWnd = NULL;
 };
 
+// The parameter text that a new run of the launcher shows; the run is then closed.
+static std::string ShownByANewRun()
+{
+    Launcher launcher;
+    if (!launcher.Window())
+        return "<no window>";
+    std::string text = launcher.Params();
+    EXPECT_TRUE(launcher.CloseAndWait());
+    return text;
+}
+
+enum class Leave { Quit, CloseBox };
+
+// One run in which the user replaces the parameter text and then leaves.
+static void EditAndLeave(const std::string& text, Leave leave)
+{
+    Launcher launcher;
+    ASSERT_TRUE(launcher.Window());
+    launcher.SetParams(text);
+    if (leave == Leave::Quit)
+        launcher.Click(kQuit);
+    else
+        launcher.Close();
+    ASSERT_TRUE(launcher.Exited());
+}
+
 TEST(LauncherWindow, DefaultTextOnFirstRunIsSavedByQuitAndShownAgain)
 {
     ScratchDir dir("launcher-first-run");
@@ -132,39 +163,19 @@ TEST(LauncherWindow, DefaultTextOnFirstRunIsSavedByQuitAndShownAgain)
         ASSERT_TRUE(launcher.Exited());
     }
     EXPECT_EQ(ReadFile(kParamFileName), kDefaultStored);
-
-    Launcher again;
-    ASSERT_TRUE(again.Window());
-    EXPECT_EQ(again.Params(), kDefaultParams);
-    again.Close();
-    EXPECT_TRUE(again.Exited());
+    EXPECT_EQ(ShownByANewRun(), kDefaultParams);
 }
 
 TEST(LauncherWindow, CloseBoxSavesTheEditedTextAndAClearedBoxBringsBackTheDefault)
 {
     ScratchDir dir("launcher-close-box");
-    {
-        Launcher launcher;
-        ASSERT_TRUE(launcher.Window());
-        launcher.SetParams("+set game kelvane\r\n+map q2dm1\r\n");
-        launcher.Close();
-        ASSERT_TRUE(launcher.Exited());
-    }
+    EditAndLeave("+set game kelvane\r\n+map q2dm1\r\n", Leave::CloseBox);
     EXPECT_EQ(ReadFile(kParamFileName), "+set game kelvane\r\r\n+map q2dm1\r\r\n");
-    {
-        Launcher launcher;
-        ASSERT_TRUE(launcher.Window());
-        EXPECT_EQ(launcher.Params(), "+set game kelvane\r\n+map q2dm1\r\n");
-        launcher.SetParams("");
-        launcher.Click(kQuit);
-        ASSERT_TRUE(launcher.Exited());
-    }
+    EXPECT_EQ(ShownByANewRun(), "+set game kelvane\r\n+map q2dm1\r\n");
+
+    EditAndLeave("", Leave::Quit);
     EXPECT_EQ(ReadFile(kParamFileName), "");
-    Launcher launcher;
-    ASSERT_TRUE(launcher.Window());
-    EXPECT_EQ(launcher.Params(), kDefaultParams);
-    launcher.Close();
-    EXPECT_TRUE(launcher.Exited());
+    EXPECT_EQ(ShownByANewRun(), kDefaultParams);
 }
 
 TEST(LauncherWindow, LongParameterFileIsShownAndSavedWhole)
@@ -178,8 +189,7 @@ TEST(LauncherWindow, LongParameterFileIsShownAndSavedWhole)
     Launcher launcher;
     ASSERT_TRUE(launcher.Window());
     EXPECT_EQ(launcher.Params(), text);
-    launcher.Close();
-    ASSERT_TRUE(launcher.Exited());
+    ASSERT_TRUE(launcher.CloseAndWait());
     EXPECT_EQ(ReadParamFile(kParamFileName), text);
 }
 
@@ -191,6 +201,17 @@ static std::string RecordedParams()
     return end < commandLine.size() ? commandLine.substr(end + 1) : "";
 }
 
+// The parameters that quake2.exe receives when Launch! is clicked with this text.
+static std::string LaunchedWith(const Launcher& launcher, const std::string& text)
+{
+    fs::remove("quake2-args.txt");
+    launcher.SetParams(text);
+    launcher.Click(kLaunch);
+    if (!WaitFor([] { return fs::exists("quake2-args.txt"); }))
+        return "<not started>";
+    return RecordedParams();
+}
+
 TEST(LauncherWindow, LaunchStartsQuake2WithTheTextAndAClosingPlus)
 {
     ScratchDir dir("launcher-launch");
@@ -198,19 +219,10 @@ TEST(LauncherWindow, LaunchStartsQuake2WithTheTextAndAClosingPlus)
     Launcher launcher;
     ASSERT_TRUE(launcher.Window());
 
-    launcher.Click(kLaunch);
-    ASSERT_TRUE(WaitFor([] { return fs::exists("quake2-args.txt"); }));
-    EXPECT_EQ(RecordedParams(), std::string(kDefaultParams) + " +");
-
-    fs::remove("quake2-args.txt");
-    launcher.SetParams("");
-    launcher.Click(kLaunch);
-    ASSERT_TRUE(WaitFor([] { return fs::exists("quake2-args.txt"); }));
-    EXPECT_EQ(RecordedParams(), " +");
-
+    EXPECT_EQ(LaunchedWith(launcher, kDefaultParams), std::string(kDefaultParams) + " +");
+    EXPECT_EQ(LaunchedWith(launcher, ""), " +");
     EXPECT_TRUE(launcher.Running());
-    launcher.Close();
-    EXPECT_TRUE(launcher.Exited());
+    EXPECT_TRUE(launcher.CloseAndWait());
 }
 
 TEST(LauncherWindow, LaunchWithoutQuake2ReportsItAndStaysOpen)
@@ -221,8 +233,7 @@ TEST(LauncherWindow, LaunchWithoutQuake2ReportsItAndStaysOpen)
     launcher.Click(kLaunch);
     EXPECT_EQ(launcher.TakeMessageBox("File Not Found"), "Could not find quake2.exe!");
     EXPECT_TRUE(launcher.Running());
-    launcher.Close();
-    EXPECT_TRUE(launcher.Exited());
+    EXPECT_TRUE(launcher.CloseAndWait());
 }
 
 TEST(LauncherWindow, FailedSaveIsReportedAndKeepsTheOldFile)
@@ -263,6 +274,5 @@ TEST(LauncherWindow, WebsiteOpensTheModificationsPage)
     ASSERT_TRUE(launcher.Window());
     launcher.Click(kWebsite);
     EXPECT_TRUE(WaitFor(opened));
-    launcher.Close();
-    EXPECT_TRUE(launcher.Exited());
+    EXPECT_TRUE(launcher.CloseAndWait());
 }

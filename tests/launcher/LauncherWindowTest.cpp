@@ -13,7 +13,7 @@
 namespace fs = std::filesystem;
 
 static const DWORD kWaitMs = 15000;
-static const int kLaunch = 101, kQuit = 102, kParams = 104, kWebsite = 105;
+static const int kLaunch = 101, kQuit = 102, kParams = 104;
 static const std::string kDefaultStored = "+set game kelvane\r\r\n+set deathmatch 1";
 
 // Polls until the condition holds or the time is up.
@@ -249,30 +249,4 @@ TEST(LauncherWindow, FailedSaveIsReportedAndKeepsTheOldFile)
     EXPECT_EQ(launcher.TakeMessageBox("Error!"), "Could not write to file!");
     EXPECT_TRUE(launcher.Exited());
     EXPECT_EQ(ReadFile(kParamFileName), "+set game kelvane\r\r\n+set skill 3");
-}
-
-// The test prefix's stand-in browser appends each address it is asked to open here.
-static std::string BrowserLog()
-{
-    char prefix[MAX_PATH] = "";
-    DWORD length = GetEnvironmentVariableA("WINEPREFIX", prefix, sizeof prefix);
-    if (length > 0 && length < sizeof prefix)
-        return std::string(prefix) + "/browser.log";
-    return BinaryDir() + "/wineprefix/browser.log";
-}
-
-TEST(LauncherWindow, WebsiteOpensTheModificationsPage)
-{
-    ScratchDir dir("launcher-website");
-    const std::string log = BrowserLog();
-    const size_t before = ReadFile(log).size();
-    const std::string expected = "http://www.kelvane.example/index.html\n";
-    // Other tests of this prefix may open pages meanwhile: look only for this address.
-    auto opened = [&] { return ReadFile(log).find(expected, before) != std::string::npos; };
-
-    Launcher launcher;
-    ASSERT_TRUE(launcher.Window());
-    launcher.Click(kWebsite);
-    EXPECT_TRUE(WaitFor(opened));
-    EXPECT_TRUE(launcher.CloseAndWait());
 }

@@ -57,31 +57,23 @@ TEST(ParamFile, LongTextIsStoredAndLoadedWhole)
     EXPECT_EQ(ReadParamFile(kParamFileName), text);
 }
 
-TEST(ParamFile, SavingReplacesTheFileWhole)
+TEST(ParamFile, SaveReplacesTheFileWholeOrNotAtAll)
 {
     ScratchDir dir("param-replace");
+    const std::string temp = std::string(kParamFileName) + ".tmp";
     WriteFile(kParamFileName, std::string(8000, 'x'));
     ASSERT_TRUE(WriteParamFile(kParamFileName, "+map q2dm1"));
     EXPECT_EQ(ReadFile(kParamFileName), "+map q2dm1");
-    EXPECT_FALSE(fs::exists(std::string(kParamFileName) + ".tmp"));
-}
+    EXPECT_FALSE(fs::exists(temp));
 
-TEST(ParamFile, FailedSaveKeepsTheOldFile)
-{
-    ScratchDir dir("param-failed-save");
-    WriteFile(kParamFileName, "+set game kelvane");
-    // the temporary file cannot be created
-    fs::create_directory(std::string(kParamFileName) + ".tmp");
+    // the temporary file cannot be created: the old file stays
+    fs::create_directory(temp);
     EXPECT_FALSE(WriteParamFile(kParamFileName, "+set game changed"));
-    EXPECT_EQ(ReadFile(kParamFileName), "+set game kelvane");
-}
+    EXPECT_EQ(ReadFile(kParamFileName), "+map q2dm1");
 
-TEST(ParamFile, FailedMoveLeavesNoTemporaryBehind)
-{
-    ScratchDir dir("param-failed-move");
-    const std::string blocked = "blocked";
-    fs::create_directories(blocked + "/inside");
-    EXPECT_FALSE(WriteParamFile(blocked, "+set game kelvane"));
-    EXPECT_TRUE(fs::is_directory(blocked + "/inside"));
-    EXPECT_FALSE(fs::exists(blocked + ".tmp"));
+    // the move fails (a folder is in the way): no temporary file is left behind
+    fs::create_directories("blocked/inside");
+    EXPECT_FALSE(WriteParamFile("blocked", "+set game kelvane"));
+    EXPECT_TRUE(fs::is_directory("blocked/inside"));
+    EXPECT_FALSE(fs::exists("blocked.tmp"));
 }

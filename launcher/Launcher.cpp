@@ -24,8 +24,8 @@ static const char kAboutText[] =
     "Kelvane Launcher\n"
     "Version: 4.0\n"
     "\n"
-    "Made by the Kelvane team.\n"
-    "Thanks to the whole Quake II community for keeping the game alive.";
+    "By the Kelvane team.\n"
+    "Thanks to the Quake II community.";
 static const DWORD kButtonStyle = WS_CHILD | WS_VISIBLE | BS_FLAT;
 static const DWORD kLabelStyle = WS_CHILD | WS_VISIBLE;
 static const DWORD kEditStyle = WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;

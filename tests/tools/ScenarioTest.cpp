@@ -12,7 +12,7 @@ using namespace std::string_literals;
 
 namespace {
 
-std::vector<ServerSpec> Parse(const std::string& text)
+std::vector<ServerSetup> Parse(const std::string& text)
 {
     std::istringstream in(text);
     return ParseScenario(in);
@@ -22,7 +22,7 @@ std::vector<ServerSpec> Parse(const std::string& text)
 
 TEST(Scenario, ReadsBlocksFleetsAndTheirReplies)
 {
-    std::vector<ServerSpec> servers = Parse("# comment\r\n\n"
+    std::vector<ServerSetup> servers = Parse("# comment\r\n\n"
                                             "server 27910 delay=20 mode=otherport\r\n"
                                             "key hostname  two  spaces\n"
                                             "key website\n"

@@ -183,3 +183,61 @@ TEST(MessageMap, SubclassedControlGetsItsOwnPaintAndTimerAndKeepsItsDefaults)
     EXPECT_EQ(dialog.m_static.m_hWnd, nullptr);
     EXPECT_EQ(CWnd::FromHandlePermanent(hStatic), nullptr);
 }
+
+namespace {
+
+const UINT IDM_TEST_ABOUT = 0x0010;
+
+// The main dialog's pattern: one system menu item of its own, the rest to the default.
+class CSysMenuDlg : public CDialog {
+public:
+    CSysMenuDlg() : CDialog(IDD_TEST) {}
+    std::vector<UINT> m_ownCommands;
+    HICON m_hIcon = LoadIconA(nullptr, IDI_APPLICATION);
+
+protected:
+    BOOL OnInitDialog() override
+    {
+        CDialog::OnInitDialog();
+        CMenu* pMenu = GetSystemMenu(FALSE);
+        if (pMenu) {
+            pMenu->AppendMenu(MF_SEPARATOR);
+            pMenu->AppendMenu(MF_STRING, IDM_TEST_ABOUT, "About...");
+        }
+        return TRUE;
+    }
+    afx_msg void OnSysCommand(UINT nID, LPARAM lParam)
+    {
+        if ((nID & 0xFFF0) == IDM_TEST_ABOUT)
+            m_ownCommands.push_back(nID);
+        else
+            CDialog::OnSysCommand(nID, lParam);
+    }
+    afx_msg HCURSOR OnQueryDragIcon() { return static_cast<HCURSOR>(m_hIcon); }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CSysMenuDlg, CDialog)
+    ON_WM_SYSCOMMAND()
+    ON_WM_QUERYDRAGICON()
+END_MESSAGE_MAP()
+
+} // namespace
+
+TEST(MessageMap, SystemMenuItemOfItsOwnAndDefaultsForTheRest)
+{
+    CSysMenuDlg dialog;
+    INT_PTR result = -1;
+    RunInsideModalLoop([&] { result = dialog.DoModal(); }, [&] {
+        CString item;
+        dialog.GetSystemMenu(FALSE)->GetMenuString(IDM_TEST_ABOUT, item, MF_BYCOMMAND);
+        EXPECT_EQ(item, "About...");
+        EXPECT_EQ(dialog.SendMessage(WM_QUERYDRAGICON), reinterpret_cast<LRESULT>(dialog.m_hIcon));
+        dialog.SendMessage(WM_SYSCOMMAND, IDM_TEST_ABOUT);
+        // Close goes on through the default handling to the Cancel command.
+        dialog.SendMessage(WM_SYSCOMMAND, SC_CLOSE);
+    });
+    EXPECT_EQ(result, IDCANCEL);
+    EXPECT_EQ(dialog.m_ownCommands, std::vector<UINT>{ IDM_TEST_ABOUT });
+    EXPECT_EQ(dialog.m_hWnd, nullptr);
+}

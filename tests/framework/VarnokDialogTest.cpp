@@ -57,3 +57,12 @@ TEST(VarnokDialog, TemplateBuildsTheMainWindowAsLaidOut)
     if (const char* pszHoldMs = std::getenv("KELVANE_DIALOG_HOLD_MS"))
         PumpMessagesFor(std::atoi(pszHoldMs));
 }
+
+// Version 6 is the side-by-side assembly; without the manifest the system's own
+// copy (version 5) is loaded. Wine's copies both report 5 from DllGetVersion.
+TEST(VarnokDialog, ManifestSelectsCommonControlsSix)
+{
+    char szPath[MAX_PATH] = "";
+    ASSERT_TRUE(GetModuleFileNameA(GetModuleHandleA("comctl32.dll"), szPath, sizeof(szPath)));
+    EXPECT_NE(CString(szPath).MakeLower().Find("\\winsxs\\"), -1) << szPath;
+}

@@ -71,7 +71,7 @@ TEST(WinApp, DefaultProfileLiesInTheWindowsDirectory)
     DeleteFileA(path);
 }
 
-TEST(MessageBox, CaptionIsTheAppNameAndTheIconFollowsTheButtons)
+TEST(AfxMessageBoxTest, CaptionIsTheAppNameAndTheIconFollowsTheButtons)
 {
     struct Case {
         UINT nType;
@@ -90,7 +90,7 @@ TEST(MessageBox, CaptionIsTheAppNameAndTheIconFollowsTheButtons)
     }
 }
 
-TEST(MessageBox, StringResourceTextAndTheMainWindowAsOwner)
+TEST(AfxMessageBoxTest, StringResourceTextAndTheMainWindowAsOwner)
 {
     CDialog mainWindow(IDD_TEST);
     ASSERT_TRUE(mainWindow.Create(IDD_TEST));

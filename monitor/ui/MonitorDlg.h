@@ -9,6 +9,7 @@
 
 #include "framework/Afx.h"
 #include "query/GameServer.h"
+#include "query/QueryDone.h"
 #include "res/resource.h"
 #include "ui/ServerCollection.h"
 

@@ -16,9 +16,9 @@ void CMonitorDlg::InitPlayerColumns()
 void CMonitorDlg::FillPlayerList(const CServerStatus& status)
 {
     m_listPlayers.DeleteAllItems();
-    int nCount = static_cast<int>(status.players.size());
+    int nCount = static_cast<int>(status.m_players.size());
     for (int i = 0; i < nCount; ++i) {
-        const CPlayerInfo& player = status.players[static_cast<size_t>(i)];
+        const CPlayerInfo& player = status.m_players[static_cast<size_t>(i)];
         int nRow = m_listPlayers.InsertItem(i, player.GetName());
         if (nRow < 0)
             continue;

@@ -99,9 +99,9 @@ void CMonitorDlg::UpdateCaption()
         if (!pServer)
             continue;
         CServerStatus status = pServer->GetStatus();
-        if (status.nPing < NO_ANSWER_PING)
+        if (status.m_nPing < NO_ANSWER_PING)
             ++nServers;
-        nPlayers += static_cast<int>(status.nPlayers);
+        nPlayers += static_cast<int>(status.m_nPlayers);
     }
     SetWindowText(TotalsCaption(nServers, nPlayers, m_nServerListMode));
 }

@@ -17,15 +17,15 @@ CString ServerColumnText(const CServerStatus& status, int nColumn)
 {
     CString s;
     switch (nColumn) {
-    case 0: return status.strName;
-    case 1: return status.strMap;
-    case 2: return status.strVersion;
-    case 3: s.Format("%lu", static_cast<unsigned long>(status.nPing)); return s;
+    case 0: return status.m_strName;
+    case 1: return status.m_strMap;
+    case 2: return status.m_strVersion;
+    case 3: s.Format("%lu", static_cast<unsigned long>(status.m_nPing)); return s;
     case 4:
-        s.Format("%lu/%lu", static_cast<unsigned long>(status.nPlayers),
-                 static_cast<unsigned long>(status.nMaxPlayers));
+        s.Format("%lu/%lu", static_cast<unsigned long>(status.m_nPlayers),
+                 static_cast<unsigned long>(status.m_nMaxPlayers));
         return s;
-    default: return status.strAddress;
+    default: return status.m_strAddress;
     }
 }
 } // namespace
@@ -57,20 +57,20 @@ BOOL CMonitorDlg::UpdateServerRow(CGameServer* pServer, CServerStatus& status)
 {
     int nRow = FindServerRow(pServer);
     status = pServer->GetStatus();
-    if (!ListModeAdmits(m_nServerListMode, pServer->IsFavorite(), pServer->IsIgnored(), status.nPing)) {
+    if (!ListModeAdmits(m_nServerListMode, pServer->IsFavorite(), pServer->IsIgnored(), status.m_nPing)) {
         if (nRow >= 0)
             m_listServers.DeleteItem(nRow);
         return FALSE;
     }
     if (nRow < 0) {
-        nRow = m_listServers.InsertItem(m_listServers.GetItemCount(), status.strName);
+        nRow = m_listServers.InsertItem(m_listServers.GetItemCount(), status.m_strName);
         if (nRow < 0)
             return FALSE;
         m_listServers.SetItemData(nRow, reinterpret_cast<DWORD_PTR>(pServer));
     }
     for (int i = 0; i < kServerColumnCount; ++i)
         m_listServers.SetItemText(nRow, i, ServerColumnText(status, i));
-    m_listServers.SetItem(nRow, 0, LVIF_IMAGE, nullptr, PingImageFor(status.nPing), 0, 0, 0);
+    m_listServers.SetItem(nRow, 0, LVIF_IMAGE, nullptr, PingImageFor(status.m_nPing), 0, 0, 0);
     return TRUE;
 }
 

@@ -1,6 +1,6 @@
 #include "ui/ListMode.h"
 
-#include "ui/ServerListRules.h"
+#include "query/GameServer.h"
 
 int ListModeFromSetting(const CString& strValue)
 {
@@ -38,7 +38,7 @@ const char* ListModeName(int nMode)
 bool ListModeAdmits(int nMode, BYTE bFavorite, BYTE bIgnored, DWORD nPing)
 {
     switch (nMode) {
-    case LIST_MODE_ACTIVE: return bIgnored != 1 && nPing < NO_ANSWER_PING;
+    case LIST_MODE_ACTIVE: return bIgnored != 1 && nPing < PING_NOT_ANSWERING;
     case LIST_MODE_FAVORITES: return bFavorite == 1;
     default: return true;
     }

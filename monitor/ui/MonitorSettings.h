@@ -7,8 +7,6 @@
 #define SETTINGS_SECTION "General"
 #define SETTING_NUM_QUERY_THREADS "NumQueryThreads"
 #define SETTING_SERVER_LIST_MODE "ServerListMode"
-// Another base location for the project's web server; read, never written.
-#define SETTING_WEB_SERVER "WebServer"
 
 #define DEFAULT_NUM_QUERY_THREADS 5
 #define DEFAULT_SERVER_LIST_MODE 5

@@ -99,7 +99,7 @@ void CMonitorDlg::UpdateCaption()
         if (!pServer)
             continue;
         CServerStatus status = pServer->GetStatus();
-        if (status.m_nPing < NO_ANSWER_PING)
+        if (status.m_nPing < PING_NOT_ANSWERING)
             ++nServers;
         nPlayers += static_cast<int>(status.m_nPlayers);
     }

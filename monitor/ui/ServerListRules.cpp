@@ -1,5 +1,6 @@
 #include "ui/ServerListRules.h"
 
+#include "query/GameServer.h"
 #include "ui/ListMode.h"
 
 int PingImageFor(DWORD nPing)
@@ -8,7 +9,7 @@ int PingImageFor(DWORD nPing)
         return PING_IMAGE_GOOD;
     if (nPing <= 200)
         return PING_IMAGE_FAIR;
-    if (nPing < NO_ANSWER_PING)
+    if (nPing < PING_NOT_ANSWERING)
         return PING_IMAGE_POOR;
     return PING_IMAGE_DEAD;
 }

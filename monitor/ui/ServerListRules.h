@@ -4,11 +4,8 @@
 
 #include "framework/CString.h"
 
-// The ping of a server that gave no accepted reply; anything from it up means silence.
-#define NO_ANSWER_PING 750
-
 enum PingImage { PING_IMAGE_GOOD = 0, PING_IMAGE_FAIR = 1, PING_IMAGE_POOR = 2, PING_IMAGE_DEAD = 3 };
-// Green up to 100 ms, orange to 200, red below 750, the skull from 750 on.
+// Green up to 100 ms, orange to 200, red below 750, the skull from 750 on (silence).
 int PingImageFor(DWORD nPing);
 
 #define COLOR_ROW_EVEN 0xFFFFFF

@@ -1,5 +1,6 @@
 #include "ui/MonitorApp.h"
 
+#include "framework/Socket.h"
 #include "ui/MonitorDlg.h"
 
 CMonitorApp theApp;
@@ -8,7 +9,7 @@ BOOL CMonitorApp::InitInstance()
 {
     CMonitorDlg dlg;
     if (!AfxSocketInit()) {
-        AfxMessageBox(IDS_SOCKETS_INIT_FAILED, MB_OK);
+        AfxMessageBox(IDP_SOCKETS_INIT_FAILED, MB_OK);
         return FALSE;
     }
     Enable3dControls();

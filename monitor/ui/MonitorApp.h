@@ -1,7 +1,7 @@
 // The monitor's application object: its whole life is one run of the main dialog.
 #pragma once
 
-#include "framework/Afx.h"
+#include "framework/Framework.h"
 
 class CMonitorApp : public CWinApp {
 public:

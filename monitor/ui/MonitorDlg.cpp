@@ -19,7 +19,7 @@ CMonitorDlg::CMonitorDlg(CWnd* pParent)
       m_bPolling(FALSE),
       m_nNextServer(0),
       m_nQueriesLeft(0),
-      m_hIcon(AfxGetApp()->LoadIcon(IDR_MAINFRAME)),
+      m_hIcon(::LoadIconA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME))),
       m_bServerSortAscending(TRUE),
       m_nServerSortColumn(3),
       m_bPlayerSortAscending(TRUE),
@@ -46,7 +46,7 @@ CMonitorDlg::~CMonitorDlg()
 void CMonitorDlg::DoDataExchange(CDataExchange* pDX)
 {
     CDialog::DoDataExchange(pDX);
-    DDX_Control(pDX, IDC_NEWS, m_ticker);
+    DDX_Control(pDX, IDC_NEWS_TICKER, m_ticker);
     DDX_Control(pDX, IDC_LIST_MODE, m_btnListMode);
     DDX_Control(pDX, IDC_PROGRESS, m_progress);
     DDX_Control(pDX, IDC_SERVER_LIST, m_listServers);
@@ -55,7 +55,7 @@ void CMonitorDlg::DoDataExchange(CDataExchange* pDX)
 }
 
 BEGIN_MESSAGE_MAP(CMonitorDlg, CDialog)
-    ON_BN_CLICKED(IDC_REFRESH, &CMonitorDlg::OnRefreshServerList)
+    ON_BN_CLICKED(IDC_REFRESH_LIST, &CMonitorDlg::OnRefreshServerList)
     ON_NOTIFY(NM_CLICK, IDC_SERVER_LIST, &CMonitorDlg::OnClickServer)
     ON_NOTIFY(LVN_COLUMNCLICK, IDC_SERVER_LIST, &CMonitorDlg::OnColumnClickServers)
     ON_NOTIFY(LVN_COLUMNCLICK, IDC_PLAYER_LIST, &CMonitorDlg::OnColumnClickPlayers)

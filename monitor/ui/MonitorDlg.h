@@ -7,7 +7,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
-#include "framework/Afx.h"
+#include "framework/Framework.h"
 #include "query/GameServer.h"
 #include "query/QueryDone.h"
 #include "res/resource.h"

@@ -1,5 +1,7 @@
 #include "ui/MonitorDlg.h"
 
+#include "ui/ServerListRules.h"
+
 // WM_TIMER comes only when no other message waits, so one sizing covers a whole
 // burst of changes; the delay bounds how often a long list is measured.
 static const UINT_PTR kAutoSizeTimer = 1;
@@ -33,7 +35,7 @@ void CMonitorDlg::OnTimer(UINT_PTR nIDEvent)
     BOOL bServers = m_bServerSizePending, bPlayers = m_bPlayerSizePending;
     m_bServerSizePending = m_bPlayerSizePending = FALSE;
     if (bServers)
-        AutoSizeColumns(m_listServers, 6);
+        AutoSizeColumns(m_listServers, SERVER_COLUMN_COUNT);
     if (bPlayers)
         AutoSizeColumns(m_listPlayers, 3);
 }

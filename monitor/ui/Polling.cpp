@@ -91,17 +91,17 @@ void CMonitorDlg::EndPolling()
     HideProgress();
 }
 
+// The totals are read from what the rows show: a record whose query is running
+// would otherwise count as silent until its notice arrives.
 void CMonitorDlg::UpdateCaption()
 {
     int nServers = 0, nPlayers = 0;
     for (int nRow = 0, nRows = m_listServers.GetItemCount(); nRow < nRows; ++nRow) {
-        auto* pServer = reinterpret_cast<CGameServer*>(m_listServers.GetItemData(nRow));
-        if (!pServer)
+        if (!m_listServers.GetItemData(nRow))
             continue;
-        CServerStatus status = pServer->GetStatus();
-        if (status.m_nPing < PING_NOT_ANSWERING)
+        if (ReadLeadingUInt(m_listServers.GetItemText(nRow, SERVER_COLUMN_PING)) < PING_NOT_ANSWERING)
             ++nServers;
-        nPlayers += static_cast<int>(status.m_nPlayers);
+        nPlayers += ReadLeadingInt(m_listServers.GetItemText(nRow, SERVER_COLUMN_PLAYERS));
     }
     SetWindowText(TotalsCaption(nServers, nPlayers, m_nServerListMode));
 }

@@ -4,24 +4,23 @@
 #include "ui/ServerListRules.h"
 
 namespace {
-struct ServerColumn {
+struct ColumnSetup {
     const char* pszHeading;
     int nWidth; // a negative width is the window width less its magnitude
 };
-const ServerColumn kServerColumns[] = {
+const ColumnSetup kServerColumns[SERVER_COLUMN_COUNT] = {
     {"Server Name", 175}, {"Map", 80}, {"Version", 120}, {"Ping", 50}, {"Players", 50}, {"Address", -485},
 };
-const int kServerColumnCount = 6;
 
 CString ServerColumnText(const CServerStatus& status, int nColumn)
 {
     CString s;
     switch (nColumn) {
-    case 0: return status.m_strName;
-    case 1: return status.m_strMap;
-    case 2: return status.m_strVersion;
-    case 3: s.Format("%lu", static_cast<unsigned long>(status.m_nPing)); return s;
-    case 4:
+    case SERVER_COLUMN_NAME: return status.m_strName;
+    case SERVER_COLUMN_MAP: return status.m_strMap;
+    case SERVER_COLUMN_VERSION: return status.m_strVersion;
+    case SERVER_COLUMN_PING: s.Format("%lu", static_cast<unsigned long>(status.m_nPing)); return s;
+    case SERVER_COLUMN_PLAYERS:
         s.Format("%lu/%lu", static_cast<unsigned long>(status.m_nPlayers),
                  static_cast<unsigned long>(status.m_nMaxPlayers));
         return s;
@@ -37,7 +36,7 @@ void CMonitorDlg::InitListColumns()
     m_listPlayers.SetExtendedStyle(m_listPlayers.GetExtendedStyle() | LVS_EX_FULLROWSELECT);
     CRect rect;
     m_listServers.GetWindowRect(&rect);
-    for (int i = 0; i < kServerColumnCount; ++i) {
+    for (int i = 0; i < SERVER_COLUMN_COUNT; ++i) {
         int nWidth = kServerColumns[i].nWidth;
         m_listServers.InsertColumn(i, kServerColumns[i].pszHeading, LVCFMT_LEFT,
                                    nWidth < 0 ? rect.Width() + nWidth : nWidth);
@@ -68,7 +67,7 @@ BOOL CMonitorDlg::UpdateServerRow(CGameServer* pServer, CServerStatus& status)
             return FALSE;
         m_listServers.SetItemData(nRow, reinterpret_cast<DWORD_PTR>(pServer));
     }
-    for (int i = 0; i < kServerColumnCount; ++i)
+    for (int i = 0; i < SERVER_COLUMN_COUNT; ++i)
         m_listServers.SetItemText(nRow, i, ServerColumnText(status, i));
     m_listServers.SetItem(nRow, 0, LVIF_IMAGE, nullptr, PingImageFor(status.m_nPing), 0, 0, 0);
     return TRUE;

@@ -4,6 +4,12 @@
 
 #include "framework/CString.h"
 
+// The server list's columns: name, map, version, ping, "players/slots", address.
+enum ServerColumn {
+    SERVER_COLUMN_NAME, SERVER_COLUMN_MAP, SERVER_COLUMN_VERSION,
+    SERVER_COLUMN_PING, SERVER_COLUMN_PLAYERS, SERVER_COLUMN_ADDRESS, SERVER_COLUMN_COUNT
+};
+
 enum PingImage { PING_IMAGE_GOOD = 0, PING_IMAGE_FAIR = 1, PING_IMAGE_POOR = 2, PING_IMAGE_DEAD = 3 };
 // Green up to 100 ms, orange to 200, red below 750, the skull from 750 on (silence).
 int PingImageFor(DWORD nPing);

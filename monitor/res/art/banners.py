@@ -12,7 +12,8 @@ WHITE = (255, 255, 255)
 
 def _banner(background, band, caption):
     canvas = Canvas(SIZE, SIZE, background)
-    canvas.paint(rect(0, BAND_TOP, SIZE, SIZE), vgradient(BAND_TOP, band, SIZE, mix(band, (0, 0, 0), 0.35)), ss=1)
+    canvas.paint(rect(0, BAND_TOP, SIZE, SIZE),
+                 vgradient(BAND_TOP, band, SIZE, mix(band, (0, 0, 0), 0.35)), ss=1)
     left = (SIZE - text_width(PIXEL_3X5, caption)) // 2
     canvas.fill_pixels(text_cells(PIXEL_3X5, caption, left, BAND_TOP + 2), WHITE)
     return canvas
@@ -33,26 +34,24 @@ def medical():
 
 
 def globe_child():
-    """A child's silhouette before a globe."""
+    """A child reaching up to a globe."""
     canvas = _banner((214, 236, 250), (24, 128, 204), "UNICEF")
-    cx, cy, r = 18, 11, 8.5
-    sea = (40, 144, 220)
-    canvas.paint(disc(cx, cy, r), sphere(cx, cy, r, sea))
-    lines = (235, 245, 255)
-    for rx in (3.2, 6.2):
-        canvas.paint(ellipse_outline(cx, cy, rx, r), lines, 0.8)
-    canvas.paint(segment(cx - r, cy, cx + r, cy, 0.9), lines, 0.8)
-    canvas.paint(segment(cx, cy - r, cx, cy + r, 0.9), lines, 0.8)
-    figure = (255, 255, 255)
-    canvas.paint(disc(8, 9, 2.6), figure)
-    canvas.paint(polygon([(5.5, 12.5), (10.5, 12.5), (12.5, 20.5), (3.5, 20.5)]), figure)
+    cx, cy, r = 19, 9.5, 8
+    globe = disc(cx, cy, r)
+    canvas.paint(globe, sphere(cx, cy, r, (36, 120, 210)))
+    for land in (ellipse(cx - 3, cy - 3, 3.2, 2.4), ellipse(cx - 1.5, cy + 1.5, 1.8, 3.4),
+                 ellipse(cx + 4, cy - 1, 2.6, 3.8)):
+        canvas.paint(intersect(land, globe), (96, 176, 64))
+    canvas.paint(ring(cx, cy, r - 0.8, r), (16, 70, 140), 0.7)
+    # A pale edge parts the dark figure from the globe behind it.
+    figure = (18, 52, 110)
+    halo = (214, 236, 250)
+    head, body = (8, 11, 3), [(5.4, 15), (10.6, 15), (12, 21), (4, 21)]
+    arm = (9.5, 16, 14.5, 11.5)
+    canvas.paint(union(disc(head[0], head[1], head[2] + 1), segment(*arm, 3.6),
+                       polygon([(4.4, 14), (11.6, 14), (13.2, 22), (2.8, 22)])), halo)
+    canvas.paint(union(disc(*head), segment(*arm, 1.8), polygon(body)), figure)
     return canvas
-
-
-def ellipse_outline(cx, cy, rx, ry):
-    inside_outer, box = ellipse(cx, cy, rx + 0.45, ry)
-    inside_inner, _ = ellipse(cx, cy, max(0.1, rx - 0.45), ry - 0.45)
-    return (lambda x, y: inside_outer(x, y) and not inside_inner(x, y)), box
 
 
 def leaf():

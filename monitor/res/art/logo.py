@@ -1,7 +1,7 @@
 """The tall side banner: a riveted charcoal plate in a bronze frame with the
 emblem on top, KELVANE in stacked bronze letters and MONITOR below."""
 from raster import Canvas, rect, disc, polyline, sphere, vgradient, noise, shade
-from lettering import PIXEL_5X7, STROKES, text_width, text_cells, stroke_paths
+from lettering import PIXEL_5X7, text_width, text_cells, stroke_paths
 from emblem import draw_emblem, BRONZE_LIGHT, BRONZE_DARK
 
 WIDTH, HEIGHT = 98, 373
@@ -16,10 +16,20 @@ def _plate(canvas):
     base = vgradient(0, PLATE_TOP, HEIGHT, PLATE_BOTTOM)
     canvas.paint(rect(4, 4, WIDTH - 4, HEIGHT - 4),
                  lambda x, y: shade(base(x, y), 0.9 + 0.2 * noise(int(x), int(y))), ss=1)
-    for x in (9, WIDTH - 9):
-        for y in (9, HEIGHT - 9):
-            canvas.paint(disc(x + 0.6, y + 0.6, 2.6), SHADOW, 0.6)
-            canvas.paint(disc(x, y, 2.4), sphere(x, y, 2.4, BRONZE_LIGHT))
+    for x in (10, WIDTH - 10):
+        for y in (10, HEIGHT - 10):
+            canvas.paint(disc(x + 0.8, y + 0.8, 3.2), SHADOW, 0.7)
+            canvas.paint(disc(x, y, 3.0), sphere(x, y, 3.0, BRONZE_LIGHT))
+
+
+def _recess(canvas, x0, y0, x1, y1):
+    """A channel pressed into the plate: dark floor, shadowed top and left
+    edges, a bronze glint along the bottom and right."""
+    canvas.paint(rect(x0, y0, x1, y1), (18, 16, 14), 0.85, ss=1)
+    canvas.paint(rect(x0, y0, x1, y0 + 2), SHADOW, 0.8, ss=1)
+    canvas.paint(rect(x0, y0, x0 + 2, y1), SHADOW, 0.8, ss=1)
+    canvas.paint(rect(x0, y1 - 1, x1, y1), BRONZE_DARK, ss=1)
+    canvas.paint(rect(x1 - 1, y0, x1, y1), BRONZE_DARK, ss=1)
 
 
 def _rule(canvas, y):
@@ -28,13 +38,20 @@ def _rule(canvas, y):
 
 
 def _stacked_name(canvas, word, top, step):
-    sx, sy, stroke = 6.5, 3.8, 5.5
+    sx, sy, stroke = 7, 3.75, 6.2
     left = (WIDTH - 4 * sx) / 2
+    highlight = shade(BRONZE_LIGHT, 1.35)
+
+    def moved(path, d):
+        return polyline([(px + d, py + d) for px, py in path], stroke)
     for i, ch in enumerate(word):
         y = top + i * step
         paths = stroke_paths(ch, left, y, sx, sy)
         for path in paths:
-            canvas.paint(polyline([(px + 2, py + 2) for px, py in path], stroke), SHADOW, 0.75)
+            canvas.paint(moved(path, 2.2), SHADOW, 0.8)
+        # The lit top-left edge shows where the fill, shifted back, leaves it.
+        for path in paths:
+            canvas.paint(moved(path, -0.9), highlight)
         fill = vgradient(y - stroke / 2, BRONZE_LIGHT, y + 6 * sy + stroke / 2, BRONZE_DARK)
         for path in paths:
             canvas.paint(polyline(path, stroke), fill)
@@ -53,7 +70,8 @@ def logo():
     _plate(canvas)
     draw_emblem(canvas, WIDTH / 2, 48, 33)
     _rule(canvas, 88)
-    _stacked_name(canvas, "KELVANE", 98, 33)
+    _recess(canvas, 19, 96, WIDTH - 19, 330)
+    _stacked_name(canvas, "KELVANE", 103, 32.6)
     _rule(canvas, 335)
     _caption(canvas, "MONITOR", 344)
     return canvas

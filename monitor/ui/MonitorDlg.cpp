@@ -124,6 +124,9 @@ void CMonitorDlg::OnOK()
 
 void CMonitorDlg::OnCancel()
 {
+    // A second Cancel before the dialog is gone would save the emptied collection.
+    if (m_bShuttingDown)
+        return;
     CWinApp* pApp = AfxGetApp();
     CString strValue;
     strValue.Format("%d", m_nNumQueryThreads);

@@ -1,5 +1,6 @@
 #include "MonitorWindowTest.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -20,7 +21,15 @@ static std::string Env(const char* pszName)
     return psz ? psz : "";
 }
 
-MonitorWindow::MonitorWindow() : m_dir("ui_" + TestName()), m_strIni(m_dir.File("varnok.INI")), m_strCase(TestName())
+std::string ReadText(const std::string& path)
+{
+    std::string text = ReadFile(path);
+    text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
+    return text;
+}
+
+MonitorWindow::MonitorWindow() : m_dir("ui_" + TestName()), m_strIni(m_dir.File("varnok.INI")), m_strCase(TestName()),
+      m_pszOldProfile(AfxGetApp()->m_pszProfileName)
 {
     AfxGetApp()->m_pszProfileName = m_strIni.c_str();
     ServeMasterList("");
@@ -28,7 +37,7 @@ MonitorWindow::MonitorWindow() : m_dir("ui_" + TestName()), m_strIni(m_dir.File(
 
 MonitorWindow::~MonitorWindow()
 {
-    AfxGetApp()->m_pszProfileName = nullptr;
+    AfxGetApp()->m_pszProfileName = m_pszOldProfile;
 }
 
 void MonitorWindow::Setting(const char* pszKey, const char* pszValue)
@@ -103,7 +112,7 @@ std::vector<double> MonitorWindow::RequestTimes(int nFirst, int nLast)
 void MonitorWindow::RunAfterFirstPoll(const std::function<void(CMonitorDlg&)>& script, int timeoutMs)
 {
     CMonitorDlg dlg;
-    RunDialog(dlg, [&] {
+    RunAndClose(dlg, [&] {
         ASSERT_TRUE(PumpUntil([&] { return !dlg.m_bPolling; }, timeoutMs)) << "first poll never ended";
         script(dlg);
     });

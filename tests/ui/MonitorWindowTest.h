@@ -12,6 +12,9 @@
 #include "DialogScript.h"
 #include "TestPaths.h"
 
+// A text file the programs wrote, with its line ends as the C library reads them.
+std::string ReadText(const std::string& path);
+
 class MonitorWindow : public ::testing::Test {
 protected:
     MonitorWindow();
@@ -37,4 +40,5 @@ protected:
     ScratchDir m_dir;
     std::string m_strIni;
     std::string m_strCase;
+    LPCSTR m_pszOldProfile;
 };

@@ -56,7 +56,7 @@ TEST_F(MonitorWindow, APollOfNothingEndsAtOnce)
         EXPECT_EQ(WindowText(dlg.GetDlgItem(IDC_STATUS)->GetSafeHwnd()), "Ready");
         EXPECT_EQ(WindowText(dlg), "Kelvane Monitor... (0 Servers, 0 Players Online) Now showing all servers.");
         EXPECT_FALSE(dlg.m_progress.IsWindowVisible());
-        dlg.SendMessage(WM_COMMAND, IDC_REFRESH_LIST, 0);
+        SendCommand(dlg.GetSafeHwnd(), IDC_REFRESH_LIST);
         EXPECT_FALSE(dlg.m_bPolling);
     }, 2000);
 }
@@ -67,15 +67,15 @@ TEST_F(MonitorWindow, AClickedQueryNeverCountsAgainstAPoll)
     RunAfterFirstPoll([&](CMonitorDlg& dlg) {
         int nSlow = dlg.m_listServers.GetItemText(0, 5) == Address(28340).c_str() ? 0 : 1;
         // A slow server's own query, then a poll that meets it still running.
-        ClickRow(dlg, nSlow, NM_CLICK);
+        ClickRow(dlg.m_listServers, nSlow, NM_CLICK);
         auto start = std::chrono::steady_clock::now();
-        dlg.SendMessage(WM_COMMAND, IDC_REFRESH_LIST, 0);
+        SendCommand(dlg.GetSafeHwnd(), IDC_REFRESH_LIST);
         ASSERT_TRUE(PumpUntil([&] { return !dlg.m_bPolling; }, 3000));
         double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
         EXPECT_GT(ms, 450) << "the poll ended before the running query's notice";
         // The next poll is whole again: both servers are queried.
         int nBefore = RequestsPerPort()[28300];
-        dlg.SendMessage(WM_COMMAND, IDC_REFRESH_LIST, 0);
+        SendCommand(dlg.GetSafeHwnd(), IDC_REFRESH_LIST);
         ASSERT_TRUE(PumpUntil([&] { return !dlg.m_bPolling; }, 3000));
         EXPECT_EQ(RequestsPerPort()[28300], nBefore + 1);
     });

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "TestPaths.h"
@@ -101,7 +102,10 @@ TEST_F(Collection, SaveWritesEveryRecordAndRoundTrips)
     EXPECT_EQ(Addresses(reread), "10.0.0.1:27910 ");
     reread.DeleteAll();
 
-    EXPECT_EQ(ReadFile(path), "10.0.0.1:27910\n\n\n1\n0\n"
+    std::string text = ReadFile(path);
+    // Text mode: Windows writes CR LF.
+    text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
+    EXPECT_EQ(text, "10.0.0.1:27910\n\n\n1\n0\n"
                               "10.0.0.2:27960\n\n\n0\n1\n"
                               "10.0.0.3:27910\n\n\n0\n0\n");
 }

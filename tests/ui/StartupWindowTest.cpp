@@ -44,7 +44,7 @@ TEST_F(MonitorWindow, FirstRunUsesTheDefaultsPollsEveryServerAndWritesItAllBack)
     });
     EXPECT_EQ(StoredSetting("NumQueryThreads"), "5");
     EXPECT_EQ(StoredSetting("ServerListMode"), "5");
-    EXPECT_EQ(FileAddresses(ReadFile("serverlist.txt")),
+    EXPECT_EQ(FileAddresses(ReadText("serverlist.txt")),
               (std::vector<std::string>{Address(28300), Address(28301), Address(28302), Address(28303),
                                         Address(28304), Address(28305)}));
 }
@@ -59,7 +59,7 @@ TEST_F(MonitorWindow, StoredSettingsChooseTheBudgetButtonAndTheView)
         EXPECT_EQ(WindowText(dlg.m_btnListMode), "Show Favorites Only");
         // The active view: the silent server has no row.
         EXPECT_EQ(ColumnTexts(dlg.m_listServers, 5), std::vector<std::string>{Address(28300)});
-        dlg.GetDlgItem(IDC_THREADS1)->SendMessage(BM_CLICK);
+        ClickButton(dlg.GetSafeHwnd(), IDC_THREADS1);
     });
     EXPECT_EQ(StoredSetting("NumQueryThreads"), "1");
     EXPECT_EQ(StoredSetting("ServerListMode"), "1");
@@ -100,10 +100,10 @@ TEST_F(MonitorWindow, TheServerListFileMergesIntoTheMasterList)
         }
         ASSERT_GE(nRow, 0);
         EXPECT_STREQ(dlg.m_listServers.GetItemText(nRow, 0), "Stored Fav");
-        EXPECT_EQ(dlg.m_listServers.GetItemImage(nRow), 3);
+        EXPECT_EQ(ListItemImage(dlg.m_listServers, nRow), 3);
     });
     EXPECT_EQ(RequestsPerPort()[28301], nBefore) << "an ignored server is not queried";
-    std::string text = ReadFile("serverlist.txt");
+    std::string text = ReadText("serverlist.txt");
     EXPECT_EQ(FileAddresses(text), (std::vector<std::string>{Address(28300), Address(28301), Address(28305),
                                                              Address(28303)}));
     // Marks: 28301 ignored (never queried, so still nameless), 28305 as its second
@@ -117,12 +117,12 @@ TEST_F(MonitorWindow, EnterDoesNotCloseTheWindowPastTheShutDown)
 {
     ServeMasterList(Lines({28300}));
     RunAfterFirstPoll([](CMonitorDlg& dlg) {
-        dlg.SendMessage(WM_COMMAND, IDOK, 0);
-        PumpFor(50);
+        SendCommand(dlg.GetSafeHwnd(), IDOK);
+        PumpMessagesFor(50);
         EXPECT_TRUE(::IsWindow(dlg.GetSafeHwnd()));
     });
     EXPECT_EQ(StoredSetting("ServerListMode"), "5");
-    EXPECT_EQ(FileAddresses(ReadFile("serverlist.txt")), std::vector<std::string>{Address(28300)});
+    EXPECT_EQ(FileAddresses(ReadText("serverlist.txt")), std::vector<std::string>{Address(28300)});
 }
 
 TEST_F(MonitorWindow, ClosingDuringAPollWaitsForItsQueriesAndSavesEverything)
@@ -131,15 +131,15 @@ TEST_F(MonitorWindow, ClosingDuringAPollWaitsForItsQueriesAndSavesEverything)
     Setting("NumQueryThreads", "7");
     CMonitorDlg dlg;
     double closedAfterMs = 0;
-    RunDialog(dlg, [&] {
+    RunAndClose(dlg, [&] {
         EXPECT_TRUE(dlg.m_bPolling);
         auto start = std::chrono::steady_clock::now();
-        dlg.SendMessage(WM_COMMAND, IDCANCEL, 0);
+        SendCommand(dlg.GetSafeHwnd(), IDCANCEL);
         closedAfterMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
         // Notices posted meanwhile must find nothing to act on.
-        PumpFor(100);
+        PumpMessagesFor(100);
     });
     EXPECT_LT(closedAfterMs, 2000);
     EXPECT_EQ(StoredSetting("NumQueryThreads"), "7");
-    EXPECT_EQ(FileAddresses(ReadFile("serverlist.txt")).size(), 10u);
+    EXPECT_EQ(FileAddresses(ReadText("serverlist.txt")).size(), 10u);
 }

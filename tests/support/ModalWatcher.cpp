@@ -44,8 +44,9 @@ UINT SystemIconOf(HWND hStatic)
 
 } // namespace
 
-ModalWatcher::ModalWatcher(std::string caption, int nButton, int timeoutMs)
-    : m_caption(std::move(caption)), m_nButton(nButton), m_timeoutMs(timeoutMs), m_thread([this] { Watch(); })
+ModalWatcher::ModalWatcher(std::string caption, int nButton, int timeoutMs, std::function<void(HWND)> onFound)
+    : m_caption(std::move(caption)), m_nButton(nButton), m_timeoutMs(timeoutMs), m_onFound(std::move(onFound)),
+      m_thread([this] { Watch(); })
 {
 }
 
@@ -89,6 +90,8 @@ void ModalWatcher::Watch()
         if (lstrcmpiA(szClass, "Static") == 0 && (GetWindowLongA(hChild, GWL_STYLE) & SS_TYPEMASK) == SS_ICON && !m_nIcon)
             m_nIcon = SystemIconOf(hChild);
     }
+    if (m_onFound)
+        m_onFound(search.hFound);
     PostMessageA(search.hFound, WM_COMMAND, MAKEWPARAM(m_nButton, BN_CLICKED), 0);
     m_bFound = true;
 }

@@ -10,14 +10,18 @@
 
 #include "framework/CString.h"
 
+#include <functional>
 #include <map>
 #include <string>
 #include <thread>
 
 class ModalWatcher {
 public:
-    // Starts watching at once; gives up after timeoutMs.
-    explicit ModalWatcher(std::string caption, int nButton = IDOK, int timeoutMs = 10000);
+    // Starts watching at once; gives up after timeoutMs. onFound, when given, runs on
+    // the watcher thread with the dialog's window before the button is pressed
+    // (e.g. to type a file name: SetDlgItemTextA works across threads).
+    explicit ModalWatcher(std::string caption, int nButton = IDOK, int timeoutMs = 10000,
+                          std::function<void(HWND hDialog)> onFound = {});
     ~ModalWatcher();
     ModalWatcher(const ModalWatcher&) = delete;
     ModalWatcher& operator=(const ModalWatcher&) = delete;
@@ -41,6 +45,7 @@ private:
     std::string m_caption;
     int m_nButton;
     int m_timeoutMs;
+    std::function<void(HWND)> m_onFound;
     bool m_bFound = false;
     std::map<int, CString> m_texts;
     UINT m_nIcon = 0;

@@ -1,7 +1,8 @@
 // The monitor's main window: start-up and shut-down, the server collection, the
 // poll, the server list and the player list. One job per source file:
 // MonitorDlg.cpp (life cycle, collection), Polling.cpp, ServerList.cpp,
-// PlayerList.cpp, FetchMasterList.cpp.
+// PlayerList.cpp, ListViews.cpp (what both lists share), DeferredDisplay.cpp,
+// FetchMasterList.cpp.
 #pragma once
 
 #include <unordered_map>

@@ -10,6 +10,24 @@
 static const UINT_PTR kDisplayTimer = 1;
 static const UINT kDisplayDelayMs = 150;
 
+// A header item pads its text on both sides; Wine's automatic width leaves out
+// part of that, which cuts short headings that are wider than their column's texts.
+static const int kHeadingPadding = 14;
+
+static void KeepHeadingWhole(CListCtrl& list, int nColumn)
+{
+    char heading[64] = "";
+    LVCOLUMNA column = {};
+    column.mask = LVCF_TEXT;
+    column.pszText = heading;
+    column.cchTextMax = sizeof heading;
+    if (!list.SendMessage(LVM_GETCOLUMNA, nColumn, reinterpret_cast<LPARAM>(&column)))
+        return;
+    int nWidth = static_cast<int>(list.SendMessage(LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>(heading)));
+    if (list.GetColumnWidth(nColumn) < nWidth + kHeadingPadding)
+        list.SetColumnWidth(nColumn, nWidth + kHeadingPadding);
+}
+
 CMonitorDlg::CDeferredList& CMonitorDlg::Deferred(CListCtrl& list)
 {
     return &list == &m_listServers ? m_deferServers : m_deferPlayers;
@@ -55,8 +73,12 @@ void CMonitorDlg::ShowDeferred(CListCtrl& list, int nColumns)
 {
     CDeferredList& deferred = Deferred(list);
     if (deferred.bSizePending) {
-        for (int i = 0; i < nColumns; ++i)
+        // The last column takes the rest of the list's width.
+        for (int i = 0; i < nColumns; ++i) {
             list.SetColumnWidth(i, LVSCW_AUTOSIZE_USEHEADER);
+            if (i < nColumns - 1)
+                KeepHeadingWhole(list, i);
+        }
     }
     if (deferred.bPaintHeld) {
         list.SetRedraw(TRUE);

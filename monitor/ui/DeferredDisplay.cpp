@@ -6,9 +6,12 @@
 // times a second, and each change would repaint at once (or re-measure every row,
 // for the column widths). The changes are made with painting held, and shown in
 // one go when the timer fires: WM_TIMER comes only when no other message waits,
-// and the delay bounds how often a long list is measured.
+// and the delay (ScheduleDisplay's default, 150 ms) bounds how often a long list
+// is measured.
 static const UINT_PTR kDisplayTimer = 1;
-static const UINT kDisplayDelayMs = 150;
+// Sizing a column measures each of its rows: one column per pass, so that a long
+// list costs several short stretches rather than one long one.
+static const UINT kNextColumnDelayMs = 1;
 
 // A header item pads its text on both sides; Wine's automatic width leaves out
 // part of that, which cuts short headings that are wider than their column's texts.
@@ -33,11 +36,11 @@ CMonitorDlg::CDeferredList& CMonitorDlg::Deferred(CListCtrl& list)
     return &list == &m_listServers ? m_deferServers : m_deferPlayers;
 }
 
-void CMonitorDlg::ScheduleDisplay()
+void CMonitorDlg::ScheduleDisplay(UINT nDelayMs)
 {
     if (!m_bDisplayScheduled) {
         m_bDisplayScheduled = TRUE;
-        SetTimer(kDisplayTimer, kDisplayDelayMs, nullptr);
+        SetTimer(kDisplayTimer, nDelayMs, nullptr);
     }
 }
 
@@ -53,7 +56,7 @@ void CMonitorDlg::HoldPaint(CListCtrl& list)
 
 void CMonitorDlg::RequestAutoSize(CListCtrl& list)
 {
-    Deferred(list).bSizePending = TRUE;
+    Deferred(list).nSizeColumn = 0;
     ScheduleDisplay();
 }
 
@@ -69,44 +72,43 @@ void CMonitorDlg::StepProgressSoon()
     ScheduleDisplay();
 }
 
-void CMonitorDlg::ShowDeferred(CListCtrl& list, int nColumns)
+// Sizes the next column that waits and paints. TRUE while more columns wait.
+BOOL CMonitorDlg::ShowDeferred(CListCtrl& list, int nColumns)
 {
     CDeferredList& deferred = Deferred(list);
-    if (deferred.bSizePending) {
+    if (deferred.nSizeColumn >= 0) {
+        int i = deferred.nSizeColumn++;
+        list.SetColumnWidth(i, LVSCW_AUTOSIZE_USEHEADER);
         // The last column takes the rest of the list's width.
-        for (int i = 0; i < nColumns; ++i) {
-            list.SetColumnWidth(i, LVSCW_AUTOSIZE_USEHEADER);
-            if (i < nColumns - 1)
-                KeepHeadingWhole(list, i);
-        }
+        if (i < nColumns - 1)
+            KeepHeadingWhole(list, i);
+        else
+            deferred.nSizeColumn = -1;
     }
     if (deferred.bPaintHeld) {
+        deferred.bPaintHeld = FALSE;
         list.SetRedraw(TRUE);
         list.Invalidate(FALSE);
     }
-    deferred = CDeferredList();
+    return deferred.nSizeColumn >= 0;
 }
 
-void CMonitorDlg::ShowDisplayNow()
+void CMonitorDlg::OnTimer(UINT_PTR nIDEvent)
 {
-    if (m_bDisplayScheduled) {
-        KillTimer(kDisplayTimer);
-        m_bDisplayScheduled = FALSE;
+    if (nIDEvent != kDisplayTimer) {
+        CDialog::OnTimer(nIDEvent);
+        return;
     }
-    ShowDeferred(m_listServers, SERVER_COLUMN_COUNT);
-    ShowDeferred(m_listPlayers, PLAYER_COLUMN_COUNT);
+    KillTimer(kDisplayTimer);
+    m_bDisplayScheduled = FALSE;
+    BOOL bMore = ShowDeferred(m_listServers, SERVER_COLUMN_COUNT);
+    bMore |= ShowDeferred(m_listPlayers, PLAYER_COLUMN_COUNT);
     if (m_bStatusPending) {
         m_bStatusPending = FALSE;
         UpdateData(FALSE);
     }
     if (m_progress.GetPos() != m_nProgressPos)
         m_progress.SetPos(m_nProgressPos);
-}
-
-void CMonitorDlg::OnTimer(UINT_PTR nIDEvent)
-{
-    if (nIDEvent == kDisplayTimer)
-        ShowDisplayNow();
-    else
-        CDialog::OnTimer(nIDEvent);
+    if (bMore)
+        ScheduleDisplay(kNextColumnDelayMs);
 }

@@ -116,7 +116,6 @@ protected:
     // m_strStatus has changed: push it with the next batch.
     void ShowStatusSoon();
     void StepProgressSoon();
-    void ShowDisplayNow();
 
     DECLARE_MESSAGE_MAP()
 
@@ -134,12 +133,12 @@ private:
     BOOL m_bShuttingDown;
 
     struct CDeferredList {
-        BOOL bSizePending = FALSE;
+        int nSizeColumn = -1; // the next column to size, or -1
         BOOL bPaintHeld = FALSE;
     };
     CDeferredList& Deferred(CListCtrl& list);
-    void ShowDeferred(CListCtrl& list, int nColumns);
-    void ScheduleDisplay();
+    BOOL ShowDeferred(CListCtrl& list, int nColumns);
+    void ScheduleDisplay(UINT nDelayMs = 150);
     CDeferredList m_deferServers;
     CDeferredList m_deferPlayers;
     BOOL m_bDisplayScheduled;

@@ -1,0 +1,114 @@
+#include "ui/MonitorDlg.h"
+
+#include "ui/ServerListRules.h"
+
+// A poll changes the lists, the status line and the progress bar thousands of
+// times a second, and each change would repaint at once (or re-measure every row,
+// for the column widths). The changes are made with painting held, and shown in
+// one go when the timer fires: WM_TIMER comes only when no other message waits,
+// and the delay (ScheduleDisplay's default, 150 ms) bounds how often a long list
+// is measured.
+static const UINT_PTR kDisplayTimer = 1;
+// Sizing a column measures each of its rows: one column per pass, so that a long
+// list costs several short stretches rather than one long one.
+static const UINT kNextColumnDelayMs = 1;
+
+// A header item pads its text on both sides; Wine's automatic width leaves out
+// part of that, which cuts short headings that are wider than their column's texts.
+static const int kHeadingPadding = 14;
+
+static void KeepHeadingWhole(CListCtrl& list, int nColumn)
+{
+    char heading[64] = "";
+    LVCOLUMNA column = {};
+    column.mask = LVCF_TEXT;
+    column.pszText = heading;
+    column.cchTextMax = sizeof heading;
+    if (!list.SendMessage(LVM_GETCOLUMNA, nColumn, reinterpret_cast<LPARAM>(&column)))
+        return;
+    int nWidth = static_cast<int>(list.SendMessage(LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>(heading)));
+    if (list.GetColumnWidth(nColumn) < nWidth + kHeadingPadding)
+        list.SetColumnWidth(nColumn, nWidth + kHeadingPadding);
+}
+
+CMonitorDlg::CDeferredList& CMonitorDlg::Deferred(CListCtrl& list)
+{
+    return &list == &m_listServers ? m_deferServers : m_deferPlayers;
+}
+
+void CMonitorDlg::ScheduleDisplay(UINT nDelayMs)
+{
+    if (!m_bDisplayScheduled) {
+        m_bDisplayScheduled = TRUE;
+        SetTimer(kDisplayTimer, nDelayMs, nullptr);
+    }
+}
+
+void CMonitorDlg::HoldPaint(CListCtrl& list)
+{
+    CDeferredList& deferred = Deferred(list);
+    if (!deferred.bPaintHeld) {
+        list.SetRedraw(FALSE);
+        deferred.bPaintHeld = TRUE;
+    }
+    ScheduleDisplay();
+}
+
+void CMonitorDlg::RequestAutoSize(CListCtrl& list)
+{
+    Deferred(list).nSizeColumn = 0;
+    ScheduleDisplay();
+}
+
+void CMonitorDlg::ShowStatusSoon()
+{
+    m_bStatusPending = TRUE;
+    ScheduleDisplay();
+}
+
+void CMonitorDlg::StepProgressSoon()
+{
+    ++m_nProgressPos;
+    ScheduleDisplay();
+}
+
+// Sizes the next column that waits and paints. TRUE while more columns wait.
+BOOL CMonitorDlg::ShowDeferred(CListCtrl& list, int nColumns)
+{
+    CDeferredList& deferred = Deferred(list);
+    if (deferred.nSizeColumn >= 0) {
+        int i = deferred.nSizeColumn++;
+        list.SetColumnWidth(i, LVSCW_AUTOSIZE_USEHEADER);
+        // The last column takes the rest of the list's width.
+        if (i < nColumns - 1)
+            KeepHeadingWhole(list, i);
+        else
+            deferred.nSizeColumn = -1;
+    }
+    if (deferred.bPaintHeld) {
+        deferred.bPaintHeld = FALSE;
+        list.SetRedraw(TRUE);
+        list.Invalidate(FALSE);
+    }
+    return deferred.nSizeColumn >= 0;
+}
+
+void CMonitorDlg::OnTimer(UINT_PTR nIDEvent)
+{
+    if (nIDEvent != kDisplayTimer) {
+        CDialog::OnTimer(nIDEvent);
+        return;
+    }
+    KillTimer(kDisplayTimer);
+    m_bDisplayScheduled = FALSE;
+    BOOL bMore = ShowDeferred(m_listServers, SERVER_COLUMN_COUNT);
+    bMore |= ShowDeferred(m_listPlayers, PLAYER_COLUMN_COUNT);
+    if (m_bStatusPending) {
+        m_bStatusPending = FALSE;
+        UpdateData(FALSE);
+    }
+    if (m_progress.GetPos() != m_nProgressPos)
+        m_progress.SetPos(m_nProgressPos);
+    if (bMore)
+        ScheduleDisplay(kNextColumnDelayMs);
+}

@@ -1,0 +1,69 @@
+#include "ui/ServerCollection.h"
+
+#include <cstdio>
+
+CGameServer* CServerCollection::Add(CGameServer* pServer, BOOL bFromFile)
+{
+    auto known = m_byAddress.find(pServer->GetAddress().str());
+    if (known != m_byAddress.end()) {
+        CGameServer* pKnown = known->second;
+        pKnown->SetFavorite(pServer->IsFavorite());
+        pKnown->SetIgnored(pServer->IsIgnored());
+        delete pServer;
+        return pKnown;
+    }
+    if (bFromFile && pServer->IsFavorite() != 1) {
+        delete pServer;
+        return nullptr;
+    }
+    m_records.AddTail(pServer);
+    m_byAddress.emplace(pServer->GetAddress().str(), pServer);
+    return pServer;
+}
+
+BOOL CServerCollection::Load(const CString& strPath, const std::function<void(CGameServer*)>& onKept)
+{
+    FILE* pFile = std::fopen(strPath, "r");
+    if (!pFile)
+        return FALSE;
+    for (;;) {
+        CGameServer* pServer = new CGameServer();
+        if (!pServer->ReadFromFile(pFile)) {
+            delete pServer;
+            break;
+        }
+        if (CGameServer* pKept = Add(pServer, TRUE))
+            onKept(pKept);
+    }
+    std::fclose(pFile);
+    return TRUE;
+}
+
+BOOL CServerCollection::Save(const CString& strPath) const
+{
+    CString strTemp = strPath + ".tmp";
+    FILE* pFile = std::fopen(strTemp, "w");
+    if (!pFile)
+        return FALSE;
+    BOOL bWritten = TRUE;
+    for (CGameServer* pServer : m_records) {
+        if (!pServer->WriteToFile(pFile)) {
+            bWritten = FALSE;
+            break;
+        }
+    }
+    // A full disk may only show when the buffer is flushed at the close.
+    if (std::fclose(pFile) != 0)
+        bWritten = FALSE;
+    if (bWritten && ReplaceFileWith(strTemp, strPath))
+        return TRUE;
+    std::remove(strTemp);
+    return FALSE;
+}
+
+void CServerCollection::DeleteAll()
+{
+    m_byAddress.clear();
+    while (!m_records.IsEmpty())
+        delete m_records.RemoveHead();
+}

@@ -3,6 +3,20 @@
 // Set once at start-up on the GUI thread, before any query thread reads it.
 static CString g_strWebServerBase = KELVANE_DEFAULT_WEB_SERVER;
 
+CString NormalizeWebServerBase(const CString& strSetting)
+{
+    CString base = strSetting;
+    base.Trim();
+    if (base.IsEmpty())
+        return KELVANE_DEFAULT_WEB_SERVER;
+    // "127.0.0.1:18080/web" is a host, not a scheme: only "://" marks one.
+    if (base.Find("://") < 0)
+        base = "http://" + base;
+    if (base.Right(1) != "/")
+        base += '/';
+    return base;
+}
+
 CString GetWebServerBase()
 {
     return g_strWebServerBase;
@@ -10,13 +24,7 @@ CString GetWebServerBase()
 
 void SetWebServerBase(const CString& strBase)
 {
-    CString base = strBase;
-    base.Trim();
-    if (base.IsEmpty())
-        base = KELVANE_DEFAULT_WEB_SERVER;
-    if (base.Right(1) != "/")
-        base += '/';
-    g_strWebServerBase = base;
+    g_strWebServerBase = NormalizeWebServerBase(strBase);
 }
 
 CString WebFileUrl(const char* pszFileName)

@@ -25,4 +25,12 @@ typedef struct HWND__* HWND;
 #define FALSE 0
 #endif
 #define WM_USER 0x0400
+
+// The Windows Sockets error codes that the socket wrapper reports on every platform.
+#define WSAEINVAL 10022
+#define WSAEWOULDBLOCK 10035
+#define WSAEMSGSIZE 10040
+#define WSAENETDOWN 10050
+#define WSAECONNRESET 10054
+#define WSASYSCALLFAILURE 10107
 #endif

@@ -1,0 +1,97 @@
+#include "Socket.h"
+
+#include <mutex>
+
+BOOL AfxSocketInit()
+{
+    static BOOL bStarted = FALSE;
+    static std::once_flag once;
+    std::call_once(once, [] {
+        WSADATA data;
+        bStarted = WSAStartup(MAKEWORD(1, 1), &data) == 0;
+    });
+    return bStarted;
+}
+
+static SOCKET Handle(uintptr_t hSocket)
+{
+    return static_cast<SOCKET>(hSocket);
+}
+
+CAsyncSocket::~CAsyncSocket()
+{
+    Close();
+}
+
+BOOL CAsyncSocket::Create(UINT nSocketPort, long /*lEvent: only its non-blocking effect matters here*/)
+{
+    SOCKET s = socket(AF_INET, SOCK_DGRAM, 0);
+    if (s == INVALID_SOCKET)
+        return FALSE;
+    m_hSocket = static_cast<uintptr_t>(s);
+    sockaddr_in local = {};
+    local.sin_family = AF_INET;
+    local.sin_addr.s_addr = htonl(INADDR_ANY);
+    local.sin_port = htons(static_cast<u_short>(nSocketPort));
+    u_long nonBlocking = 1;
+    if (ioctlsocket(s, FIONBIO, &nonBlocking) != 0
+        || bind(s, reinterpret_cast<sockaddr*>(&local), sizeof local) != 0) {
+        int error = WSAGetLastError();
+        Close();
+        WSASetLastError(error);
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CAsyncSocket::Connect(LPCTSTR lpszHostAddress, UINT nHostPort)
+{
+    sockaddr_in peer = {};
+    peer.sin_family = AF_INET;
+    peer.sin_port = htons(static_cast<u_short>(nHostPort));
+    peer.sin_addr.s_addr = inet_addr(lpszHostAddress);
+    if (peer.sin_addr.s_addr == INADDR_NONE) {
+        // The answer lives in per-thread storage, so query threads do not share it.
+        hostent* host = gethostbyname(lpszHostAddress);
+        if (!host || host->h_addrtype != AF_INET || !host->h_addr_list[0]) {
+            WSASetLastError(WSAEINVAL);
+            return FALSE;
+        }
+        peer.sin_addr = *reinterpret_cast<in_addr*>(host->h_addr_list[0]);
+    }
+    return connect(Handle(m_hSocket), reinterpret_cast<sockaddr*>(&peer), sizeof peer) == 0;
+}
+
+int CAsyncSocket::Send(const void* lpBuf, int nBufLen)
+{
+    int n = send(Handle(m_hSocket), static_cast<const char*>(lpBuf), nBufLen, 0);
+    return n == SOCKET_ERROR ? SOCKET_ERROR_RESULT : n;
+}
+
+int CAsyncSocket::Receive(void* lpBuf, int nBufLen)
+{
+    int n = recv(Handle(m_hSocket), static_cast<char*>(lpBuf), nBufLen, 0);
+    return n == SOCKET_ERROR ? SOCKET_ERROR_RESULT : n;
+}
+
+BOOL CAsyncSocket::WaitReadable(DWORD dwTimeoutMs)
+{
+    // A failed select counts as readable; the receive then tells what is wrong.
+    fd_set readable;
+    FD_ZERO(&readable);
+    FD_SET(Handle(m_hSocket), &readable);
+    timeval timeout = {static_cast<long>(dwTimeoutMs / 1000), static_cast<long>(dwTimeoutMs % 1000 * 1000)};
+    return select(0, &readable, nullptr, nullptr, &timeout) != 0;
+}
+
+void CAsyncSocket::Close()
+{
+    if (IsOpen())
+        closesocket(Handle(m_hSocket));
+    m_hSocket = ~static_cast<uintptr_t>(0);
+}
+
+int CAsyncSocket::GetLastError()
+{
+    return WSAGetLastError();
+}

@@ -1,0 +1,118 @@
+// One game server as the monitor knows it, and the players of its last reply.
+#pragma once
+
+#include <condition_variable>
+#include <cstdio>
+#include <mutex>
+#include <vector>
+
+#include "framework/Collections.h"
+
+// The default game server port.
+#define DEFAULT_SERVER_PORT "27910"
+// The reply time-out in milliseconds, and the ping of a server that did not answer.
+#define PING_NOT_ANSWERING 750
+
+class CPlayerInfo {
+public:
+    // Parses `<score> <ping> "<name>`; a line that does not scan gives 0, 0, "".
+    explicit CPlayerInfo(const CString& strLine);
+    virtual ~CPlayerInfo() = default;
+
+    CString GetName() const { return m_strName; }
+    int GetScore() const { return m_nScore; }
+    DWORD GetPing() const { return m_nPing; }
+
+    // Names longer than this are cut.
+    static const int MAX_NAME_LENGTH = 128;
+
+private:
+    CString m_strName;
+    int m_nScore = 0;
+    DWORD m_nPing = 0;
+};
+
+// One consistent copy of what a record's last query said, for the list views.
+struct CServerStatus {
+    CString m_strName;
+    CString m_strMap;
+    CString m_strVersion;
+    CString m_strAddress;
+    CString m_strWebsite;
+    DWORD m_nPing = PING_NOT_ANSWERING;
+    DWORD m_nPlayers = 0;
+    DWORD m_nMaxPlayers = 0;
+    std::vector<CPlayerInfo> m_players;  // the listed players, m_nPlayers of them
+};
+
+class CGameServer {
+public:
+    CGameServer();
+    // "host" or "host:port"; a missing or zero port becomes the default port.
+    explicit CGameServer(const CString& strAddress);
+    CGameServer(const CGameServer&) = delete;
+    CGameServer& operator=(const CGameServer&) = delete;
+    // Waits for a running query to end, then frees the players.
+    virtual ~CGameServer();
+
+    // Every accessor may be called while a query runs: each returns a copy taken
+    // under the record's lock, never a half-written value.
+    CString GetName() const;
+    CString GetMap() const;
+    CString GetVersion() const;
+    CString GetAddress() const;
+    CString GetWebsite() const;
+    DWORD GetPing() const;
+    DWORD GetPlayerCount() const;
+    DWORD GetMaxPlayers() const;
+    CServerStatus GetStatus() const;
+    // The record keeps the player; the pointer is valid until the next reply is
+    // parsed, so GUI-thread callers use it after the query's notice.
+    CPlayerInfo* GetPlayer(int nIndex) const;
+
+    BYTE IsFavorite() const { return m_bFavorite; }
+    BYTE IsIgnored() const { return m_bIgnored; }
+    void SetFavorite(BYTE bFavorite) { m_bFavorite = bFavorite; }
+    void SetIgnored(BYTE bIgnored) { m_bIgnored = bIgnored; }
+    BOOL IsQuerying() const;
+
+    // The record's five lines of serverlist.txt, on a file the caller opened in text mode.
+    BOOL ReadFromFile(FILE* pFile);
+    BOOL WriteToFile(FILE* pFile) const;
+
+    // Takes in one status reply (text up to its first zero byte). TRUE when it was
+    // accepted; a wrong header leaves the record as it was, a wrong game keeps
+    // only what the keys before it set.
+    BOOL ParseStatusReply(LPCTSTR lpszReply, DWORD nPing);
+
+    // Claims the record and starts its query thread; FALSE when a query already
+    // runs or no thread could be started. TRUE is followed by exactly one
+    // WM_QUERYDONE, posted after the claim is released.
+    BOOL StartQuery();
+    static DWORD QueryThreadProc(void* pParam);
+
+private:
+    struct ReplyFields;
+    void Publish(ReplyFields& fields, bool bAccepted, DWORD nPing);
+    CString BeginQuery();
+    void EndQuery();
+    void SetText(CString CGameServer::*pField, const CString& strValue);
+    void DeletePlayers(CTypedPtrList<CPlayerInfo*>& players);
+
+    BYTE m_bIgnored = 0;
+    BYTE m_bFavorite = 0;
+    BYTE m_bQuerying = 0;
+    // Guards the claim and every status field below, so that a reader on the GUI
+    // thread and the query thread never meet half-way.
+    mutable std::mutex m_mutex;
+    std::condition_variable m_queryEnded;
+    CString m_strName;
+    CString m_strMap;
+    CString m_strVersion;
+    CString m_strAddress;
+    CString m_strWebsite;
+    DWORD m_nPing = PING_NOT_ANSWERING;
+    DWORD m_nPlayers = 0;
+    DWORD m_nMaxPlayers = 0;
+    CTypedPtrList<CPlayerInfo*> m_players;
+};

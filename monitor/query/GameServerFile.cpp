@@ -1,0 +1,74 @@
+// The five lines of one record in serverlist.txt: address, name, web page,
+// favourite mark, ignored mark.
+#include <cstring>
+
+#include "query/GameServer.h"
+
+// Reads the next piece of a line into buffer; TRUE when the piece ends the line.
+// The line end is looked for in the whole buffer, so a zero byte in the file
+// cannot hide it.
+static BOOL ReadLinePiece(FILE* pFile, char (&buffer)[512], BOOL& bLineEnd)
+{
+    memset(buffer, 0, sizeof buffer);
+    if (!fgets(buffer, sizeof buffer, pFile))
+        return FALSE;
+    bLineEnd = memchr(buffer, '\n', sizeof buffer) != nullptr;
+    return TRUE;
+}
+
+// One whole line, however long, without its trailing white space; FALSE at the
+// end of the file. Reading whole lines keeps every later field in its place.
+static BOOL ReadRecordLine(FILE* pFile, CString& strLine)
+{
+    char buffer[512];
+    BOOL bLineEnd = FALSE;
+    if (!ReadLinePiece(pFile, buffer, bLineEnd))
+        return FALSE;
+    strLine = buffer;
+    while (!bLineEnd && ReadLinePiece(pFile, buffer, bLineEnd))
+        strLine += buffer;
+    strLine.TrimRight();
+    return TRUE;
+}
+
+static BYTE ReadMark(const CString& strLine)
+{
+    return ReadLeadingInt(strLine) != 0 ? 1 : 0;
+}
+
+BOOL CGameServer::ReadFromFile(FILE* pFile)
+{
+    CString strLine;
+    CString CGameServer::*textFields[] = {&CGameServer::m_strAddress, &CGameServer::m_strName,
+                                          &CGameServer::m_strWebsite};
+    for (auto pField : textFields) {
+        if (!ReadRecordLine(pFile, strLine))
+            return FALSE;
+        SetText(pField, strLine);
+    }
+    if (!ReadRecordLine(pFile, strLine))
+        return FALSE;
+    m_bFavorite = ReadMark(strLine);
+    if (!ReadRecordLine(pFile, strLine))
+        return FALSE;
+    m_bIgnored = ReadMark(strLine);
+    return TRUE;
+}
+
+// A line feed inside a text (a server can send one in its name) would shift every
+// later line of the file, so it is written as a space.
+static BOOL WriteRecordLine(FILE* pFile, CString strText)
+{
+    for (int i = 0; i < strText.GetLength(); ++i)
+        if (strText.GetAt(i) == '\n')
+            strText.SetAt(i, ' ');
+    return fprintf(pFile, "%s\n", static_cast<LPCTSTR>(strText)) > 0;
+}
+
+BOOL CGameServer::WriteToFile(FILE* pFile) const
+{
+    CServerStatus status = GetStatus();
+    return WriteRecordLine(pFile, status.m_strAddress) && WriteRecordLine(pFile, status.m_strName)
+        && WriteRecordLine(pFile, status.m_strWebsite) && fprintf(pFile, "%d\n", m_bFavorite) > 0
+        && fprintf(pFile, "%d\n", m_bIgnored) > 0;
+}

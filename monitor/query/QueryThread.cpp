@@ -1,0 +1,58 @@
+#include <system_error>
+#include <thread>
+
+#include "framework/MainWindow.h"
+#include "query/GameServer.h"
+#include "query/QueryDone.h"
+#include "query/StatusExchange.h"
+
+BOOL CGameServer::StartQuery()
+{
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if (m_bQuerying == 1)
+            return FALSE;
+        m_bQuerying = 1;
+    }
+    try {
+        // Nobody joins the thread: the claim is its only trace.
+        std::thread(QueryThreadProc, this).detach();
+    } catch (const std::system_error&) {
+        EndQuery();
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// Until a reply is accepted the record reads as a server that does not answer.
+CString CGameServer::BeginQuery()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_nPing = PING_NOT_ANSWERING;
+    m_nPlayers = 0;
+    m_nMaxPlayers = 0;
+    return m_strAddress;
+}
+
+void CGameServer::EndQuery()
+{
+    // Notified under the lock: once it is released a waiting destructor may free
+    // the record, and this thread must not touch it again.
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_bQuerying = 0;
+    m_queryEnded.notify_all();
+}
+
+DWORD CGameServer::QueryThreadProc(void* pParam)
+{
+    CGameServer* pServer = static_cast<CGameServer*>(pParam);
+    CString strAddress = pServer->BeginQuery();
+    CString strReply;
+    DWORD nPing = PING_NOT_ANSWERING;
+    LPARAM nOutcome = QUERY_FAILED;
+    if (ExchangeStatus(strAddress, strReply, nPing) && pServer->ParseStatusReply(strReply, nPing))
+        nOutcome = QUERY_ACCEPTED;
+    pServer->EndQuery();
+    AfxPostToMainWnd(WM_QUERYDONE, reinterpret_cast<WPARAM>(pServer), nOutcome);
+    return 0;
+}

@@ -1,0 +1,53 @@
+#include "query/StatusExchange.h"
+
+#include <chrono>
+
+#include "framework/Socket.h"
+#include "query/GameServer.h"
+
+const char STATUS_REQUEST[10] = {'\xFF', '\xFF', '\xFF', '\xFF', 's', 't', 'a', 't', 'u', 's'};
+
+// Waits for the first datagram from the connected server; TRUE with its size.
+static BOOL ReceiveReply(CAsyncSocket& socket, char* pBuffer, int& nReceived, DWORD& nPing)
+{
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point start = Clock::now();
+    for (;;) {
+        auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
+        if (elapsed >= PING_NOT_ANSWERING)
+            return FALSE;
+        if (!socket.WaitReadable(static_cast<DWORD>(PING_NOT_ANSWERING - elapsed)))
+            continue;
+        nReceived = socket.Receive(pBuffer, STATUS_REPLY_SIZE);
+        if (nReceived > 0) {
+            nPing = static_cast<DWORD>(
+                std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count());
+            return TRUE;
+        }
+        // An empty datagram is no reply; any error but "nothing yet" ends the wait,
+        // among them the reset that an ICMP port unreachable leaves behind.
+        if (nReceived == 0 || CAsyncSocket::GetLastError() != WSAEWOULDBLOCK)
+            return FALSE;
+    }
+}
+
+BOOL ExchangeStatus(const CString& strAddress, CString& strReply, DWORD& nPing)
+{
+    CAsyncSocket socket;
+    if (!AfxSocketInit() || !socket.Create())
+        return FALSE;
+    int nColon = strAddress.Find(':');
+    CString strHost = nColon >= 0 ? strAddress.Left(nColon) : strAddress;
+    UINT nPort = static_cast<UINT>(ReadLeadingInt(nColon >= 0 ? strAddress.Mid(nColon + 1) : CString()));
+    // Connecting makes the socket take datagrams from this server only, and lets
+    // the system report an unreachable port.
+    if (!socket.Connect(strHost, nPort) || socket.Send(STATUS_REQUEST, sizeof STATUS_REQUEST) != sizeof STATUS_REQUEST)
+        return FALSE;
+    char buffer[STATUS_REPLY_SIZE + 1];
+    int nReceived = 0;
+    if (!ReceiveReply(socket, buffer, nReceived, nPing))
+        return FALSE;
+    buffer[nReceived] = '\0';
+    strReply = buffer;
+    return TRUE;
+}

@@ -1,6 +1,8 @@
 #include "extras/GameCommand.h"
 
-static const char* const DEFAULT_GAME_PORT = ":27910";
+#include "query/GameServer.h"
+
+static const char* const DEFAULT_GAME_PORT = ":" DEFAULT_SERVER_PORT;
 
 CString GameHostPart(const CString& strAddress)
 {

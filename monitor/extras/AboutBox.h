@@ -1,7 +1,7 @@
 // The about box: the monitor's title with its build number.
 #pragma once
 
-#include "framework/Afx.h"
+#include "framework/Framework.h"
 
 class CAboutBox : public CDialog {
 public:

@@ -1,7 +1,7 @@
 // Join Server: start Quake II connected to the server selected in the list.
 #pragma once
 
-#include "framework/Afx.h"
+#include "framework/Framework.h"
 
 // The settings value that holds the game executable's full path.
 #define GAME_LOCATION_SECTION "General"

@@ -12,7 +12,7 @@ CNewsTicker::CNewsTicker()
 {
     LOGFONTA lf;
     GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof(lf), &lf);
-    m_font.Attach(CreateFontIndirectA(&lf));
+    m_font.CreateFontIndirect(&lf);
 }
 
 CNewsTicker::~CNewsTicker()
@@ -27,9 +27,9 @@ void CNewsTicker::SetText(CString strText)
 
 void CNewsTicker::Start()
 {
-    RECT rc;
-    GetClientRect(&rc);
-    m_nPos = rc.right - rc.left;
+    CRect rc;
+    GetClientRect(rc);
+    m_nPos = rc.Width();
     SetTimer(TICKER_TIMER_ID, TICKER_INTERVAL_MS, nullptr);
 }
 
@@ -44,37 +44,34 @@ void CNewsTicker::OnTimer(UINT_PTR /*nIDEvent*/)
 void CNewsTicker::OnPaint()
 {
     CPaintDC dc(this);
-    RECT rc;
-    GetClientRect(&rc);
-    // Drawn off-screen and copied in one go, so no half-drawn strip shows.
-    HDC hMemDC = CreateCompatibleDC(dc.m_hDC);
-    HBITMAP hBitmap = hMemDC ? CreateCompatibleBitmap(dc.m_hDC, rc.right, rc.bottom) : nullptr;
-    if (!hBitmap) {
-        if (hMemDC)
-            DeleteDC(hMemDC);
-        DrawBand(dc.m_hDC, rc);
+    CRect rc;
+    GetClientRect(rc);
+    // Drawn off-screen and copied in one go, so that no half-drawn strip shows.
+    CDC memDC;
+    CBitmap bitmap;
+    if (!memDC.CreateCompatibleDC(&dc) || !bitmap.CreateCompatibleBitmap(&dc, rc.Width(), rc.Height())) {
+        DrawBand(dc, rc);
         return;
     }
-    HGDIOBJ hOldBitmap = SelectObject(hMemDC, hBitmap);
-    DrawBand(hMemDC, rc);
-    BitBlt(dc.m_hDC, 0, 0, rc.right, rc.bottom, hMemDC, 0, 0, SRCCOPY);
-    SelectObject(hMemDC, hOldBitmap);
-    DeleteObject(hBitmap);
-    DeleteDC(hMemDC);
+    CBitmap* pOldBitmap = memDC.SelectObject(&bitmap);
+    DrawBand(memDC, rc);
+    dc.BitBlt(0, 0, rc.Width(), rc.Height(), &memDC, 0, 0, SRCCOPY);
+    memDC.SelectObject(pOldBitmap);
 }
 
-void CNewsTicker::DrawBand(HDC hDC, const RECT& rcClient)
+void CNewsTicker::DrawBand(CDC& dc, const CRect& rcClient)
 {
-    HGDIOBJ hOldFont = SelectObject(hDC, m_font.GetSafeHandle());
-    SIZE size = {0, 0};
-    GetTextExtentPoint32A(hDC, m_strText, m_strText.GetLength(), &size);
-    m_nPos = TickerWrap(m_nPos, size.cx);
+    CFont* pOldFont = dc.SelectObject(&m_font);
+    int nTextWidth = dc.GetTextExtent(m_strText, m_strText.GetLength()).cx;
+    m_nPos = TickerWrap(m_nPos, nTextWidth);
 
-    SetBkColor(hDC, GetSysColor(COLOR_WINDOW));
-    SetTextColor(hDC, RGB(0, 0, 0));
-    ExtTextOutA(hDC, 0, 0, ETO_OPAQUE, &rcClient, nullptr, 0, nullptr);
+    COLORREF crBack = GetSysColor(COLOR_WINDOW);
+    dc.FillSolidRect(rcClient, crBack);
+    dc.SetBkColor(crBack);
+    dc.SetTextColor(RGB(0, 0, 0));
     // Control characters are not interpreted: a news text with line breaks runs as one line.
-    for (int x : TickerCopyPositions(m_nPos, size.cx, rcClient.right - rcClient.left))
-        ExtTextOutA(hDC, x, 0, ETO_CLIPPED, &rcClient, m_strText, m_strText.GetLength(), nullptr);
-    SelectObject(hDC, hOldFont);
+    for (int x : TickerCopyPositions(m_nPos, nTextWidth, rcClient.Width()))
+        dc.ExtTextOut(x, 0, ETO_CLIPPED, rcClient, m_strText, m_strText.GetLength(), nullptr);
+    if (pOldFont)
+        dc.SelectObject(pOldFont);
 }

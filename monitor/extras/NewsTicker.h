@@ -2,7 +2,7 @@
 // 2 pixels every 50 ms, repeated without a gap so that the band never ends.
 #pragma once
 
-#include "framework/Afx.h"
+#include "framework/Framework.h"
 
 class CNewsTicker : public CStatic {
 public:
@@ -20,7 +20,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    void DrawBand(HDC hDC, const RECT& rcClient);
+    void DrawBand(CDC& dc, const CRect& rcClient);
 
     CFont m_font;
     int m_nPos;

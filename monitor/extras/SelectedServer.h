@@ -1,7 +1,7 @@
 // The server that Join Server and Visit Server Website act on.
 #pragma once
 
-#include "framework/Afx.h"
+#include "framework/Framework.h"
 
 class CGameServer;
 

@@ -2,7 +2,7 @@
 // banners and the project's home page behind the logo.
 #pragma once
 
-#include "framework/Afx.h"
+#include "framework/Framework.h"
 
 // The charities' home pages, in the order of the banners 1 to 4.
 extern const char* const g_aszCharityUrls[4];

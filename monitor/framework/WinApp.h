@@ -1,0 +1,57 @@
+// The application object: one per program, constructed statically. The framework's
+// WinMain runs its InitInstance and, when that returns TRUE, a message loop; then
+// ExitInstance, whose result is the exit code.
+#pragma once
+
+#include "Wnd.h"
+
+#include <string>
+
+#define ID_HELP 0xE146
+
+class CWinApp : public CCmdTarget {
+public:
+    // lpszAppName: the name shown in message boxes; by default the executable's base name.
+    explicit CWinApp(LPCSTR lpszAppName = nullptr);
+    ~CWinApp() override;
+
+    virtual BOOL InitInstance() { return TRUE; }
+    virtual int ExitInstance() { return m_nExitCode; }
+    // The message loop after a successful InitInstance; ends with WM_QUIT.
+    virtual int Run();
+
+    // Kept so that dialogs look the same as with the original call; a no-op now.
+    BOOL Enable3dControls() { return TRUE; }
+
+    // The private profile file m_pszProfileName, read and written at each call.
+    // GetProfileString returns lpszDefault (or "") when the entry is absent.
+    CString GetProfileString(LPCSTR lpszSection, LPCSTR lpszEntry, LPCSTR lpszDefault = nullptr);
+    BOOL WriteProfileString(LPCSTR lpszSection, LPCSTR lpszEntry, LPCSTR lpszValue);
+    UINT GetProfileInt(LPCSTR lpszSection, LPCSTR lpszEntry, int nDefault);
+    BOOL WriteProfileInt(LPCSTR lpszSection, LPCSTR lpszEntry, int nValue);
+
+    afx_msg void OnHelp() {}  // the program has no help file
+
+    HINSTANCE m_hInstance;
+    CWnd* m_pMainWnd = nullptr;
+    LPCSTR m_pszAppName;
+    LPCSTR m_pszExeName;
+    // The executable's base name and ".INI", without a directory, so that the system
+    // keeps it in the Windows directory. May be pointed at another path (a string
+    // that outlives the application object).
+    LPCSTR m_pszProfileName;
+
+protected:
+    int m_nExitCode = 0;
+
+private:
+    std::string m_strAppName;
+    std::string m_strExeName;
+    std::string m_strProfileName;
+};
+
+CWinApp* AfxGetApp();
+// The application's main window, or null.
+CWnd* AfxGetMainWnd();
+HINSTANCE AfxGetInstanceHandle();
+LPCSTR AfxGetAppName();

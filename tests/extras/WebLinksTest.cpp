@@ -1,0 +1,61 @@
+// The web links as the user meets them: the page opened by the shell (the test
+// prefix's browser records it) or the failure message.
+#include <gtest/gtest.h>
+
+#include "BrowserLog.h"
+#include "ExtrasWindow.h"
+#include "ModalDriver.h"
+#include "TestPaths.h"
+#include "extras/WebLinks.h"
+
+namespace {
+
+class WebLinksTest : public ::testing::Test {
+protected:
+    WebLinksTest()
+        : m_scratch(::testing::UnitTest::GetInstance()->current_test_info()->name())
+        , m_browser(m_scratch.File("browser.log"))
+    {
+    }
+
+    ScratchDir m_scratch;
+    BrowserLog m_browser;
+    ServerListOwner m_owner;
+};
+
+TEST_F(WebLinksTest, OpenedAddressReachesTheBrowserSilently)
+{
+    MessageBoxCatcher none(kAppName, 1500);
+    EXPECT_TRUE(OpenInBrowser(&m_owner, g_aszCharityUrls[1]));
+    EXPECT_EQ(m_browser.WaitFor(1), std::vector<std::string>{"https://www.unicef.org/"});
+    EXPECT_EQ(none.Text(), "");
+}
+
+TEST_F(WebLinksTest, ShellFailureNamesTheAddressOnItsSecondLine)
+{
+    MessageBoxCatcher box(kAppName);
+    EXPECT_FALSE(OpenInBrowser(&m_owner, "kelvane-nowhere:banner"));
+    EXPECT_EQ(box.Text(), "There was an error while attempting to open a browser window!\n"
+                          "You will have to browse to kelvane-nowhere:banner manually.");
+}
+
+TEST_F(WebLinksTest, VisitOpensTheSelectedServersPageOrExplains)
+{
+    {
+        MessageBoxCatcher box(kAppName);
+        VisitSelectedServerWebsite(&m_owner, m_owner.m_listServers);
+        EXPECT_EQ(box.Text(), "Please select a server");
+    }
+    auto server = MakeServer("127.0.0.1:27910", "http://127.0.0.1:18090/clan.html");
+    m_owner.AddSelectedRow(server.get());
+    VisitSelectedServerWebsite(&m_owner, m_owner.m_listServers);
+    EXPECT_EQ(m_browser.WaitFor(1), std::vector<std::string>{"http://127.0.0.1:18090/clan.html"});
+
+    auto broken = MakeServer("127.0.0.1:27911", "kelvane-nowhere:clan");
+    m_owner.AddSelectedRow(broken.get());
+    MessageBoxCatcher box(kAppName);
+    VisitSelectedServerWebsite(&m_owner, m_owner.m_listServers);
+    EXPECT_NE(box.Text().find("browse to kelvane-nowhere:clan manually."), std::string::npos) << box.Text();
+}
+
+} // namespace

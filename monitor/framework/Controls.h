@@ -24,7 +24,13 @@ class CProgressCtrl : public CWnd {
 public:
     void SetRange(short nLower, short nUpper) { SendMessage(PBM_SETRANGE, 0, MAKELPARAM(nLower, nUpper)); }
     void SetRange32(int nLower, int nUpper) { SendMessage(PBM_SETRANGE32, nLower, nUpper); }
-    void GetRange(int& nLower, int& nUpper) const;
+    void GetRange(int& nLower, int& nUpper) const
+    {
+        PBRANGE range = {};
+        SendMessage(PBM_GETRANGE, TRUE, reinterpret_cast<LPARAM>(&range));
+        nLower = range.iLow;
+        nUpper = range.iHigh;
+    }
     int SetStep(int nStep) { return static_cast<int>(SendMessage(PBM_SETSTEP, nStep, 0)); }
     int SetPos(int nPos) { return static_cast<int>(SendMessage(PBM_SETPOS, nPos, 0)); }
     int OffsetPos(int nPos) { return static_cast<int>(SendMessage(PBM_DELTAPOS, nPos, 0)); }

@@ -13,10 +13,10 @@ std::deque<PostedMessage> g_queue;
 
 BOOL AfxPostToMainWnd(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    {
-        std::lock_guard<std::mutex> lock(g_queueMutex);
-        g_queue.push_back({message, wParam, lParam});
-    }
+    // Notified under the lock: once a reader holds the message, the poster no
+    // longer touches the queue, which may then be torn down at exit.
+    std::lock_guard<std::mutex> lock(g_queueMutex);
+    g_queue.push_back({message, wParam, lParam});
     g_queueChanged.notify_one();
     return TRUE;
 }

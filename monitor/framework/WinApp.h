@@ -50,6 +50,10 @@ private:
     std::string m_strProfileName;
 };
 
+// Registers the common control classes the dialogs use (list views, progress bars);
+// WinMain and every dialog creation call it, the first call does the work.
+void AfxInitCommonControls();
+
 CWinApp* AfxGetApp();
 // The application's main window, or null.
 CWnd* AfxGetMainWnd();

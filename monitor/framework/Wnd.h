@@ -16,6 +16,9 @@
 
 class CDataExchange;
 
+// The text of any window (its caption, or a control's contents).
+CString AfxGetWindowText(HWND hWnd);
+
 // A menu handle that this object does not own (menus of windows die with them).
 class CMenu {
 public:
@@ -64,6 +67,7 @@ public:
     // so the pointer may be kept as long as this window lives.
     CWnd* GetDlgItem(int nID) const;
     int GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
+    // The parent's or the newly focused window's object; null when it has none.
     CWnd* GetParent() const;
     void CheckRadioButton(int nIDFirstButton, int nIDLastButton, int nIDCheckButton)
     {

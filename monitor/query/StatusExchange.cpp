@@ -7,11 +7,11 @@
 
 const char STATUS_REQUEST[10] = {'\xFF', '\xFF', '\xFF', '\xFF', 's', 't', 'a', 't', 'u', 's'};
 
+using Clock = std::chrono::steady_clock;
+
 // Waits for the first datagram from the connected server; TRUE with its size.
-static BOOL ReceiveReply(CAsyncSocket& socket, char* pBuffer, int& nReceived, DWORD& nPing)
+static BOOL ReceiveReply(CAsyncSocket& socket, Clock::time_point start, char* pBuffer, int& nReceived, DWORD& nPing)
 {
-    using Clock = std::chrono::steady_clock;
-    const Clock::time_point start = Clock::now();
     for (;;) {
         auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
         if (elapsed >= PING_NOT_ANSWERING)
@@ -41,11 +41,16 @@ BOOL ExchangeStatus(const CString& strAddress, CString& strReply, DWORD& nPing)
     UINT nPort = static_cast<UINT>(ReadLeadingInt(nColon >= 0 ? strAddress.Mid(nColon + 1) : CString()));
     // Connecting makes the socket take datagrams from this server only, and lets
     // the system report an unreachable port.
-    if (!socket.Connect(strHost, nPort) || socket.Send(STATUS_REQUEST, sizeof STATUS_REQUEST) != sizeof STATUS_REQUEST)
+    if (!socket.Connect(strHost, nPort))
+        return FALSE;
+    // Timed from just before the send: a thread pre-empted right after it must not
+    // report less than the server's real delay.
+    const Clock::time_point start = Clock::now();
+    if (socket.Send(STATUS_REQUEST, sizeof STATUS_REQUEST) != sizeof STATUS_REQUEST)
         return FALSE;
     char buffer[STATUS_REPLY_SIZE + 1];
     int nReceived = 0;
-    if (!ReceiveReply(socket, buffer, nReceived, nPing))
+    if (!ReceiveReply(socket, start, buffer, nReceived, nPing))
         return FALSE;
     buffer[nReceived] = '\0';
     strReply = buffer;

@@ -1,0 +1,84 @@
+#include "Gdi.h"
+
+#include "WinApp.h"
+
+BOOL CGdiObject::Attach(HGDIOBJ hObject)
+{
+    if (!hObject || m_hObject)
+        return FALSE;
+    m_hObject = hObject;
+    return TRUE;
+}
+
+HGDIOBJ CGdiObject::Detach()
+{
+    HGDIOBJ hObject = m_hObject;
+    m_hObject = nullptr;
+    return hObject;
+}
+
+BOOL CGdiObject::DeleteObject()
+{
+    if (!m_hObject)
+        return FALSE;
+    return ::DeleteObject(Detach());
+}
+
+BOOL CBitmap::LoadBitmap(UINT nIDResource) { return LoadBitmap(MAKEINTRESOURCEA(nIDResource)); }
+
+BOOL CBitmap::LoadBitmap(LPCSTR lpszResourceName)
+{
+    return Attach(::LoadBitmapA(AfxGetInstanceHandle(), lpszResourceName));
+}
+
+BOOL CBitmap::CreateCompatibleBitmap(CDC* pDC, int nWidth, int nHeight)
+{
+    return Attach(::CreateCompatibleBitmap(pDC->m_hDC, nWidth, nHeight));
+}
+
+CDC::~CDC()
+{
+    for (auto& previous : m_previous)
+        previous->Detach();
+    DeleteDC();
+}
+
+BOOL CDC::CreateCompatibleDC(CDC* pDC)
+{
+    DeleteDC();
+    m_hDC = ::CreateCompatibleDC(pDC ? pDC->m_hDC : nullptr);
+    m_bOwnsMemoryDC = m_hDC != nullptr;
+    return m_bOwnsMemoryDC;
+}
+
+BOOL CDC::DeleteDC()
+{
+    if (!m_bOwnsMemoryDC)
+        return FALSE;
+    m_bOwnsMemoryDC = false;
+    HDC hDC = m_hDC;
+    m_hDC = nullptr;
+    return ::DeleteDC(hDC);
+}
+
+void CDC::FillSolidRect(LPCRECT lpRect, COLORREF clr)
+{
+    HBRUSH hBrush = ::CreateSolidBrush(clr);
+    ::FillRect(m_hDC, lpRect, hBrush);
+    ::DeleteObject(hBrush);
+}
+
+CSize CDC::GetTextExtent(LPCSTR lpszString, int nCount) const
+{
+    CSize size;
+    ::GetTextExtentPoint32A(m_hDC, lpszString, nCount, &size);
+    return size;
+}
+
+CPaintDC::CPaintDC(CWnd* pWnd) : m_hWnd(pWnd->m_hWnd) { m_hDC = ::BeginPaint(m_hWnd, &m_ps); }
+
+CPaintDC::~CPaintDC() { ::EndPaint(m_hWnd, &m_ps); }
+
+CClientDC::CClientDC(CWnd* pWnd) : m_hWnd(pWnd->m_hWnd) { m_hDC = ::GetDC(m_hWnd); }
+
+CClientDC::~CClientDC() { ::ReleaseDC(m_hWnd, m_hDC); }

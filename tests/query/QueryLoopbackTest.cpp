@@ -1,0 +1,219 @@
+// Real queries over UDP on 127.0.0.1 against the fake server fleet.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
+#include <memory>
+#include <set>
+#include <sstream>
+#include <thread>
+
+#include "PostedMessages.h"
+#include "TestReplies.h"
+#include "query/GameServer.h"
+#include "query/QueryDone.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+long MsSince(Clock::time_point start)
+{
+    return static_cast<long>(std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count());
+}
+
+CString Local(int port)
+{
+    CString address;
+    address.Format("127.0.0.1:%d", port);
+    return address;
+}
+
+class Query : public ::testing::Test {
+protected:
+    void SetUp() override { ReceivePostedMessagesHere(); }
+
+    // The outcome of the one notice for server, or 0 when none came in time.
+    LPARAM WaitDone(const CGameServer& server, int timeoutMs = 3000)
+    {
+        TestMessage msg;
+        if (!WaitPostedMessage(msg, timeoutMs))
+            return 0;
+        EXPECT_EQ(msg.message, static_cast<UINT>(WM_QUERYDONE));
+        EXPECT_EQ(msg.wParam, reinterpret_cast<WPARAM>(&server));
+        return msg.lParam;
+    }
+
+    // Runs one query; the outcome and how long it took.
+    LPARAM QueryOnce(CGameServer& server, long* pElapsedMs = nullptr)
+    {
+        Clock::time_point start = Clock::now();
+        EXPECT_TRUE(server.StartQuery());
+        LPARAM outcome = WaitDone(server);
+        if (pElapsedMs)
+            *pElapsedMs = MsSince(start);
+        EXPECT_FALSE(server.IsQuerying());
+        return outcome;
+    }
+
+    // A record that already lists players, so a failed query shows what it clears.
+    void GivePlayers(CGameServer& server)
+    {
+        ASSERT_TRUE(server.ParseStatusReply(Reply("hostname\\Before", "1 1 \"old\"\n").c_str(), 10));
+    }
+};
+
+TEST_F(Query, AnsweringServerGivesItsContentAndPing)
+{
+    CGameServer server(Local(28100));
+    ASSERT_EQ(QueryOnce(server), QUERY_ACCEPTED);
+    CServerStatus status = server.GetStatus();
+    EXPECT_EQ(status.m_strName, "Loopback One");
+    EXPECT_EQ(status.m_strMap, "q2dm3");
+    EXPECT_EQ(status.m_strVersion, "4.5");
+    EXPECT_EQ(status.m_nMaxPlayers, 12u);
+    ASSERT_EQ(status.m_nPlayers, 2u);
+    EXPECT_EQ(status.m_players[0].GetName(), "Alice");
+    EXPECT_EQ(status.m_players[1].GetScore(), -2);
+    EXPECT_LT(status.m_nPing, 100u);
+}
+
+TEST_F(Query, TheRequestIsExactlyTheTenStatusBytes)
+{
+    CGameServer server(Local(28100));
+    ASSERT_EQ(QueryOnce(server), QUERY_ACCEPTED);
+    const char* log = std::getenv("KELVANE_FLEET_LOG");
+    ASSERT_NE(log, nullptr);
+    std::ifstream in(log);
+    std::string line;
+    int requests = 0;
+    while (std::getline(in, line)) {
+        std::istringstream fields(line);
+        std::string ms, port, sender, bytes;
+        fields >> ms >> port >> sender >> bytes;
+        if (port == "28100") {
+            EXPECT_EQ(bytes, "\\xff\\xff\\xff\\xffstatus");
+            ++requests;
+        }
+    }
+    EXPECT_GE(requests, 1);
+}
+
+TEST_F(Query, PingIsMeasuredInMilliseconds)
+{
+    CGameServer server(Local(28101));
+    ASSERT_EQ(QueryOnce(server), QUERY_ACCEPTED);
+    EXPECT_GE(server.GetPing(), 20u);
+    EXPECT_LT(server.GetPing(), 150u);
+}
+
+TEST_F(Query, SilentServerReadsAsNotAnsweringFromTheStart)
+{
+    CGameServer server(Local(28102));
+    GivePlayers(server);
+    Clock::time_point start = Clock::now();
+    ASSERT_TRUE(server.StartQuery());
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    ASSERT_TRUE(server.IsQuerying());
+    EXPECT_EQ(server.GetPing(), 750u);
+    EXPECT_EQ(server.GetPlayerCount(), 0u);
+    EXPECT_EQ(server.GetPlayer(0), nullptr);
+    EXPECT_EQ(WaitDone(server), QUERY_FAILED);
+    EXPECT_GE(MsSince(start), 740);
+    EXPECT_EQ(server.GetPing(), 750u);
+    EXPECT_EQ(server.GetName(), "Before");
+}
+
+TEST_F(Query, RefusedRepliesFail)
+{
+    CGameServer otherGame(Local(28103));
+    GivePlayers(otherGame);
+    EXPECT_EQ(QueryOnce(otherGame), QUERY_FAILED);
+    EXPECT_EQ(otherGame.GetName(), "Other Game");
+    EXPECT_EQ(otherGame.GetPing(), 750u);
+    EXPECT_EQ(otherGame.GetPlayerCount(), 0u);
+
+    CGameServer garbage(Local(28104));
+    GivePlayers(garbage);
+    EXPECT_EQ(QueryOnce(garbage), QUERY_FAILED);
+    EXPECT_EQ(garbage.GetName(), "Before");
+
+    // Too long for the buffer: refused when it arrives, not after the time-out.
+    CGameServer oversize(Local(28105));
+    long elapsed = 0;
+    EXPECT_EQ(QueryOnce(oversize, &elapsed), QUERY_FAILED);
+    EXPECT_LT(elapsed, 500);
+}
+
+TEST_F(Query, AReplyFromAnotherPortIsIgnored)
+{
+    CGameServer server(Local(28106));
+    long elapsed = 0;
+    EXPECT_EQ(QueryOnce(server, &elapsed), QUERY_FAILED);
+    EXPECT_GE(elapsed, 740);
+}
+
+TEST_F(Query, ClosedPortEndsEarly)
+{
+    CGameServer server(Local(28107));
+    long elapsed = 0;
+    EXPECT_EQ(QueryOnce(server, &elapsed), QUERY_FAILED);
+    if (!RunningUnderWine()) {  // Wine does not report the port unreachable
+        EXPECT_LT(elapsed, 500);
+    }
+}
+
+TEST_F(Query, UnresolvableHostFailsWithoutWaiting)
+{
+    CGameServer server("no-such-host.invalid:28100");
+    long elapsed = 0;
+    EXPECT_EQ(QueryOnce(server, &elapsed), QUERY_FAILED);
+    EXPECT_LT(elapsed, 700);
+}
+
+TEST_F(Query, ASecondStartWhileRunningIsRefused)
+{
+    CGameServer server(Local(28108));
+    ASSERT_TRUE(server.StartQuery());
+    EXPECT_FALSE(server.StartQuery());
+    EXPECT_EQ(WaitDone(server), QUERY_ACCEPTED);
+    TestMessage extra;
+    EXPECT_FALSE(WaitPostedMessage(extra, 400));
+}
+
+TEST_F(Query, DeletingARecordWaitsForItsQuery)
+{
+    auto server = std::make_unique<CGameServer>(Local(28102));
+    const WPARAM id = reinterpret_cast<WPARAM>(server.get());
+    Clock::time_point start = Clock::now();
+    ASSERT_TRUE(server->StartQuery());
+    server.reset();
+    EXPECT_GE(MsSince(start), 740);
+    TestMessage msg;
+    ASSERT_TRUE(WaitPostedMessage(msg, 1000));
+    EXPECT_EQ(msg.wParam, id);
+}
+
+TEST_F(Query, ManyRecordsSideBySide)
+{
+    const int count = 40;
+    std::vector<std::unique_ptr<CGameServer>> servers;
+    Clock::time_point start = Clock::now();
+    for (int i = 0; i < count; ++i) {
+        servers.push_back(std::make_unique<CGameServer>(Local(28150 + i)));
+        ASSERT_TRUE(servers.back()->StartQuery());
+    }
+    std::set<WPARAM> done;
+    TestMessage msg;
+    while (done.size() < count && WaitPostedMessage(msg, 3000)) {
+        EXPECT_EQ(msg.lParam, QUERY_ACCEPTED);
+        done.insert(msg.wParam);
+    }
+    EXPECT_EQ(done.size(), static_cast<size_t>(count));
+    EXPECT_LT(MsSince(start), 2000);  // in parallel: 40 servers of 100 ms each
+    for (const auto& server : servers)
+        EXPECT_GE(server->GetPing(), 100u);
+}
+
+}  // namespace

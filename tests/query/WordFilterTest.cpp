@@ -1,0 +1,63 @@
+#include <gtest/gtest.h>
+
+#include "TestPaths.h"
+#include "query/WordFilter.h"
+
+namespace {
+
+CWordFilter FilterFrom(const std::string& fileText)
+{
+    ScratchDir dir("word_filter");
+    WriteFile(dir.File("words.txt"), fileText);
+    CWordFilter filter;
+    filter.LoadFromFile(dir.File("words.txt").c_str());
+    return filter;
+}
+
+TEST(WordFilter, StarsEveryCaseInsideLongerWords)
+{
+    CWordFilter filter = FilterFrom("CaT\n");
+    EXPECT_EQ(filter.Censor("Concatenate"), "Con***enate");
+    EXPECT_EQ(filter.Censor("CAT and Cat"), "*** and ***");
+    EXPECT_EQ(filter.Censor("dog"), "dog");
+    EXPECT_EQ(filter.Censor("ca"), "ca");
+}
+
+TEST(WordFilter, MatchesOfOneWordDoNotOverlapButDifferentWordsDo)
+{
+    CWordFilter filter = FilterFrom("aa\nabc\nbcd\n");
+    EXPECT_EQ(filter.Censor("aaa"), "**a");
+    EXPECT_EQ(filter.Censor("abcd"), "****");
+}
+
+TEST(WordFilter, SpacesBelongToTheWordAndCrLfEndsALine)
+{
+    CWordFilter filter = FilterFrom("bad \r\nugly\r\n");
+    ASSERT_EQ(filter.GetWordCount(), 2);
+    EXPECT_EQ(filter.GetWord(1), "ugly");
+    EXPECT_EQ(filter.Censor("bad bad"), "****bad");
+    EXPECT_EQ(filter.Censor("UGLY"), "****");
+}
+
+TEST(WordFilter, EmptyLinesAndTheRestOfA126CharacterLineAddNoWord)
+{
+    // An empty word would match at the same place forever.
+    std::string longWord(126, 'x');
+    CWordFilter filter = FilterFrom("\nab\n\n" + longWord + "\n" + std::string(130, 'y') + "\n");
+    ASSERT_EQ(filter.GetWordCount(), 4);
+    EXPECT_EQ(filter.GetWord(0), "ab");
+    EXPECT_EQ(filter.GetWord(1), longWord.c_str());
+    EXPECT_EQ(filter.GetWord(2), std::string(126, 'y').c_str());
+    EXPECT_EQ(filter.GetWord(3), "yyyy");
+    EXPECT_EQ(filter.Censor("cab"), "c**");
+}
+
+TEST(WordFilter, NoFileChangesNothing)
+{
+    CWordFilter filter;
+    filter.LoadFromFile("no such file.txt");
+    EXPECT_EQ(filter.GetWordCount(), 0);
+    EXPECT_EQ(filter.Censor("Anything"), "Anything");
+}
+
+}  // namespace

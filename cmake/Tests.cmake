@@ -16,3 +16,4 @@ function(kelvane_add_test name)
   set_tests_properties(${name} PROPERTIES TIMEOUT ${T_TIMEOUT} LABELS "${T_LABELS}"
     ENVIRONMENT "KELVANE_SOURCE_DIR=${PROJECT_SOURCE_DIR};KELVANE_BINARY_DIR=${CMAKE_BINARY_DIR}")
 endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/WebFixture.cmake)

@@ -6,14 +6,14 @@
 
 class CWebSession {
 public:
-    // Bounds each connect, send and receive, so that a web server that never
-    // answers cannot hold the start-up for minutes.
+    // A web server that never answers must not hold the start-up for minutes.
     static constexpr DWORD kDefaultTimeoutMs = 5000;
     // A bigger body is not a file of ours: the fetch fails.
     static constexpr DWORD kMaxBodyBytes = 1024 * 1024;
 
     // Opens the root handle with the given agent string (the application's name)
-    // and the system's proxy settings.
+    // and the system's proxy settings; the time-out bounds each connect, send and
+    // receive of a fetch.
     explicit CWebSession(const char* pszAgent, DWORD dwTimeoutMs = kDefaultTimeoutMs);
     virtual ~CWebSession();
     CWebSession(const CWebSession&) = delete;
@@ -29,4 +29,5 @@ public:
 
 private:
     void* m_hRoot; // HINTERNET, kept opaque so that callers need no WinINet header
+    DWORD m_dwTimeoutMs;
 };

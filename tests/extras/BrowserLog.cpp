@@ -2,17 +2,17 @@
 
 #include <windows.h>
 
+#include <cstdlib>
 #include <sstream>
 
 #include "TestPaths.h"
 
-BrowserLog::BrowserLog(const std::string& path)
-    : m_path(path)
+BrowserLog::BrowserLog()
 {
-    DeleteFileA(path.c_str());
-    // Read by scripts/wine-prefix.sh's recording browser, a Unix program: the
-    // scratch path is a Unix path already.
-    SetEnvironmentVariableA("KELVANE_BROWSER_LOG", path.c_str());
+    const char* log = std::getenv("KELVANE_BROWSER_LOG");
+    const char* prefix = std::getenv("WINEPREFIX");
+    m_path = log && *log ? log : std::string(prefix ? prefix : ".") + "/browser.log";
+    WriteFile(m_path, "");
 }
 
 std::vector<std::string> BrowserLog::WaitFor(size_t n, int timeoutMs) const

@@ -6,8 +6,10 @@
 
 class BrowserLog {
 public:
-    // Sends this process's browser starts to a fresh log file at path.
-    explicit BrowserLog(const std::string& path);
+    // Empties the log: KELVANE_BROWSER_LOG, or browser.log in the Wine prefix, the
+    // Unix paths that the recording browser writes to (it runs with the Unix
+    // environment that Wine was started with, not this process's).
+    BrowserLog();
     // The addresses logged so far, waiting up to timeoutMs for at least n.
     std::vector<std::string> WaitFor(size_t n, int timeoutMs = 10000) const;
 

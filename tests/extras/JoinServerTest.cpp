@@ -38,13 +38,20 @@ protected:
         JoinSelectedServer(&m_owner, m_owner.m_listServers);
     }
 
-    static void Control(bool down)
+    // Holds or releases Control, as the user would. The key state follows only
+    // input to a foreground window, and only once the input has been taken in.
+    void Control(bool down)
     {
         INPUT input = {};
         input.type = INPUT_KEYBOARD;
         input.ki.wVk = VK_CONTROL;
         input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
-        SendInput(1, &input, sizeof(input));
+        DWORD start = GetTickCount();
+        do {
+            SetForegroundWindow(m_owner.GetSafeHwnd());
+            SendInput(1, &input, sizeof(input));
+            Sleep(20);
+        } while (((GetAsyncKeyState(VK_CONTROL) & 0x8000) != 0) != down && GetTickCount() - start < 2000);
     }
 
     ScratchDir m_scratch;

@@ -14,11 +14,16 @@ BOOL CALLBACK MatchDialog(HWND hWnd, LPARAM lParam)
     auto* search = reinterpret_cast<Search*>(lParam);
     DWORD pid = 0;
     GetWindowThreadProcessId(hWnd, &pid);
-    char cls[64] = "", text[256] = "";
+    char cls[64] = "";
     GetClassNameA(hWnd, cls, sizeof(cls));
-    GetWindowTextA(hWnd, text, sizeof(text));
+    // Not GetWindowText: it would send a message to the GUI thread, which may be
+    // waiting for this one.
+    WCHAR text[256] = L"";
+    InternalGetWindowText(hWnd, text, 256);
+    char caption[256] = "";
+    WideCharToMultiByte(CP_ACP, 0, text, -1, caption, sizeof(caption), nullptr, nullptr);
     if (pid == GetCurrentProcessId() && IsWindowVisible(hWnd) && lstrcmpA(cls, "#32770") == 0
-        && lstrcmpA(text, search->caption) == 0) {
+        && lstrcmpA(caption, search->caption) == 0) {
         search->found = hWnd;
         return FALSE;
     }

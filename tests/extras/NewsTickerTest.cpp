@@ -156,9 +156,11 @@ TEST(NewsTicker, WideTextShowsOneCopyFollowedRightBehindItsEnd)
     TickerWindow window;
     // An even width, so that whole ticks move the band by exactly one text width.
     std::string text = "A long line of news that is wider than the control, well beyond it. ";
-    while (window.TextWidth(text.c_str()) % 2)
-        text += '.';
+    for (const char* pad = ".il!xW"; *pad && window.TextWidth(text.c_str()) % 2; ++pad)
+        if ((window.TextWidth((text + *pad).c_str())) % 2 == 0)
+            text += *pad;
     int w = window.TextWidth(text.c_str());
+    ASSERT_EQ(w % 2, 0);
     ASSERT_GT(w, kWidth);
     window.Ticker().SetText(text.c_str());
     window.Ticker().Start();

@@ -14,7 +14,6 @@ class WebLinksTest : public ::testing::Test {
 protected:
     WebLinksTest()
         : m_scratch(::testing::UnitTest::GetInstance()->current_test_info()->name())
-        , m_browser(m_scratch.File("browser.log"))
     {
     }
 

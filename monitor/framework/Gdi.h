@@ -3,6 +3,7 @@
 #pragma once
 
 #include "Geometry.h"
+#include "Handles.h"
 
 #include <memory>
 #include <vector>
@@ -19,8 +20,8 @@ public:
     HGDIOBJ m_hObject = nullptr;
 
     HGDIOBJ GetSafeHandle() const { return m_hObject; }
-    BOOL Attach(HGDIOBJ hObject);
-    HGDIOBJ Detach();
+    BOOL Attach(HGDIOBJ hObject) { return AfxAttachHandle(m_hObject, hObject); }
+    HGDIOBJ Detach() { return AfxDetachHandle(m_hObject); }
     BOOL DeleteObject();
     int GetObject(int nCount, LPVOID lpObject) const { return ::GetObjectA(m_hObject, nCount, lpObject); }
 };

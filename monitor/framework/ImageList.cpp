@@ -12,21 +12,6 @@ int CImageList::Add(CBitmap* pbmImage, COLORREF crMask)
     return ImageList_AddMasked(m_hImageList, pbmImage ? static_cast<HBITMAP>(*pbmImage) : nullptr, crMask);
 }
 
-BOOL CImageList::Attach(HIMAGELIST hImageList)
-{
-    if (!hImageList || m_hImageList)
-        return FALSE;
-    m_hImageList = hImageList;
-    return TRUE;
-}
-
-HIMAGELIST CImageList::Detach()
-{
-    HIMAGELIST hImageList = m_hImageList;
-    m_hImageList = nullptr;
-    return hImageList;
-}
-
 BOOL CImageList::DeleteImageList()
 {
     if (!m_hImageList)

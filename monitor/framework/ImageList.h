@@ -22,7 +22,7 @@ public:
     int GetImageCount() const { return ImageList_GetImageCount(m_hImageList); }
     HIMAGELIST GetSafeHandle() const { return m_hImageList; }
     operator HIMAGELIST() const { return m_hImageList; }
-    BOOL Attach(HIMAGELIST hImageList);
-    HIMAGELIST Detach();
+    BOOL Attach(HIMAGELIST hImageList) { return AfxAttachHandle(m_hImageList, hImageList); }
+    HIMAGELIST Detach() { return AfxDetachHandle(m_hImageList); }
     BOOL DeleteImageList();
 };

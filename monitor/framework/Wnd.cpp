@@ -58,21 +58,6 @@ CWnd* CWnd::FromHandlePermanent(HWND hWnd)
     return it == PermanentMap().end() ? nullptr : it->second;
 }
 
-BOOL CWnd::Attach(HWND hWnd)
-{
-    if (!hWnd || m_hWnd)
-        return FALSE;
-    m_hWnd = hWnd;
-    return TRUE;
-}
-
-HWND CWnd::Detach()
-{
-    HWND hWnd = m_hWnd;
-    m_hWnd = nullptr;
-    return hWnd;
-}
-
 BOOL CWnd::SubclassWindow(HWND hWnd)
 {
     if (!::IsWindow(hWnd) || m_hWnd || FromHandlePermanent(hWnd))

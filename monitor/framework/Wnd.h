@@ -53,8 +53,8 @@ public:
     static CWnd* FromHandlePermanent(HWND hWnd);
 
     // --- binding to a window -----------------------------------------------------
-    BOOL Attach(HWND hWnd);      // wraps only: no messages reach the map
-    HWND Detach();
+    BOOL Attach(HWND hWnd) { return AfxAttachHandle(m_hWnd, hWnd); }  // wraps only: no messages reach the map
+    HWND Detach() { return AfxDetachHandle(m_hWnd); }
     BOOL SubclassWindow(HWND hWnd);  // the map gets the window's messages from now on
     BOOL SubclassDlgItem(UINT nID, CWnd* pParent);
     HWND UnsubclassWindow();

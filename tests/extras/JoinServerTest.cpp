@@ -4,7 +4,8 @@
 
 #include "ExtrasWindow.h"
 #include "FakeGame.h"
-#include "ModalDriver.h"
+#include "FileDialogInput.h"
+#include "GuiHarness.h"
 #include "TestPaths.h"
 #include "extras/JoinServer.h"
 
@@ -28,13 +29,10 @@ protected:
     CString StoredPath() { return AfxGetApp()->GetProfileString("General", "Quake2Location"); }
     void StorePath(const std::string& path) { AfxGetApp()->WriteProfileString("General", "Quake2Location", path.c_str()); }
 
-    // Joins the record's row; the driver answers whatever the join opens.
-    void Join(CGameServer* pServer, std::function<void()> answer = nullptr)
+    // Joins the record's row; watchers started before answer what the join opens.
+    void Join(CGameServer* pServer)
     {
         m_owner.AddSelectedRow(pServer);
-        std::unique_ptr<ModalDriver> driver;
-        if (answer)
-            driver = std::make_unique<ModalDriver>(answer);
         JoinSelectedServer(&m_owner, m_owner.m_listServers);
     }
 
@@ -66,8 +64,10 @@ TEST_F(JoinServerTest, StoredPathStartsTheGameInItsFolderAndOurFolderComesBack)
     char before[MAX_PATH];
     GetCurrentDirectoryA(MAX_PATH, before);
 
-    MessageBoxCatcher noMessage(kAppName, 1500);
+    ModalWatcher noMessage(kAppName, IDOK, 1000);
+    ModalWatcher noDialog("Open", IDCANCEL, 1000);
     Join(server.get());
+    PumpMessagesFor(1200);
 
     char after[MAX_PATH];
     GetCurrentDirectoryA(MAX_PATH, after);
@@ -76,22 +76,17 @@ TEST_F(JoinServerTest, StoredPathStartsTheGameInItsFolderAndOurFolderComesBack)
     ASSERT_EQ(runs.size(), 1u);
     EXPECT_EQ(runs[0].commandLine, game.ExePath() + kCommandTail + "127.0.0.1:27915");
     EXPECT_EQ(runs[0].directory + "\\", game.Folder());
-    EXPECT_EQ(noMessage.Text(), "");
+    EXPECT_FALSE(noMessage.Wait());
+    EXPECT_FALSE(noDialog.Wait()) << "a stored path is used without asking";
 }
 
 TEST_F(JoinServerTest, FirstJoinAsksForTheGameAndStoresTheChoice)
 {
     FakeGame game(m_scratch, "Quake II");
     auto server = MakeServer("localhost:27911");
-    std::string dialogSeen;
-    Join(server.get(), [&] {
-        HWND hDialog = WaitForDialog("Open");
-        if (!hDialog)
-            return;
-        dialogSeen = "yes";
-        ChooseFile(hDialog, game.ExePath());
-    });
-    EXPECT_EQ(dialogSeen, "yes");
+    ModalWatcher dialog("Open", IDOK, 10000, [&](HWND hDialog) { TypeFileName(hDialog, game.ExePath()); });
+    Join(server.get());
+    EXPECT_TRUE(dialog.Wait());
     EXPECT_EQ(StoredPath(), game.ExePath().c_str());
     auto runs = game.WaitForRuns(1);
     ASSERT_EQ(runs.size(), 1u);
@@ -104,20 +99,14 @@ TEST_F(JoinServerTest, CancelledDialogStartsNothingAndKeepsTheStoredPath)
     FakeGame game(m_scratch, "Quake2");
     StorePath("C:\\Old\\quake2.exe");
     auto server = MakeServer("127.0.0.1:27910");
-    std::string message;
     Control(true);
-    Join(server.get(), [&] {
-        HWND hDialog = WaitForDialog("Open");
-        Control(false);
-        if (!hDialog)
-            return;
-        PressButton(hDialog, IDCANCEL);
-        HWND hBox = WaitForDialog(kAppName);
-        message = MessageBoxText(hBox);
-        PressButton(hBox, IDOK);
-    });
+    ModalWatcher dialog("Open", IDCANCEL);
+    ModalWatcher box(kAppName);
+    Join(server.get());
     Control(false);
-    EXPECT_EQ(message, "You must have Quake installed to connect to a server");
+    EXPECT_TRUE(dialog.Wait()) << "Control asks again although a path is stored";
+    ASSERT_TRUE(box.Wait());
+    EXPECT_EQ(box.MessageText(), "You must have Quake installed to connect to a server");
     EXPECT_EQ(StoredPath(), "C:\\Old\\quake2.exe");
     EXPECT_TRUE(game.WaitForRuns(1, 500).empty());
 }
@@ -126,23 +115,24 @@ TEST_F(JoinServerTest, UnresolvableHostStartsNothingButKeepsTheConfirmedPath)
 {
     FakeGame game(m_scratch, "Quake2");
     auto server = MakeServer("no-such-host.invalid:27910");
-    Join(server.get(), [&] {
-        if (HWND hDialog = WaitForDialog("Open"))
-            ChooseFile(hDialog, game.ExePath());
-    });
+    ModalWatcher dialog("Open", IDOK, 10000, [&](HWND hDialog) { TypeFileName(hDialog, game.ExePath()); });
+    Join(server.get());
+    EXPECT_TRUE(dialog.Wait());
     EXPECT_EQ(StoredPath(), game.ExePath().c_str());
     EXPECT_TRUE(game.WaitForRuns(1, 1000).empty());
 }
 
 TEST_F(JoinServerTest, NoSelectionOrNoRecordIsExplained)
 {
-    MessageBoxCatcher none(kAppName);
+    ModalWatcher none(kAppName);
     JoinSelectedServer(&m_owner, m_owner.m_listServers);
-    EXPECT_EQ(none.Text(), "Please select a server");
+    ASSERT_TRUE(none.Wait());
+    EXPECT_EQ(none.MessageText(), "Please select a server");
 
-    MessageBoxCatcher empty(kAppName);
+    ModalWatcher empty(kAppName);
     Join(nullptr);
-    EXPECT_EQ(empty.Text(), "I don't have enough information about that server");
+    ASSERT_TRUE(empty.Wait());
+    EXPECT_EQ(empty.MessageText(), "I don't have enough information about that server");
 }
 
 } // namespace

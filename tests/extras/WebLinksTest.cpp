@@ -4,7 +4,7 @@
 
 #include "BrowserLog.h"
 #include "ExtrasWindow.h"
-#include "ModalDriver.h"
+#include "GuiHarness.h"
 #include "TestPaths.h"
 #include "extras/WebLinks.h"
 
@@ -24,26 +24,29 @@ protected:
 
 TEST_F(WebLinksTest, OpenedAddressReachesTheBrowserSilently)
 {
-    MessageBoxCatcher none(kAppName, 1500);
+    ModalWatcher none(kAppName, IDOK, 1000);
     EXPECT_TRUE(OpenInBrowser(&m_owner, g_aszCharityUrls[1]));
+    PumpMessagesFor(1200);
+    EXPECT_FALSE(none.Wait());
     EXPECT_EQ(m_browser.WaitFor(1), std::vector<std::string>{"https://www.unicef.org/"});
-    EXPECT_EQ(none.Text(), "");
 }
 
 TEST_F(WebLinksTest, ShellFailureNamesTheAddressOnItsSecondLine)
 {
-    MessageBoxCatcher box(kAppName);
+    ModalWatcher box(kAppName);
     EXPECT_FALSE(OpenInBrowser(&m_owner, "kelvane-nowhere:banner"));
-    EXPECT_EQ(box.Text(), "There was an error while attempting to open a browser window!\n"
+    ASSERT_TRUE(box.Wait());
+    EXPECT_EQ(box.MessageText(), "There was an error while attempting to open a browser window!\n"
                           "You will have to browse to kelvane-nowhere:banner manually.");
 }
 
 TEST_F(WebLinksTest, VisitOpensTheSelectedServersPageOrExplains)
 {
     {
-        MessageBoxCatcher box(kAppName);
+        ModalWatcher box(kAppName);
         VisitSelectedServerWebsite(&m_owner, m_owner.m_listServers);
-        EXPECT_EQ(box.Text(), "Please select a server");
+        ASSERT_TRUE(box.Wait());
+        EXPECT_EQ(box.MessageText(), "Please select a server");
     }
     auto server = MakeServer("127.0.0.1:27910", "http://127.0.0.1:18090/clan.html");
     m_owner.AddSelectedRow(server.get());
@@ -52,9 +55,10 @@ TEST_F(WebLinksTest, VisitOpensTheSelectedServersPageOrExplains)
 
     auto broken = MakeServer("127.0.0.1:27911", "kelvane-nowhere:clan");
     m_owner.AddSelectedRow(broken.get());
-    MessageBoxCatcher box(kAppName);
+    ModalWatcher box(kAppName);
     VisitSelectedServerWebsite(&m_owner, m_owner.m_listServers);
-    EXPECT_NE(box.Text().find("browse to kelvane-nowhere:clan manually."), std::string::npos) << box.Text();
+    ASSERT_TRUE(box.Wait());
+    EXPECT_NE(box.MessageText().Find("browse to kelvane-nowhere:clan manually."), -1) << box.MessageText();
 }
 
 } // namespace

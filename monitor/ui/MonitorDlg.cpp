@@ -1,0 +1,194 @@
+#include "ui/MonitorDlg.h"
+
+#include "ui/ListMode.h"
+#include "ui/MonitorSettings.h"
+#include "ui/ServerListRules.h"
+#include "web/WebServer.h"
+
+// The monitor's own build, compared with the newest one the web server names.
+#ifndef BUILD_NUMBER
+#define BUILD_NUMBER 3
+#endif
+
+static const UINT kPingBitmaps[] = {IDB_PING_GREEN, IDB_PING_ORANGE, IDB_PING_RED, IDB_PING_DEAD};
+
+CMonitorDlg::CMonitorDlg(CWnd* pParent)
+    : CDialog(IDD_VARNOK_DIALOG, pParent),
+      m_nServerListMode(LIST_MODE_ALL),
+      m_pImageList(new CImageList),
+      m_bPolling(FALSE),
+      m_nNextServer(0),
+      m_nQueriesLeft(0),
+      m_hIcon(::LoadIconA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME))),
+      m_bServerSortAscending(TRUE),
+      m_nServerSortColumn(3),
+      m_bPlayerSortAscending(TRUE),
+      m_nPlayerSortColumn(0),
+      m_nNumQueryThreads(DEFAULT_NUM_QUERY_THREADS),
+      m_bShuttingDown(FALSE),
+      m_bServerSizePending(FALSE),
+      m_bPlayerSizePending(FALSE)
+{
+    m_pImageList->Create(16, 16, ILC_COLORDDB, 4, 4);
+    for (UINT nBitmap : kPingBitmaps) {
+        CBitmap bitmap;
+        bitmap.LoadBitmap(nBitmap);
+        m_pImageList->Add(&bitmap, RGB(0, 0, 0));
+        bitmap.DeleteObject();
+    }
+}
+
+CMonitorDlg::~CMonitorDlg()
+{
+    delete m_pImageList;
+}
+
+void CMonitorDlg::DoDataExchange(CDataExchange* pDX)
+{
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_NEWS_TICKER, m_ticker);
+    DDX_Control(pDX, IDC_LIST_MODE, m_btnListMode);
+    DDX_Control(pDX, IDC_PROGRESS, m_progress);
+    DDX_Control(pDX, IDC_SERVER_LIST, m_listServers);
+    DDX_Control(pDX, IDC_PLAYER_LIST, m_listPlayers);
+    DDX_Text(pDX, IDC_STATUS, m_strStatus);
+}
+
+BEGIN_MESSAGE_MAP(CMonitorDlg, CDialog)
+    ON_BN_CLICKED(IDC_REFRESH_LIST, &CMonitorDlg::OnRefreshServerList)
+    ON_NOTIFY(NM_CLICK, IDC_SERVER_LIST, &CMonitorDlg::OnClickServer)
+    ON_NOTIFY(LVN_COLUMNCLICK, IDC_SERVER_LIST, &CMonitorDlg::OnColumnClickServers)
+    ON_NOTIFY(LVN_COLUMNCLICK, IDC_PLAYER_LIST, &CMonitorDlg::OnColumnClickPlayers)
+    ON_NOTIFY(LVN_INSERTITEM, IDC_SERVER_LIST, &CMonitorDlg::OnServerItemChanged)
+    ON_NOTIFY(LVN_INSERTITEM, IDC_PLAYER_LIST, &CMonitorDlg::OnPlayerItemInserted)
+    ON_NOTIFY(NM_CUSTOMDRAW, IDC_SERVER_LIST, &CMonitorDlg::OnCustomDrawServers)
+    ON_NOTIFY(NM_CUSTOMDRAW, IDC_PLAYER_LIST, &CMonitorDlg::OnCustomDrawPlayers)
+    ON_BN_CLICKED(IDC_THREADS1, &CMonitorDlg::OnThreads1)
+    ON_BN_CLICKED(IDC_THREADS3, &CMonitorDlg::OnThreads3)
+    ON_BN_CLICKED(IDC_THREADS7, &CMonitorDlg::OnThreads7)
+    ON_BN_CLICKED(IDC_LIST_MODE, &CMonitorDlg::OnListMode)
+    ON_NOTIFY(NM_RCLICK, IDC_SERVER_LIST, &CMonitorDlg::OnRightClickServer)
+    ON_NOTIFY(LVN_ITEMCHANGED, IDC_SERVER_LIST, &CMonitorDlg::OnServerItemChanged)
+    ON_WM_SYSCOMMAND()
+    ON_WM_PAINT()
+    ON_WM_QUERYDRAGICON()
+    ON_WM_TIMER()
+    ON_MESSAGE(WM_QUERYDONE, &CMonitorDlg::OnQueryDone)
+END_MESSAGE_MAP()
+
+BOOL CMonitorDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+
+    if (CMenu* pSysMenu = GetSystemMenu(FALSE)) {
+        pSysMenu->AppendMenu(MF_SEPARATOR);
+        pSysMenu->AppendMenu(MF_STRING, IDM_ABOUTBOX, "About Kelvane Monitor...");
+    }
+    SetIcon(m_hIcon, TRUE);
+    SetIcon(m_hIcon, FALSE);
+
+    InitListColumns();
+    m_strStatus = "Ready";
+    UpdateData(FALSE);
+    SetWindowText(MONITOR_TITLE);
+
+    CWinApp* pApp = AfxGetApp();
+    SetWebServerBase(pApp->GetProfileString(SETTINGS_SECTION, KELVANE_WEB_SERVER_KEY, ""));
+    m_nNumQueryThreads = ThreadBudgetFromSetting(
+        pApp->GetProfileString(SETTINGS_SECTION, SETTING_NUM_QUERY_THREADS, "5"));
+    int nButton = ThreadButtonForBudget(m_nNumQueryThreads);
+    CheckRadioButton(IDC_THREADS1, IDC_THREADS7,
+                     nButton == 1 ? IDC_THREADS1 : nButton == 3 ? IDC_THREADS3 : IDC_THREADS7);
+
+    // The update check and its message box plug in here (build BUILD_NUMBER).
+
+    m_nServerListMode = ListModeFromSetting(
+        pApp->GetProfileString(SETTINGS_SECTION, SETTING_SERVER_LIST_MODE, "5"));
+    m_btnListMode.SetWindowText(ListModeButtonCaption(m_nServerListMode));
+
+    FetchMasterList();
+    LoadServerList(SERVER_LIST_FILE);
+
+    // The news ticker takes m_strNews and starts scrolling here.
+
+    m_bPolling = FALSE;
+    StartPolling();
+    return TRUE;
+}
+
+// Enter must not end the program past the shut-down sequence, which would lose
+// the run's marks and settings; the window closes only through Cancel.
+void CMonitorDlg::OnOK()
+{
+}
+
+void CMonitorDlg::OnCancel()
+{
+    // A second Cancel before the dialog is gone would save the emptied collection.
+    if (m_bShuttingDown)
+        return;
+    CWinApp* pApp = AfxGetApp();
+    CString strValue;
+    strValue.Format("%d", m_nNumQueryThreads);
+    pApp->WriteProfileString(SETTINGS_SECTION, SETTING_NUM_QUERY_THREADS, strValue);
+    strValue.Format("%d", m_nServerListMode);
+    pApp->WriteProfileString(SETTINGS_SECTION, SETTING_SERVER_LIST_MODE, strValue);
+    SaveServerList(SERVER_LIST_FILE);
+
+    // Rows point at the records: empty the lists before the records go.
+    m_bShuttingDown = TRUE;
+    m_listServers.DeleteAllItems();
+    m_listPlayers.DeleteAllItems();
+    m_pollAwaited.clear();
+    m_servers.DeleteAll();
+    CDialog::OnCancel();
+}
+
+void CMonitorDlg::OnSysCommand(UINT nID, LPARAM lParam)
+{
+    if ((nID & 0xFFF0) == IDM_ABOUTBOX) {
+        // The about box plugs in here.
+        return;
+    }
+    CDialog::OnSysCommand(nID, lParam);
+}
+
+void CMonitorDlg::OnPaint()
+{
+    if (!IsIconic()) {
+        CDialog::OnPaint();
+        return;
+    }
+    CPaintDC dc(this);
+    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), 0);
+    int cxIcon = GetSystemMetrics(SM_CXICON);
+    int cyIcon = GetSystemMetrics(SM_CYICON);
+    CRect rect;
+    GetClientRect(&rect);
+    int x = (rect.Width() - cxIcon + 1) / 2;
+    int y = (rect.Height() - cyIcon + 1) / 2;
+    dc.DrawIcon(x, y, m_hIcon);
+}
+
+HCURSOR CMonitorDlg::OnQueryDragIcon()
+{
+    return static_cast<HCURSOR>(m_hIcon);
+}
+
+CGameServer* CMonitorDlg::AddServer(CGameServer* pServer, BOOL bFromFile)
+{
+    return m_servers.Add(pServer, bFromFile);
+}
+
+BOOL CMonitorDlg::LoadServerList(CString strPath)
+{
+    if (!m_servers.Load(strPath, [this](CGameServer* pServer) { UpdateServerItem(pServer); }))
+        return FALSE;
+    SortServerList(m_nServerSortColumn, m_bServerSortAscending);
+    return TRUE;
+}
+
+BOOL CMonitorDlg::SaveServerList(CString strPath)
+{
+    return m_servers.Save(strPath);
+}

@@ -1,0 +1,127 @@
+// The monitor's main window: start-up and shut-down, the server collection, the
+// poll, the server list and the player list. One job per source file:
+// MonitorDlg.cpp (life cycle, collection), Polling.cpp, ServerList.cpp,
+// PlayerList.cpp, FetchMasterList.cpp.
+#pragma once
+
+#include <unordered_map>
+#include <unordered_set>
+
+#include "framework/Framework.h"
+#include "query/GameServer.h"
+#include "query/QueryDone.h"
+#include "res/resource.h"
+#include "ui/ServerCollection.h"
+
+// What the comparison callback of both lists is handed for one sort. The key
+// table holds each row's text in the sort column (and its record's marks), taken
+// before the sort: a list view must not be asked for its rows while it sorts.
+struct SortKey;
+struct SORTPARAMS {
+    CListCtrl* pList;
+    int nColumn;
+    int bAscending;
+    BYTE bServerList;
+    const std::unordered_map<LPARAM, SortKey>* pKeys;
+};
+
+class CMonitorDlg : public CDialog {
+public:
+    explicit CMonitorDlg(CWnd* pParent = nullptr);
+    virtual ~CMonitorDlg();
+
+    CGameServer* AddServer(CGameServer* pServer, BOOL bFromFile);
+    BOOL LoadServerList(CString strPath);
+    BOOL SaveServerList(CString strPath);
+
+    void UpdateServerItem(CGameServer* pServer);
+    void UpdateCaption();
+    void SortServerList(int nColumn, BOOL bAscending);
+    void SortPlayerList(int nColumn, BOOL bAscending);
+    static int CALLBACK CompareListItems(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort);
+
+    BOOL FetchMasterList();
+
+    CStatic m_ticker; // the news line; its scrolling control plugs in here
+    CButton m_btnListMode;
+    CProgressCtrl m_progress;
+    CString m_strNews;
+    int m_nServerListMode;
+    CImageList* m_pImageList;
+    BOOL m_bPolling;
+    int m_nNextServer;
+    int m_nQueriesLeft;
+    CListCtrl m_listServers;
+    CListCtrl m_listPlayers;
+    HICON m_hIcon;
+    CString m_strStatus;
+    BOOL m_bServerSortAscending;
+    int m_nServerSortColumn;
+    BOOL m_bPlayerSortAscending;
+    int m_nPlayerSortColumn;
+    int m_nNumQueryThreads;
+    CServerCollection m_servers;
+
+protected:
+    virtual void DoDataExchange(CDataExchange* pDX);
+    virtual BOOL OnInitDialog();
+    virtual void OnCancel();
+    virtual void OnOK();
+
+    afx_msg void OnSysCommand(UINT nID, LPARAM lParam);
+    afx_msg void OnPaint();
+    afx_msg HCURSOR OnQueryDragIcon();
+    afx_msg void OnTimer(UINT_PTR nIDEvent);
+
+    // Polling.cpp
+    afx_msg void OnRefreshServerList();
+    afx_msg LRESULT OnQueryDone(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnThreads1();
+    afx_msg void OnThreads3();
+    afx_msg void OnThreads7();
+    void StartPolling();
+    void StartNextQuery();
+    void CountPollNotice();
+    void EndPolling();
+    void ShowProgress();
+    void HideProgress();
+
+    // ServerList.cpp
+    void InitListColumns();
+    afx_msg void OnClickServer(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnRightClickServer(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnColumnClickServers(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnCustomDrawServers(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnServerItemChanged(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnListMode();
+    CGameServer* GetSelectedServer();
+    int FindServerRow(CGameServer* pServer);
+    // Makes the record's row agree with it; TRUE (with the status shown) when listed.
+    BOOL UpdateServerRow(CGameServer* pServer, CServerStatus& status);
+
+    // PlayerList.cpp
+    void InitPlayerColumns();
+    void FillPlayerList(const CServerStatus& status);
+    afx_msg void OnColumnClickPlayers(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnCustomDrawPlayers(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnPlayerItemInserted(NMHDR* pNMHDR, LRESULT* pResult);
+
+    // Column widths follow every change, but measuring every row costs time in
+    // proportion to the rows: changes only ask for a sizing, which a timer does
+    // once the queue has run empty.
+    void RequestAutoSize(CListCtrl& list);
+    void AutoSizeColumns(CListCtrl& list, int nColumns);
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    static void SortList(CListCtrl& list, int nColumn, BOOL bAscending, BOOL bServerList);
+
+    // Records whose notices the running poll awaits; notices of clicked single
+    // queries are not among them and never count against a poll.
+    std::unordered_set<CGameServer*> m_pollAwaited;
+    // Set once shut-down starts deleting records: late notices are dropped.
+    BOOL m_bShuttingDown;
+    BOOL m_bServerSizePending;
+    BOOL m_bPlayerSizePending;
+};

@@ -1,0 +1,133 @@
+#include "ui/MonitorDlg.h"
+
+#include "ui/ListMode.h"
+#include "ui/ServerListRules.h"
+
+void CMonitorDlg::OnRefreshServerList()
+{
+    StartPolling();
+}
+
+void CMonitorDlg::OnThreads1() { m_nNumQueryThreads = 1; }
+void CMonitorDlg::OnThreads3() { m_nNumQueryThreads = 3; }
+void CMonitorDlg::OnThreads7() { m_nNumQueryThreads = 7; }
+
+void CMonitorDlg::StartPolling()
+{
+    if (m_bPolling)
+        return;
+    SetWindowText(PollingCaption());
+    m_bPolling = TRUE;
+    m_listPlayers.DeleteAllItems();
+    m_nNextServer = 0;
+    m_nQueriesLeft = m_servers.GetCount();
+    m_pollAwaited.clear();
+    m_progress.SetRange32(0, m_nQueriesLeft);
+    m_progress.SetStep(1);
+    m_progress.SetPos(0);
+    ShowProgress();
+
+    // Nothing to wait for: no notice would ever end this poll.
+    if (m_nQueriesLeft == 0) {
+        EndPolling();
+        return;
+    }
+    for (int i = 0; i < m_nNumQueryThreads && m_bPolling; ++i)
+        StartNextQuery();
+}
+
+// Takes the poll's next records until one has a notice to come; records that are
+// not queried (ignored, or no thread) count as finished on the spot. A loop, not
+// recursion through the notice handler, so a long run of them costs no stack.
+void CMonitorDlg::StartNextQuery()
+{
+    for (;;) {
+        CGameServer* pServer = m_servers.GetAt(m_nNextServer++);
+        if (!pServer)
+            return;
+        m_strStatus.Format("Querying server at %s...", static_cast<const char*>(pServer->GetAddress()));
+        UpdateData(FALSE);
+
+        // A record whose clicked query still runs counts once, when its notice comes.
+        if (pServer->IsIgnored() != 1 && (pServer->StartQuery() || pServer->IsQuerying())) {
+            m_pollAwaited.insert(pServer);
+            return;
+        }
+        UpdateServerItem(pServer);
+        CountPollNotice();
+        if (!m_bPolling)
+            return;
+    }
+}
+
+LRESULT CMonitorDlg::OnQueryDone(WPARAM wParam, LPARAM)
+{
+    if (m_bShuttingDown)
+        return 0;
+    CGameServer* pServer = reinterpret_cast<CGameServer*>(wParam);
+    UpdateServerItem(pServer);
+    if (m_bPolling && m_pollAwaited.erase(pServer) != 0) {
+        CountPollNotice();
+        if (m_bPolling)
+            StartNextQuery();
+    }
+    return 0;
+}
+
+void CMonitorDlg::CountPollNotice()
+{
+    m_progress.StepIt();
+    if (--m_nQueriesLeft == 0)
+        EndPolling();
+}
+
+void CMonitorDlg::EndPolling()
+{
+    m_bPolling = FALSE;
+    m_strStatus = "Ready";
+    UpdateData(FALSE);
+    SortServerList(m_nServerSortColumn, m_bServerSortAscending);
+    UpdateCaption();
+    HideProgress();
+}
+
+// The totals are read from what the rows show: a record whose query is running
+// would otherwise count as silent until its notice arrives.
+void CMonitorDlg::UpdateCaption()
+{
+    int nServers = 0, nPlayers = 0;
+    for (int nRow = 0, nRows = m_listServers.GetItemCount(); nRow < nRows; ++nRow) {
+        if (!m_listServers.GetItemData(nRow))
+            continue;
+        if (ReadLeadingUInt(m_listServers.GetItemText(nRow, SERVER_COLUMN_PING)) < PING_NOT_ANSWERING)
+            ++nServers;
+        nPlayers += ReadLeadingInt(m_listServers.GetItemText(nRow, SERVER_COLUMN_PLAYERS));
+    }
+    SetWindowText(TotalsCaption(nServers, nPlayers, m_nServerListMode));
+}
+
+void CMonitorDlg::ShowProgress()
+{
+    m_progress.ShowWindow(SW_SHOW);
+    CRect rcStatus, rcPlayers;
+    CWnd* pStatus = GetDlgItem(IDC_STATUS);
+    pStatus->GetWindowRect(&rcStatus);
+    m_listPlayers.GetWindowRect(&rcPlayers);
+    ScreenToClient(&rcStatus);
+    ScreenToClient(&rcPlayers);
+    pStatus->MoveWindow(rcStatus.left, rcStatus.top, rcPlayers.right - rcStatus.left, rcStatus.Height());
+    pStatus->UpdateWindow();
+    m_progress.UpdateWindow();
+}
+
+void CMonitorDlg::HideProgress()
+{
+    m_progress.ShowWindow(SW_HIDE);
+    CRect rcStatus, rcServers;
+    CWnd* pStatus = GetDlgItem(IDC_STATUS);
+    pStatus->GetWindowRect(&rcStatus);
+    m_listServers.GetWindowRect(&rcServers);
+    ScreenToClient(&rcStatus);
+    ScreenToClient(&rcServers);
+    pStatus->MoveWindow(rcStatus.left, rcStatus.top, rcServers.right - 1 - rcStatus.left, rcStatus.Height());
+}

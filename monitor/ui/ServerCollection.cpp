@@ -1,0 +1,74 @@
+#include "ui/ServerCollection.h"
+
+#include <cstdio>
+
+CGameServer* CServerCollection::Find(const CString& strAddress) const
+{
+    for (CGameServer* pServer : m_records) {
+        if (pServer->GetAddress() == strAddress)
+            return pServer;
+    }
+    return nullptr;
+}
+
+CGameServer* CServerCollection::Add(CGameServer* pServer, BOOL bFromFile)
+{
+    if (CGameServer* pKnown = Find(pServer->GetAddress())) {
+        pKnown->SetFavorite(pServer->IsFavorite());
+        pKnown->SetIgnored(pServer->IsIgnored());
+        delete pServer;
+        return pKnown;
+    }
+    if (bFromFile && pServer->IsFavorite() != 1) {
+        delete pServer;
+        return nullptr;
+    }
+    m_records.AddTail(pServer);
+    return pServer;
+}
+
+BOOL CServerCollection::Load(const CString& strPath, const std::function<void(CGameServer*)>& onKept)
+{
+    FILE* pFile = std::fopen(strPath, "r");
+    if (!pFile)
+        return FALSE;
+    for (;;) {
+        CGameServer* pServer = new CGameServer();
+        if (!pServer->ReadFromFile(pFile)) {
+            delete pServer;
+            break;
+        }
+        if (CGameServer* pKept = Add(pServer, TRUE))
+            onKept(pKept);
+    }
+    std::fclose(pFile);
+    return TRUE;
+}
+
+BOOL CServerCollection::Save(const CString& strPath) const
+{
+    CString strTemp = strPath + ".tmp";
+    FILE* pFile = std::fopen(strTemp, "w");
+    if (!pFile)
+        return FALSE;
+    BOOL bWritten = TRUE;
+    for (CGameServer* pServer : m_records) {
+        if (!pServer->WriteToFile(pFile)) {
+            bWritten = FALSE;
+            break;
+        }
+    }
+    // A full disk may only show when the buffer is flushed at the close.
+    if (std::fclose(pFile) != 0)
+        bWritten = FALSE;
+    if (bWritten && ReplaceFileWith(strTemp, strPath))
+        return TRUE;
+    std::remove(strTemp);
+    return FALSE;
+}
+
+void CServerCollection::DeleteAll()
+{
+    while (!m_records.IsEmpty())
+        delete m_records.RemoveHead();
+}

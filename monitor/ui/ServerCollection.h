@@ -1,0 +1,53 @@
+// The main window's server collection: every known record, each address once, in
+// the order addresses first arrived. It owns its records from Add until DeleteAll.
+#pragma once
+
+#include <functional>
+
+#include "framework/Collections.h"
+#include "query/GameServer.h"
+
+#define SERVER_LIST_FILE "serverlist.txt"
+
+class CServerCollection {
+public:
+    CServerCollection() = default;
+    CServerCollection(const CServerCollection&) = delete;
+    CServerCollection& operator=(const CServerCollection&) = delete;
+    // Frees the list nodes only: records are deleted by DeleteAll at shut-down.
+    virtual ~CServerCollection() = default;
+
+    // Takes ownership of pServer in every case. A known address takes over the new
+    // record's marks (the new record is deleted); an unknown one is appended, except
+    // a non-favourite from the file, which is dropped. Returns the record held for
+    // the address, or null.
+    CGameServer* Add(CGameServer* pServer, BOOL bFromFile);
+
+    // Merges the records of a server list file, calling onKept for each record that
+    // Add returns. FALSE when the file cannot be opened.
+    BOOL Load(const CString& strPath, const std::function<void(CGameServer*)>& onKept);
+
+    // Writes every record, five lines each, into a file beside strPath and moves it
+    // into place only when all of it was written: the old file survives any failure.
+    BOOL Save(const CString& strPath) const;
+
+    // Deletes the records from the head; each deletion waits for its running query.
+    void DeleteAll();
+
+    int GetCount() const { return m_records.GetCount(); }
+    bool IsEmpty() const { return m_records.IsEmpty(); }
+    // The record at a position from the head, or null when out of range.
+    CGameServer* GetAt(int nIndex) const { return m_records.GetAt(nIndex); }
+
+    CTypedPtrList<CGameServer*>::const_iterator begin() const { return m_records.begin(); }
+    CTypedPtrList<CGameServer*>::const_iterator end() const { return m_records.end(); }
+
+private:
+    CGameServer* Find(const CString& strAddress) const;
+
+    CTypedPtrList<CGameServer*> m_records;
+};
+
+// Moves a finished file over its destination in one step; FALSE on failure (the
+// destination is then unchanged). One implementation per platform.
+BOOL ReplaceFileWith(const char* pszSource, const char* pszDestination);

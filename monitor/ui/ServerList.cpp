@@ -1,0 +1,183 @@
+#include "ui/MonitorDlg.h"
+
+#include "ui/ListMode.h"
+#include "ui/ServerListRules.h"
+
+namespace {
+struct ColumnSetup {
+    const char* pszHeading;
+    int nWidth; // a negative width is the window width less its magnitude
+};
+const ColumnSetup kServerColumns[SERVER_COLUMN_COUNT] = {
+    {"Server Name", 175}, {"Map", 80}, {"Version", 120}, {"Ping", 50}, {"Players", 50}, {"Address", -485},
+};
+
+CString ServerColumnText(const CServerStatus& status, int nColumn)
+{
+    CString s;
+    switch (nColumn) {
+    case SERVER_COLUMN_NAME: return status.m_strName;
+    case SERVER_COLUMN_MAP: return status.m_strMap;
+    case SERVER_COLUMN_VERSION: return status.m_strVersion;
+    case SERVER_COLUMN_PING: s.Format("%lu", static_cast<unsigned long>(status.m_nPing)); return s;
+    case SERVER_COLUMN_PLAYERS:
+        s.Format("%lu/%lu", static_cast<unsigned long>(status.m_nPlayers),
+                 static_cast<unsigned long>(status.m_nMaxPlayers));
+        return s;
+    default: return status.m_strAddress;
+    }
+}
+} // namespace
+
+void CMonitorDlg::InitListColumns()
+{
+    m_listServers.SetImageList(m_pImageList, LVSIL_SMALL);
+    m_listServers.SetExtendedStyle(m_listServers.GetExtendedStyle() | LVS_EX_FULLROWSELECT);
+    m_listPlayers.SetExtendedStyle(m_listPlayers.GetExtendedStyle() | LVS_EX_FULLROWSELECT);
+    CRect rect;
+    m_listServers.GetWindowRect(&rect);
+    for (int i = 0; i < SERVER_COLUMN_COUNT; ++i) {
+        int nWidth = kServerColumns[i].nWidth;
+        m_listServers.InsertColumn(i, kServerColumns[i].pszHeading, LVCFMT_LEFT,
+                                   nWidth < 0 ? rect.Width() + nWidth : nWidth);
+    }
+    InitPlayerColumns();
+}
+
+int CMonitorDlg::FindServerRow(CGameServer* pServer)
+{
+    LVFINDINFO info = {};
+    info.flags = LVFI_PARAM;
+    info.lParam = reinterpret_cast<LPARAM>(pServer);
+    return m_listServers.FindItem(&info);
+}
+
+BOOL CMonitorDlg::UpdateServerRow(CGameServer* pServer, CServerStatus& status)
+{
+    int nRow = FindServerRow(pServer);
+    status = pServer->GetStatus();
+    if (!ListModeAdmits(m_nServerListMode, pServer->IsFavorite(), pServer->IsIgnored(), status.m_nPing)) {
+        if (nRow >= 0)
+            m_listServers.DeleteItem(nRow);
+        return FALSE;
+    }
+    if (nRow < 0) {
+        nRow = m_listServers.InsertItem(m_listServers.GetItemCount(), status.m_strName);
+        if (nRow < 0)
+            return FALSE;
+        m_listServers.SetItemData(nRow, reinterpret_cast<DWORD_PTR>(pServer));
+    }
+    for (int i = 0; i < SERVER_COLUMN_COUNT; ++i)
+        m_listServers.SetItemText(nRow, i, ServerColumnText(status, i));
+    m_listServers.SetItem(nRow, 0, LVIF_IMAGE, nullptr, PingImageFor(status.m_nPing), 0, 0, 0);
+    return TRUE;
+}
+
+void CMonitorDlg::UpdateServerItem(CGameServer* pServer)
+{
+    CServerStatus status;
+    if (UpdateServerRow(pServer, status))
+        FillPlayerList(status);
+}
+
+CGameServer* CMonitorDlg::GetSelectedServer()
+{
+    int nRow = m_listServers.GetNextItem(-1, LVNI_SELECTED);
+    return nRow < 0 ? nullptr : reinterpret_cast<CGameServer*>(m_listServers.GetItemData(nRow));
+}
+
+void CMonitorDlg::SortServerList(int nColumn, BOOL bAscending)
+{
+    SortList(m_listServers, nColumn, bAscending, TRUE);
+    m_nServerSortColumn = nColumn;
+    m_bServerSortAscending = bAscending;
+}
+
+void CMonitorDlg::OnColumnClickServers(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    int nColumn = reinterpret_cast<NMLISTVIEW*>(pNMHDR)->iSubItem;
+    BOOL bAscending = nColumn == m_nServerSortColumn ? !m_bServerSortAscending : TRUE;
+    SortServerList(nColumn, bAscending);
+    *pResult = 0;
+}
+
+void CMonitorDlg::OnCustomDrawServers(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    auto* pDraw = reinterpret_cast<NMLVCUSTOMDRAW*>(pNMHDR);
+    switch (pDraw->nmcd.dwDrawStage) {
+    case CDDS_PREPAINT:
+        *pResult = CDRF_NOTIFYITEMDRAW;
+        return;
+    case CDDS_ITEMPREPAINT:
+        *pResult = CDRF_NOTIFYSUBITEMDRAW;
+        return;
+    case CDDS_ITEMPREPAINT | CDDS_SUBITEM: {
+        auto* pServer = reinterpret_cast<CGameServer*>(pDraw->nmcd.lItemlParam);
+        pDraw->clrTextBk = RowBackgroundColor(static_cast<int>(pDraw->nmcd.dwItemSpec));
+        pDraw->clrText = pServer ? ServerTextColor(pServer->IsFavorite(), pServer->IsIgnored())
+                                 : COLOR_TEXT_PLAIN;
+        *pResult = CDRF_DODEFAULT;
+        return;
+    }
+    default:
+        *pResult = CDRF_DODEFAULT;
+    }
+}
+
+void CMonitorDlg::OnServerItemChanged(NMHDR*, LRESULT* pResult)
+{
+    RequestAutoSize(m_listServers);
+    *pResult = 0;
+}
+
+void CMonitorDlg::OnListMode()
+{
+    m_nServerListMode = NextListMode(m_nServerListMode);
+    m_btnListMode.SetWindowText(ListModeButtonCaption(m_nServerListMode));
+    // The player list ends with the last listed record's players: fill it once.
+    CServerStatus status, lastListed;
+    BOOL bAnyListed = FALSE;
+    for (CGameServer* pServer : m_servers) {
+        if (UpdateServerRow(pServer, status)) {
+            lastListed = status;
+            bAnyListed = TRUE;
+        }
+    }
+    if (bAnyListed)
+        FillPlayerList(lastListed);
+    SortServerList(m_nServerSortColumn, m_bServerSortAscending);
+    UpdateCaption();
+}
+
+void CMonitorDlg::OnRightClickServer(NMHDR*, LRESULT* pResult)
+{
+    *pResult = 0;
+    CGameServer* pServer = GetSelectedServer();
+    if (!pServer)
+        return;
+    if (pServer->IsFavorite() == 1) {
+        pServer->SetFavorite(0);
+        pServer->SetIgnored(1);
+    } else if (pServer->IsIgnored() == 1) {
+        pServer->SetIgnored(0);
+    } else {
+        pServer->SetFavorite(1);
+    }
+    UpdateServerItem(pServer);
+    UpdateCaption();
+}
+
+void CMonitorDlg::OnClickServer(NMHDR*, LRESULT* pResult)
+{
+    *pResult = 0;
+    CGameServer* pServer = GetSelectedServer();
+    if (!pServer)
+        return;
+    if (m_bPolling) {
+        UpdateServerItem(pServer);
+        return;
+    }
+    // Its notice refreshes the row; it is no poll's business.
+    pServer->StartQuery();
+    UpdateCaption();
+}

@@ -1,0 +1,46 @@
+#include "DialogScript.h"
+
+void RunAndClose(CMonitorDlg& dlg, const std::function<void()>& script, int timeoutMs)
+{
+    // As in the program: the query threads post their notices to the main window.
+    AfxGetApp()->m_pMainWnd = &dlg;
+    RunModal(dlg, [&](CDialog&) {
+        script();
+        if (::IsWindow(dlg.GetSafeHwnd()))
+            SendCommand(dlg.GetSafeHwnd(), IDCANCEL);
+    }, timeoutMs);
+    AfxGetApp()->m_pMainWnd = nullptr;
+}
+
+std::vector<std::string> ColumnTexts(CListCtrl& list, int nColumn)
+{
+    std::vector<std::string> texts;
+    for (int i = 0, n = ListRowCount(list.GetSafeHwnd()); i < n; ++i)
+        texts.push_back(ListText(list.GetSafeHwnd(), i, nColumn).str());
+    return texts;
+}
+
+std::string WindowText(HWND hWnd)
+{
+    return TextOf(hWnd).str();
+}
+
+DrawAnswer CustomDraw(CListCtrl& list, DWORD dwStage, int nRow)
+{
+    NMLVCUSTOMDRAW draw = {};
+    draw.clrText = 0x123456;
+    draw.clrTextBk = 0x654321;
+    LRESULT result = SendListCustomDraw(list.GetSafeHwnd(), dwStage, nRow, 0, &draw);
+    return {result, draw.clrText, draw.clrTextBk};
+}
+
+void ClickColumn(CListCtrl& list, int nColumn)
+{
+    SendListNotify(list.GetSafeHwnd(), LVN_COLUMNCLICK, -1, nColumn);
+}
+
+void ClickRow(CListCtrl& list, int nRow, UINT nCode)
+{
+    SelectListRow(list.GetSafeHwnd(), nRow);
+    SendListNotify(list.GetSafeHwnd(), nCode, nRow);
+}

@@ -1,0 +1,119 @@
+#include "MonitorWindowTest.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "ui/MonitorSettings.h"
+#include "web/WebServer.h"
+
+static std::string TestName()
+{
+    const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    return std::string(info->test_suite_name()) + "." + info->name();
+}
+
+static std::string Env(const char* pszName)
+{
+    const char* psz = std::getenv(pszName);
+    return psz ? psz : "";
+}
+
+std::string ReadText(const std::string& path)
+{
+    std::string text = ReadFile(path);
+    text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
+    return text;
+}
+
+MonitorWindow::MonitorWindow() : m_dir("ui_" + TestName()), m_strIni(m_dir.File("varnok.INI")), m_strCase(TestName()),
+      m_pszOldProfile(AfxGetApp()->m_pszProfileName)
+{
+    AfxGetApp()->m_pszProfileName = m_strIni.c_str();
+    ServeMasterList("");
+}
+
+MonitorWindow::~MonitorWindow()
+{
+    AfxGetApp()->m_pszProfileName = m_pszOldProfile;
+}
+
+void MonitorWindow::Setting(const char* pszKey, const char* pszValue)
+{
+    ::WritePrivateProfileStringA(SETTINGS_SECTION, pszKey, pszValue, m_strIni.c_str());
+}
+
+std::string MonitorWindow::StoredSetting(const char* pszKey)
+{
+    char value[256] = "";
+    ::GetPrivateProfileStringA(SETTINGS_SECTION, pszKey, "(absent)", value, sizeof value, m_strIni.c_str());
+    return value;
+}
+
+void MonitorWindow::ServeMasterList(const std::string& strBody, const std::string& strNews)
+{
+    namespace fs = std::filesystem;
+    fs::path folder = fs::path(Env("KELVANE_UI_WEB_ROOT")) / m_strCase;
+    fs::create_directories(folder);
+    WriteFile((folder / "gameservers.txt").string(), strBody);
+    WriteFile((folder / "news.txt").string(), strNews);
+    UseWebPath(m_strCase + "/");
+}
+
+void MonitorWindow::UseWebPath(const std::string& strPath)
+{
+    std::string base = "http://127.0.0.1:" + Env("KELVANE_UI_WEB_PORT") + "/" + strPath;
+    Setting(KELVANE_WEB_SERVER_KEY, base.c_str());
+}
+
+std::string MonitorWindow::Lines(std::initializer_list<int> ports)
+{
+    std::string s;
+    for (int nPort : ports)
+        s += Address(nPort) + "\r\n";
+    return s;
+}
+
+static std::vector<std::pair<double, int>> FleetRequests()
+{
+    std::vector<std::pair<double, int>> requests;
+    std::istringstream log(ReadFile(Env("KELVANE_FLEET_LOG")));
+    std::string line;
+    while (std::getline(log, line)) {
+        std::istringstream fields(line);
+        double ms = 0;
+        int nPort = 0;
+        if (fields >> ms >> nPort)
+            requests.emplace_back(ms, nPort);
+    }
+    return requests;
+}
+
+std::map<int, int> MonitorWindow::RequestsPerPort()
+{
+    std::map<int, int> counts;
+    for (auto& request : FleetRequests())
+        ++counts[request.second];
+    return counts;
+}
+
+std::vector<double> MonitorWindow::RequestTimes(int nFirst, int nLast)
+{
+    std::vector<double> times;
+    for (auto& request : FleetRequests()) {
+        if (request.second >= nFirst && request.second <= nLast)
+            times.push_back(request.first);
+    }
+    return times;
+}
+
+void MonitorWindow::RunAfterFirstPoll(const std::function<void(CMonitorDlg&)>& script, int timeoutMs)
+{
+    CMonitorDlg dlg;
+    RunAndClose(dlg, [&] {
+        ASSERT_TRUE(PumpUntil([&] { return !dlg.m_bPolling; }, timeoutMs)) << "first poll never ended";
+        script(dlg);
+    });
+}

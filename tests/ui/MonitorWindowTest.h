@@ -1,0 +1,44 @@
+// The fixture of the main window's tests: a scratch folder as the current folder,
+// the settings file in it, a master list served by the local web server, and the
+// fake game servers' request log.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <map>
+#include <string>
+
+#include "DialogScript.h"
+#include "TestPaths.h"
+
+// A text file the programs wrote, with its line ends as the C library reads them.
+std::string ReadText(const std::string& path);
+
+class MonitorWindow : public ::testing::Test {
+protected:
+    MonitorWindow();
+    ~MonitorWindow() override;
+
+    void Setting(const char* pszKey, const char* pszValue);
+    std::string StoredSetting(const char* pszKey);
+    // Serves this master list (and news) for the dialog's start-up.
+    void ServeMasterList(const std::string& strBody, const std::string& strNews = "");
+    // Points the dialog at a web folder path of the test web server, e.g. "status/500/".
+    void UseWebPath(const std::string& strPath);
+
+    static std::string Lines(std::initializer_list<int> ports);
+    static std::string Address(int nPort) { return "127.0.0.1:" + std::to_string(nPort); }
+    // Requests each fake server has received so far.
+    static std::map<int, int> RequestsPerPort();
+    // Request times (fleet clock, ms) for the ports in [nFirst, nLast].
+    static std::vector<double> RequestTimes(int nFirst, int nLast);
+
+    // Runs the dialog until its first poll ends, then the script.
+    void RunAfterFirstPoll(const std::function<void(CMonitorDlg&)>& script, int timeoutMs = 15000);
+
+    ScratchDir m_dir;
+    std::string m_strIni;
+    std::string m_strCase;
+    LPCSTR m_pszOldProfile;
+};

@@ -2,10 +2,21 @@
 
 #include <cstdio>
 
+#include <gtest/gtest.h>
+
 #include "TestPaths.h"
 
 const char* const kAppName = "varnok";
 static CWinApp theApp(kAppName);
+
+namespace {
+// What the framework's entry point does for the program: the list views need it.
+class CommonControls : public ::testing::Environment {
+public:
+    void SetUp() override { AfxInitCommonControls(); }
+};
+const auto* const g_pCommonControls = ::testing::AddGlobalTestEnvironment(new CommonControls);
+} // namespace
 static std::string g_strIniPath;
 
 void UseFreshSettings(const std::string& iniPath)

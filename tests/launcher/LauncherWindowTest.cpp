@@ -1,0 +1,252 @@
+// Drives the real kelvane-launcher.exe from outside, as a user would: it runs in
+// a scratch current directory and is found, read and clicked through its windows.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "ParamFile.h"
+#include "TestPaths.h"
+
+namespace fs = std::filesystem;
+
+static const DWORD kWaitMs = 15000;
+static const int kLaunch = 101, kQuit = 102, kParams = 104;
+static const std::string kDefaultStored = "+set game kelvane\r\r\n+set deathmatch 1";
+
+// Polls until the condition holds or the time is up.
+template <typename Condition> static bool WaitFor(Condition condition, DWORD timeoutMs = kWaitMs)
+{
+    for (DWORD start = GetTickCount(); GetTickCount() - start < timeoutMs; Sleep(50))
+        if (condition())
+            return true;
+    return condition();
+}
+
+static std::string WindowText(HWND hWnd)
+{
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutA(hWnd, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kWaitMs, &length))
+        return "<no answer>";
+    std::string text(length + 1, '\0');
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutA(hWnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]), SMTO_ABORTIFHUNG, kWaitMs,
+        &copied);
+    text.resize(copied);
+    return text;
+}
+
+struct WindowQuery {
+    DWORD processId;
+    const char* className;
+    const char* caption;
+    HWND found;
+};
+
+static BOOL CALLBACK MatchWindow(HWND hWnd, LPARAM lParam)
+{
+    WindowQuery& query = *reinterpret_cast<WindowQuery*>(lParam);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(hWnd, &owner);
+    char cls[64] = "", title[128] = "";
+    GetClassNameA(hWnd, cls, sizeof cls);
+    GetWindowTextA(hWnd, title, sizeof title);
+    if (owner != query.processId || lstrcmpA(cls, query.className) != 0 || lstrcmpA(title, query.caption) != 0)
+        return TRUE;
+    query.found = hWnd;
+    return FALSE;
+}
+
+// The top-level window of one process with the given class and caption.
+static HWND FindProcessWindow(DWORD processId, const char* className, const char* caption)
+{
+    WindowQuery query = {processId, className, caption, NULL};
+    EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&query));
+    return query.found;
+}
+
+class Launcher {
+public:
+    Launcher()
+    {
+        STARTUPINFOA si = {};
+        si.cb = sizeof si;
+        std::string commandLine = "kelvane-launcher.exe";
+        if (!CreateProcessA(LAUNCHER_EXE, &commandLine[0], NULL, NULL, FALSE, 0, NULL, NULL, &si, &m_process))
+            return;
+        WaitFor([this] { return (m_hWnd = FindProcessWindow(m_process.dwProcessId, "Kelvane Launcher", "Kelvane Launcher")) != NULL; });
+    }
+    ~Launcher()
+    {
+        if (m_process.hProcess) {
+            if (WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT)
+                TerminateProcess(m_process.hProcess, 1);
+            CloseHandle(m_process.hProcess);
+            CloseHandle(m_process.hThread);
+        }
+    }
+
+    HWND Window() const { return m_hWnd; }
+    std::string Params() const { return WindowText(GetDlgItem(m_hWnd, kParams)); }
+    void SetParams(const std::string& text) const
+    {
+        SendMessageTimeoutA(GetDlgItem(m_hWnd, kParams), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
+            SMTO_ABORTIFHUNG, kWaitMs, NULL);
+    }
+    // Posted, not sent: a command may open a modal message box.
+    void Click(int id) const
+    {
+        PostMessageA(m_hWnd, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(m_hWnd, id)));
+    }
+    void Close() const { PostMessageA(m_hWnd, WM_CLOSE, 0, 0); }
+    bool Exited() const { return WaitForSingleObject(m_process.hProcess, kWaitMs) == WAIT_OBJECT_0; }
+    bool CloseAndWait() const
+    {
+        Close();
+        return Exited();
+    }
+    bool Running() const { return WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT && IsWindow(m_hWnd); }
+
+    // The text of the message box with this caption, which is then closed with OK.
+    std::string TakeMessageBox(const char* caption) const
+    {
+        HWND hBox = NULL;
+        if (!WaitFor([&] { return (hBox = FindProcessWindow(m_process.dwProcessId, "#32770", caption)) != NULL; }))
+            return "<no message box>";
+        std::string text = WindowText(GetDlgItem(hBox, 0xFFFF));
+        PostMessageA(hBox, WM_COMMAND, IDOK, 0);
+        WaitFor([&] { return !IsWindow(hBox); });
+        return text;
+    }
+
+private:
+    PROCESS_INFORMATION m_process = {};
+    HWND m_hWnd = NULL;
+};
+
+// The parameter text that a new run of the launcher shows; the run is then closed.
+static std::string ShownByANewRun()
+{
+    Launcher launcher;
+    if (!launcher.Window())
+        return "<no window>";
+    std::string text = launcher.Params();
+    EXPECT_TRUE(launcher.CloseAndWait());
+    return text;
+}
+
+enum class Leave { Quit, CloseBox };
+
+// One run in which the user replaces the parameter text and then leaves.
+static void EditAndLeave(const std::string& text, Leave leave)
+{
+    Launcher launcher;
+    ASSERT_TRUE(launcher.Window());
+    launcher.SetParams(text);
+    if (leave == Leave::Quit)
+        launcher.Click(kQuit);
+    else
+        launcher.Close();
+    ASSERT_TRUE(launcher.Exited());
+}
+
+TEST(LauncherWindow, DefaultTextOnFirstRunIsSavedByQuitAndShownAgain)
+{
+    ScratchDir dir("launcher-first-run");
+    {
+        Launcher launcher;
+        ASSERT_TRUE(launcher.Window());
+        EXPECT_EQ(launcher.Params(), kDefaultParams);
+        launcher.Click(kQuit);
+        ASSERT_TRUE(launcher.Exited());
+    }
+    EXPECT_EQ(ReadFile(kParamFileName), kDefaultStored);
+    EXPECT_EQ(ShownByANewRun(), kDefaultParams);
+}
+
+TEST(LauncherWindow, CloseBoxSavesTheEditedTextAndAClearedBoxBringsBackTheDefault)
+{
+    ScratchDir dir("launcher-close-box");
+    EditAndLeave("+set game kelvane\r\n+map q2dm1\r\n", Leave::CloseBox);
+    EXPECT_EQ(ReadFile(kParamFileName), "+set game kelvane\r\r\n+map q2dm1\r\r\n");
+    EXPECT_EQ(ShownByANewRun(), "+set game kelvane\r\n+map q2dm1\r\n");
+
+    EditAndLeave("", Leave::Quit);
+    EXPECT_EQ(ReadFile(kParamFileName), "");
+    EXPECT_EQ(ShownByANewRun(), kDefaultParams);
+}
+
+TEST(LauncherWindow, LongParameterFileIsShownAndSavedWhole)
+{
+    ScratchDir dir("launcher-long-file");
+    std::string text;
+    for (int i = 0; text.size() < 9000; ++i)
+        text += "+set kelvane_option" + std::to_string(i) + " 1\r\n";
+    WriteFile(kParamFileName, EncodeParams(text));
+
+    Launcher launcher;
+    ASSERT_TRUE(launcher.Window());
+    EXPECT_EQ(launcher.Params(), text);
+    ASSERT_TRUE(launcher.CloseAndWait());
+    EXPECT_EQ(ReadParamFile(kParamFileName), text);
+}
+
+// The parameters quake2.exe was started with: its command line after the program name.
+static std::string RecordedParams()
+{
+    const std::string commandLine = ReadFile("quake2-args.txt");
+    size_t end = commandLine[0] == '"' ? commandLine.find('"', 1) + 1 : commandLine.find(' ');
+    return end < commandLine.size() ? commandLine.substr(end + 1) : "";
+}
+
+// The parameters that quake2.exe receives when Launch! is clicked with this text.
+static std::string LaunchedWith(const Launcher& launcher, const std::string& text)
+{
+    fs::remove("quake2-args.txt");
+    launcher.SetParams(text);
+    launcher.Click(kLaunch);
+    if (!WaitFor([] { return fs::exists("quake2-args.txt"); }))
+        return "<not started>";
+    return RecordedParams();
+}
+
+TEST(LauncherWindow, LaunchStartsQuake2WithTheTextAndAClosingPlus)
+{
+    ScratchDir dir("launcher-launch");
+    ASSERT_TRUE(CopyFileA(FAKE_QUAKE2_EXE, "quake2.exe", FALSE));
+    Launcher launcher;
+    ASSERT_TRUE(launcher.Window());
+
+    EXPECT_EQ(LaunchedWith(launcher, kDefaultParams), std::string(kDefaultParams) + " +");
+    EXPECT_EQ(LaunchedWith(launcher, ""), " +");
+    EXPECT_TRUE(launcher.Running());
+    EXPECT_TRUE(launcher.CloseAndWait());
+}
+
+TEST(LauncherWindow, LaunchWithoutQuake2ReportsItAndStaysOpen)
+{
+    ScratchDir dir("launcher-no-quake2");
+    Launcher launcher;
+    ASSERT_TRUE(launcher.Window());
+    launcher.Click(kLaunch);
+    EXPECT_EQ(launcher.TakeMessageBox("File Not Found"), "Could not find quake2.exe!");
+    EXPECT_TRUE(launcher.Running());
+    EXPECT_TRUE(launcher.CloseAndWait());
+}
+
+TEST(LauncherWindow, FailedSaveIsReportedAndKeepsTheOldFile)
+{
+    ScratchDir dir("launcher-failed-save");
+    WriteFile(kParamFileName, "+set game kelvane\r\r\n+set skill 3");
+    fs::create_directory(std::string(kParamFileName) + ".tmp");
+
+    Launcher launcher;
+    ASSERT_TRUE(launcher.Window());
+    launcher.SetParams("+set game lost");
+    launcher.Click(kQuit);
+    EXPECT_EQ(launcher.TakeMessageBox("Error!"), "Could not write to file!");
+    EXPECT_TRUE(launcher.Exited());
+    EXPECT_EQ(ReadFile(kParamFileName), "+set game kelvane\r\r\n+set skill 3");
+}

@@ -29,6 +29,13 @@ protected:
     CString StoredPath() { return AfxGetApp()->GetProfileString("General", "Quake2Location"); }
     void StorePath(const std::string& path) { AfxGetApp()->WriteProfileString("General", "Quake2Location", path.c_str()); }
 
+    // Answers the next open-file dialog with the game's path.
+    static std::unique_ptr<ModalWatcher> ConfirmInFileDialog(const FakeGame& game)
+    {
+        std::string path = game.ExePath();
+        return std::make_unique<ModalWatcher>("Open", IDOK, 10000, [path](HWND hDialog) { TypeFileName(hDialog, path); });
+    }
+
     // Joins the record's row; watchers started before answer what the join opens.
     void Join(CGameServer* pServer)
     {
@@ -84,9 +91,9 @@ TEST_F(JoinServerTest, FirstJoinAsksForTheGameAndStoresTheChoice)
 {
     FakeGame game(m_scratch, "Quake II");
     auto server = MakeServer("localhost:27911");
-    ModalWatcher dialog("Open", IDOK, 10000, [&](HWND hDialog) { TypeFileName(hDialog, game.ExePath()); });
+    auto dialog = ConfirmInFileDialog(game);
     Join(server.get());
-    EXPECT_TRUE(dialog.Wait());
+    EXPECT_TRUE(dialog->Wait());
     EXPECT_EQ(StoredPath(), game.ExePath().c_str());
     auto runs = game.WaitForRuns(1);
     ASSERT_EQ(runs.size(), 1u);
@@ -115,9 +122,9 @@ TEST_F(JoinServerTest, UnresolvableHostStartsNothingButKeepsTheConfirmedPath)
 {
     FakeGame game(m_scratch, "Quake2");
     auto server = MakeServer("no-such-host.invalid:27910");
-    ModalWatcher dialog("Open", IDOK, 10000, [&](HWND hDialog) { TypeFileName(hDialog, game.ExePath()); });
+    auto dialog = ConfirmInFileDialog(game);
     Join(server.get());
-    EXPECT_TRUE(dialog.Wait());
+    EXPECT_TRUE(dialog->Wait());
     EXPECT_EQ(StoredPath(), game.ExePath().c_str());
     EXPECT_TRUE(game.WaitForRuns(1, 1000).empty());
 }

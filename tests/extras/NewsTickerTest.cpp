@@ -55,7 +55,8 @@ public:
         return columns;
     }
 
-    int TextWidth(const char* psz)
+    // In the ticker's font, the system's default GUI font.
+    SIZE TextSize(const char* psz)
     {
         HDC hDC = GetDC(m_hStatic);
         HGDIOBJ hOld = SelectObject(hDC, GetStockObject(DEFAULT_GUI_FONT));
@@ -63,7 +64,17 @@ public:
         GetTextExtentPoint32A(hDC, psz, lstrlenA(psz), &size);
         SelectObject(hDC, hOld);
         ReleaseDC(m_hStatic, hDC);
-        return size.cx;
+        return size;
+    }
+    int TextWidth(const char* psz) { return TextSize(psz).cx; }
+
+    // Sets the text, starts, and lets nTicks ticks pass.
+    void Run(const char* pszText, int nTicks)
+    {
+        m_ticker.SetText(pszText);
+        m_ticker.Start();
+        for (int i = 0; i < nTicks; ++i)
+            Tick();
     }
 
     void Pump(DWORD ms)
@@ -125,12 +136,8 @@ TEST(NewsTicker, NarrowTextRepeatsWithoutGapAndWrapsWithoutJumping)
     int w = window.TextWidth(text);
     ASSERT_GT(w, 20);
     ASSERT_LT(w * 2, kWidth);
-    window.Ticker().SetText(text);
-    window.Ticker().Start();
     // Far enough that copies fill the whole strip, and through several wraps.
-    int ticks = (kWidth + 3 * w) / TICKER_STEP;
-    for (int i = 0; i < ticks; ++i)
-        window.Tick();
+    window.Run(text, (kWidth + 3 * w) / TICKER_STEP);
     std::vector<unsigned> columns = window.Columns();
     for (int x = 0; x + w < kWidth; ++x)
         ASSERT_EQ(columns[x], columns[x + w]) << "column " << x << " differs from one text width on";
@@ -162,11 +169,8 @@ TEST(NewsTicker, WideTextShowsOneCopyFollowedRightBehindItsEnd)
     int w = window.TextWidth(text.c_str());
     ASSERT_EQ(w % 2, 0);
     ASSERT_GT(w, kWidth);
-    window.Ticker().SetText(text.c_str());
-    window.Ticker().Start();
     const int pos = 100;
-    for (int i = 0; i < (kWidth - pos) / TICKER_STEP; ++i)
-        window.Tick();
+    window.Run(text.c_str(), (kWidth - pos) / TICKER_STEP);
     std::vector<unsigned> start = window.Columns();
     EXPECT_TRUE(Blank(std::vector<unsigned>(start.begin(), start.begin() + pos)));
     for (int i = 0; i < w / TICKER_STEP; ++i)
@@ -181,32 +185,21 @@ TEST(NewsTicker, WideTextShowsOneCopyFollowedRightBehindItsEnd)
 TEST(NewsTicker, NewTextKeepsThePositionAndLineBreaksStayOnOneLine)
 {
     TickerWindow window;
-    window.Ticker().SetText("HELLO");
-    window.Ticker().Start();
-    for (int i = 0; i < 20; ++i)
-        window.Tick();
+    window.Run("HELLO", 20);
     int first = FirstInk(window.Columns());
     window.Ticker().SetText("HEAVY\r\nRAIN");
     window.Tick();
     EXPECT_EQ(FirstInk(window.Columns()), first - 2) << "no jump back to the right edge";
-    // One line: nothing is drawn below the text's own height.
-    HDC hDC = GetDC(nullptr);
-    TEXTMETRICA tm;
-    HGDIOBJ hOld = SelectObject(hDC, GetStockObject(DEFAULT_GUI_FONT));
-    GetTextMetricsA(hDC, &tm);
-    SelectObject(hDC, hOld);
-    ReleaseDC(nullptr, hDC);
+    // One line: nothing is drawn below the height of a single line.
+    int lineHeight = window.TextSize("HEAVY").cy;
     for (unsigned column : window.Columns())
-        EXPECT_EQ(column >> tm.tmHeight, 0u);
+        EXPECT_EQ(column >> lineHeight, 0u);
 }
 
 TEST(NewsTicker, EmptyTextShowsTheBackgroundOnly)
 {
     TickerWindow window;
-    window.Ticker().SetText("");
-    window.Ticker().Start();
-    for (int i = 0; i < 5; ++i)
-        window.Tick();
+    window.Run("", 5);
     EXPECT_TRUE(Blank(window.Columns()));
 }
 

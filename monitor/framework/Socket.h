@@ -15,7 +15,6 @@ public:
     // Read, write, out-of-band, accept, connect and close: the default event mask,
     // which is what makes the socket non-blocking.
     static const long ALL_EVENTS = 63;
-    static const int SOCKET_ERROR_RESULT = -1;
 
     CAsyncSocket() = default;
     CAsyncSocket(const CAsyncSocket&) = delete;
@@ -28,7 +27,7 @@ public:
     // lookup. A name that cannot be resolved fails at once with WSAEINVAL.
     // Once connected only the peer's datagrams are received.
     BOOL Connect(LPCTSTR lpszHostAddress, UINT nHostPort);
-    // Both return the byte count or SOCKET_ERROR_RESULT. A datagram larger than
+    // Both return the byte count or SOCKET_ERROR. A datagram larger than
     // nBufLen is an error (WSAEMSGSIZE), never a silently cut reply.
     int Send(const void* lpBuf, int nBufLen);
     int Receive(void* lpBuf, int nBufLen);

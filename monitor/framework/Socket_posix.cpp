@@ -77,7 +77,7 @@ BOOL CAsyncSocket::Connect(LPCTSTR lpszHostAddress, UINT nHostPort)
 int CAsyncSocket::Send(const void* lpBuf, int nBufLen)
 {
     ssize_t n = send(Fd(m_hSocket), lpBuf, static_cast<size_t>(nBufLen), 0);
-    return n < 0 ? SOCKET_ERROR_RESULT : static_cast<int>(n);
+    return n < 0 ? SOCKET_ERROR : static_cast<int>(n);
 }
 
 int CAsyncSocket::Receive(void* lpBuf, int nBufLen)
@@ -86,9 +86,9 @@ int CAsyncSocket::Receive(void* lpBuf, int nBufLen)
     ssize_t n = recv(Fd(m_hSocket), lpBuf, static_cast<size_t>(nBufLen), MSG_TRUNC);
     if (n > nBufLen) {
         errno = EMSGSIZE;
-        return SOCKET_ERROR_RESULT;
+        return SOCKET_ERROR;
     }
-    return n < 0 ? SOCKET_ERROR_RESULT : static_cast<int>(n);
+    return n < 0 ? SOCKET_ERROR : static_cast<int>(n);
 }
 
 BOOL CAsyncSocket::WaitReadable(DWORD dwTimeoutMs)

@@ -64,14 +64,12 @@ BOOL CAsyncSocket::Connect(LPCTSTR lpszHostAddress, UINT nHostPort)
 
 int CAsyncSocket::Send(const void* lpBuf, int nBufLen)
 {
-    int n = send(Handle(m_hSocket), static_cast<const char*>(lpBuf), nBufLen, 0);
-    return n == SOCKET_ERROR ? SOCKET_ERROR_RESULT : n;
+    return send(Handle(m_hSocket), static_cast<const char*>(lpBuf), nBufLen, 0);
 }
 
 int CAsyncSocket::Receive(void* lpBuf, int nBufLen)
 {
-    int n = recv(Handle(m_hSocket), static_cast<char*>(lpBuf), nBufLen, 0);
-    return n == SOCKET_ERROR ? SOCKET_ERROR_RESULT : n;
+    return recv(Handle(m_hSocket), static_cast<char*>(lpBuf), nBufLen, 0);
 }
 
 BOOL CAsyncSocket::WaitReadable(DWORD dwTimeoutMs)

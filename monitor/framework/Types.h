@@ -26,7 +26,9 @@ typedef struct HWND__* HWND;
 #endif
 #define WM_USER 0x0400
 
-// The Windows Sockets error codes that the socket wrapper reports on every platform.
+// The Windows Sockets failure result and error codes that the socket wrapper
+// reports on every platform.
+#define SOCKET_ERROR (-1)
 #define WSAEINVAL 10022
 #define WSAEWOULDBLOCK 10035
 #define WSAEMSGSIZE 10040

@@ -56,11 +56,12 @@ BOOL CGameServer::ReadFromFile(FILE* pFile)
 }
 
 // A line feed inside a text (a server can send one in its name) would shift every
-// later line of the file, so it is written as a space.
+// later line of the file, and a Ctrl-Z ends a text-mode read on Windows: both are
+// written as spaces.
 static BOOL WriteRecordLine(FILE* pFile, CString strText)
 {
     for (int i = 0; i < strText.GetLength(); ++i)
-        if (strText.GetAt(i) == '\n')
+        if (strText.GetAt(i) == '\n' || strText.GetAt(i) == '\x1a')
             strText.SetAt(i, ' ');
     return fprintf(pFile, "%s\n", static_cast<LPCTSTR>(strText)) > 0;
 }

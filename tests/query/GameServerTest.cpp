@@ -134,18 +134,18 @@ TEST_F(RecordLines, AFileEndingInsideARecordIsRefused)
     EXPECT_EQ(server.GetAddress(), "a:1");
 }
 
-TEST_F(RecordLines, ALineFeedInANameDoesNotShiftTheFile)
+TEST_F(RecordLines, LineAndFileEndsInANameDoNotShiftOrEndTheFile)
 {
-    // Possible when a reply's information string starts right after a line feed.
+    // A line feed gets in when a reply's information string starts right after one.
     CGameServer written("a:1");
-    ASSERT_TRUE(written.ParseStatusReply("\xFF\xFF\xFF\xFFprint\n\\\n\\x\\hostname\\two\nlines", 0));
-    ASSERT_EQ(written.GetName(), "two\nlines");
+    ASSERT_TRUE(written.ParseStatusReply("\xFF\xFF\xFF\xFFprint\n\\\n\\x\\hostname\\two\nlines\x1a!", 0));
+    ASSERT_EQ(written.GetName(), "two\nlines\x1a!");
     FILE* file = fopen(m_path.c_str(), "w");
     ASSERT_TRUE(written.WriteToFile(file));
     fclose(file);
     CGameServer read;
     ASSERT_TRUE(Read(read));
-    EXPECT_EQ(read.GetName(), "two lines");
+    EXPECT_EQ(read.GetName(), "two lines !");
     EXPECT_EQ(read.IsIgnored(), 0);
 }
 

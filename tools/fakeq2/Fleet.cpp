@@ -53,20 +53,20 @@ void ArmAt(int timer, Fleet::Clock::time_point when)
 {
     auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(when.time_since_epoch()).count();
     if (ns <= 0) ns = 1; // zero would disarm it
-    itimerspec spec{};
-    spec.it_value.tv_sec = ns / 1000000000;
-    spec.it_value.tv_nsec = ns % 1000000000;
-    if (timerfd_settime(timer, TFD_TIMER_ABSTIME, &spec, nullptr) != 0) Fail("timerfd_settime");
+    itimerspec due{};
+    due.it_value.tv_sec = ns / 1000000000;
+    due.it_value.tv_nsec = ns % 1000000000;
+    if (timerfd_settime(timer, TFD_TIMER_ABSTIME, &due, nullptr) != 0) Fail("timerfd_settime");
 }
 
 } // namespace
 
-Fleet::Fleet(std::vector<ServerSpec> servers, RequestLog& log) : m_log(log)
+Fleet::Fleet(std::vector<ServerSetup> servers, RequestLog& log) : m_log(log)
 {
     m_servers.reserve(servers.size());
-    for (ServerSpec& spec : servers) {
-        std::string reply = ReplyFor(spec);
-        m_servers.push_back({std::move(spec), std::move(reply), -1});
+    for (ServerSetup& setup : servers) {
+        std::string reply = ReplyFor(setup);
+        m_servers.push_back({std::move(setup), std::move(reply), -1});
     }
 }
 
@@ -87,10 +87,10 @@ void Fleet::Bind()
     Watch(m_epoll, m_timer, kTimerTag);
     for (size_t i = 0; i < m_servers.size(); ++i) {
         Server& server = m_servers[i];
-        if (server.spec.mode == ServerMode::Closed) continue;
-        server.socket = LoopbackSocket(server.spec.port);
+        if (server.setup.mode == ServerMode::Closed) continue;
+        server.socket = LoopbackSocket(server.setup.port);
         Watch(m_epoll, server.socket, i);
-        if (server.spec.mode == ServerMode::OtherPort && m_straySocket < 0) m_straySocket = LoopbackSocket(0);
+        if (server.setup.mode == ServerMode::OtherPort && m_straySocket < 0) m_straySocket = LoopbackSocket(0);
     }
 }
 
@@ -126,12 +126,12 @@ void Fleet::Receive(size_t index)
         ssize_t length = recvfrom(server.socket, buffer, sizeof buffer, 0, reinterpret_cast<sockaddr*>(&sender),
                                   &senderLength);
         if (length < 0) return; // drained (or an error the next request will not care about)
-        m_log.Record(server.spec.port, sender, buffer, static_cast<size_t>(length));
+        m_log.Record(server.setup.port, sender, buffer, static_cast<size_t>(length));
         if (server.reply.empty() || !IsStatusRequest(buffer, static_cast<size_t>(length))) continue;
-        if (server.spec.delayMs == 0)
+        if (server.setup.delayMs == 0)
             Send(server, sender);
         else
-            m_pending.push({Clock::now() + std::chrono::milliseconds(server.spec.delayMs), m_sequence++, index, sender});
+            m_pending.push({Clock::now() + std::chrono::milliseconds(server.setup.delayMs), m_sequence++, index, sender});
     }
 }
 
@@ -146,7 +146,7 @@ void Fleet::SendDue(Clock::time_point now)
 
 void Fleet::Send(const Server& server, const sockaddr_in& to)
 {
-    int from = server.spec.mode == ServerMode::OtherPort ? m_straySocket : server.socket;
+    int from = server.setup.mode == ServerMode::OtherPort ? m_straySocket : server.socket;
     // A reply that cannot go out is lost, as on a real network; the client's time-out covers it.
     sendto(from, server.reply.data(), server.reply.size(), 0, reinterpret_cast<const sockaddr*>(&to), sizeof to);
 }

@@ -16,7 +16,7 @@ class Fleet {
 public:
     using Clock = std::chrono::steady_clock;
 
-    Fleet(std::vector<ServerSpec> servers, RequestLog& log);
+    Fleet(std::vector<ServerSetup> servers, RequestLog& log);
     ~Fleet();
     Fleet(const Fleet&) = delete;
     Fleet& operator=(const Fleet&) = delete;
@@ -28,7 +28,7 @@ public:
 
 private:
     struct Server {
-        ServerSpec spec;
+        ServerSetup setup;
         std::string reply;
         int socket = -1;
     };

@@ -9,14 +9,14 @@ const size_t kOversizeBytes = 5000;
 
 } // namespace
 
-std::string StatusReply(const ServerSpec& server)
+std::string StatusReply(const ServerSetup& server)
 {
     std::string reply = std::string(kMarker) + "print\n";
     for (const auto& key : server.keys) reply += "\\" + key.first + "\\" + key.second;
     return reply + "\n" + server.playerText;
 }
 
-std::string ReplyFor(const ServerSpec& server)
+std::string ReplyFor(const ServerSetup& server)
 {
     switch (server.mode) {
     case ServerMode::Silent:

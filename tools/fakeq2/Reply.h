@@ -6,11 +6,11 @@
 #include <string>
 
 // FF FF FF FF "print\n", then "\key\value..." and "\n", then the player text.
-std::string StatusReply(const ServerSpec& server);
+std::string StatusReply(const ServerSetup& server);
 
 // What the server answers: the status reply, or the broken variant its mode asks for.
 // Empty for servers that never answer.
-std::string ReplyFor(const ServerSpec& server);
+std::string ReplyFor(const ServerSetup& server);
 
 // Whether a datagram is a status request: the marker and "status", as real servers accept
 // it with or without trailing bytes.

@@ -37,7 +37,7 @@ std::string NextWord(std::string& rest)
     return word;
 }
 
-void AddDefaultKeys(ServerSpec& server)
+void AddDefaultKeys(ServerSetup& server)
 {
     server.keys = {{"hostname", "Fake server " + std::to_string(server.port)},
                    {"mapname", "q2dm1"},
@@ -48,7 +48,7 @@ void AddDefaultKeys(ServerSpec& server)
 
 class Parser {
 public:
-    std::vector<ServerSpec> Run(std::istream& in)
+    std::vector<ServerSetup> Run(std::istream& in)
     {
         std::string text;
         while (std::getline(in, text)) {
@@ -61,7 +61,7 @@ public:
             std::string rest = text.substr(first);
             Directive(NextWord(rest), rest);
         }
-        for (ServerSpec& server : m_servers)
+        for (ServerSetup& server : m_servers)
             if (server.keys.empty()) AddDefaultKeys(server);
         return std::move(m_servers);
     }
@@ -91,7 +91,7 @@ private:
         }
     }
 
-    ServerSpec& Block()
+    ServerSetup& Block()
     {
         if (!m_inBlock) Fail(m_line, "no server block to add to");
         return m_servers.back();
@@ -107,14 +107,14 @@ private:
     void AddServer(uint16_t port, std::string options)
     {
         if (!m_ports.insert(port).second) Fail(m_line, "port " + std::to_string(port) + " used twice");
-        ServerSpec server;
+        ServerSetup server;
         server.port = port;
         for (std::string option = NextWord(options); !option.empty(); option = NextWord(options))
             Option(option, server);
         m_servers.push_back(std::move(server));
     }
 
-    void Option(const std::string& option, ServerSpec& server)
+    void Option(const std::string& option, ServerSetup& server)
     {
         static const std::pair<const char*, ServerMode> modes[] = {
             {"reply", ServerMode::Reply},         {"silent", ServerMode::Silent},
@@ -153,7 +153,7 @@ private:
         Block().playerText += score + " " + ping + " \"" + rest + "\"\n";
     }
 
-    std::vector<ServerSpec> m_servers;
+    std::vector<ServerSetup> m_servers;
     std::set<uint16_t> m_ports;
     bool m_inBlock = false;
     int m_line = 0;
@@ -161,7 +161,7 @@ private:
 
 } // namespace
 
-std::vector<ServerSpec> ParseScenario(std::istream& in)
+std::vector<ServerSetup> ParseScenario(std::istream& in)
 {
     return Parser().Run(in);
 }

@@ -10,7 +10,7 @@
 
 enum class ServerMode { Reply, Silent, Garbage, Oversize, OtherPort, Closed };
 
-struct ServerSpec {
+struct ServerSetup {
     uint16_t port = 0;
     unsigned delayMs = 0;
     ServerMode mode = ServerMode::Reply;
@@ -24,4 +24,4 @@ struct ScenarioError : std::runtime_error {
 
 // One entry per server, in file order; servers without keys get the default Kelvane keys.
 // Throws ScenarioError naming the line of the first mistake.
-std::vector<ServerSpec> ParseScenario(std::istream& in);
+std::vector<ServerSetup> ParseScenario(std::istream& in);

@@ -67,7 +67,7 @@ int main(int argc, char** argv)
     try {
         std::ifstream scenarioFile(options["--scenario"]);
         if (!scenarioFile) throw std::runtime_error("cannot read " + options["--scenario"]);
-        std::vector<ServerSpec> servers = ParseScenario(scenarioFile);
+        std::vector<ServerSetup> servers = ParseScenario(scenarioFile);
         RaiseFileLimit(servers.size());
 
         RequestLog log(options["--log"]);

@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 zipfile=${1:-$(ls -t dist/kelvane-*.zip | head -n 1)}
 work=$(mktemp -d)
-web_port=18098
+web_port=18181
 export WINEPREFIX=$work/prefix WINEARCH=win32 WINEDEBUG=-all
 
 cleanup() {
@@ -25,9 +25,10 @@ for f in varnok.exe kelvane-launcher.exe obscenities.txt README.txt; do
   [ -f "$work/run/$f" ] || { echo "check-package: $f missing" >&2; exit 1; }
 done
 
-# The demo master list names 127.0.0.1:27911 to 27922 (and a closed 27929).
-echo "fleet 27911 12 delay=20" >"$work/demo.scenario"
-bash scripts/fleet.sh start "$work/demo.scenario" "$work/fleet" >/dev/null
+# The demo's game servers, the ones its master list names.
+cmake --build build/windows --target fake-q2-server-host >/dev/null
+export KELVANE_FAKEQ2=${KELVANE_FAKEQ2:-$PWD/build/windows/tools/fakeq2/fake-q2-server}
+bash scripts/fleet.sh start tools/demo/fleet.scenario "$work/fleet" >/dev/null
 bash tools/web/fixture.sh start tools/web/demo "$web_port" "$work/web" >/dev/null
 bash scripts/wine-prefix.sh "$WINEPREFIX"
 printf '[General]\r\nWebServer=http://127.0.0.1:%s/\r\n' "$web_port" >"$WINEPREFIX/drive_c/windows/varnok.INI"
@@ -42,11 +43,12 @@ done
 xdotool search --name '^Kelvane Monitor' >/dev/null 2>&1 || { echo "check-package: no monitor window" >&2; exit 1; }
 # Bounded wait for the first poll to reach every demo server.
 for _ in $(seq 100); do
-  [ "$(awk '{print $2}' "$1/fleet/fleet.log" | sort -u | wc -l)" -ge 12 ] && exit 0
+  [ "$(awk '{print $2}' "$1/fleet/fleet.log" | sort -u | wc -l)" -ge "$2" ] && exit 0
   sleep 0.1
 done
 echo "check-package: not every demo server was polled" >&2
 exit 1
 SH
-timeout 120 bash scripts/with-display.sh bash "$work/run.sh" "$work"
+servers=$(grep -c '^server' tools/demo/fleet.scenario)
+timeout 120 bash scripts/with-display.sh bash "$work/run.sh" "$work" "$servers"
 echo "check-package: $zipfile opens its window and polls the demo servers"

@@ -28,8 +28,9 @@ CMonitorDlg::CMonitorDlg(CWnd* pParent)
       m_nPlayerSortColumn(0),
       m_nNumQueryThreads(DEFAULT_NUM_QUERY_THREADS),
       m_bShuttingDown(FALSE),
-      m_bServerSizePending(FALSE),
-      m_bPlayerSizePending(FALSE)
+      m_bDisplayScheduled(FALSE),
+      m_bStatusPending(FALSE),
+      m_nProgressPos(0)
 {
     m_pImageList->Create(16, 16, ILC_COLORDDB, 4, 4);
     for (UINT nBitmap : kPingBitmaps) {

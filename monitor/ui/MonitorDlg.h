@@ -87,6 +87,8 @@ protected:
     void EndPolling();
     void ShowProgress();
     void HideProgress();
+    void StretchStatusTo(int nRight);
+    int ClientRightOf(CWnd& wnd);
 
     // ServerList.cpp
     void InitListColumns();
@@ -120,22 +122,40 @@ protected:
     afx_msg void OnCustomDrawPlayers(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnPlayerItemInserted(NMHDR* pNMHDR, LRESULT* pResult);
 
-    // Column widths follow every change, but measuring every row costs time in
-    // proportion to the rows: changes only ask for a sizing, which a timer does
-    // once the queue has run empty.
+    // DeferredDisplay.cpp: column sizing and painting of what a poll changes,
+    // done in batches once the message queue has run empty.
+    void HoldPaint(CListCtrl& list);
     void RequestAutoSize(CListCtrl& list);
-    void AutoSizeColumns(CListCtrl& list, int nColumns);
+    // m_strStatus has changed: push it with the next batch.
+    void ShowStatusSoon();
+    void StepProgressSoon();
+    void ShowDisplayNow();
 
     DECLARE_MESSAGE_MAP()
 
 private:
+    // ListViews.cpp: what both lists share.
     static void SortList(CListCtrl& list, int nColumn, BOOL bAscending, BOOL bServerList);
+    // Asks for each row's and sub-item's drawing, banding the rows and giving each
+    // sub-item crText(row's item data).
+    static LRESULT AnswerCustomDraw(NMLVCUSTOMDRAW* pDraw, COLORREF (*pfnTextColor)(LPARAM));
 
     // Records whose notices the running poll awaits; notices of clicked single
     // queries are not among them and never count against a poll.
     std::unordered_set<CGameServer*> m_pollAwaited;
     // Set once shut-down starts deleting records: late notices are dropped.
     BOOL m_bShuttingDown;
-    BOOL m_bServerSizePending;
-    BOOL m_bPlayerSizePending;
+
+    struct CDeferredList {
+        BOOL bSizePending = FALSE;
+        BOOL bPaintHeld = FALSE;
+    };
+    CDeferredList& Deferred(CListCtrl& list);
+    void ShowDeferred(CListCtrl& list, int nColumns);
+    void ScheduleDisplay();
+    CDeferredList m_deferServers;
+    CDeferredList m_deferPlayers;
+    BOOL m_bDisplayScheduled;
+    BOOL m_bStatusPending;
+    int m_nProgressPos;
 };

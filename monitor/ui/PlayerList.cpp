@@ -9,12 +9,16 @@ void CMonitorDlg::InitPlayerColumns()
     m_listPlayers.InsertColumn(0, "Name", LVCFMT_LEFT, 200);
     m_listPlayers.InsertColumn(1, "Score", LVCFMT_LEFT, 100);
     m_listPlayers.InsertColumn(2, "Ping", LVCFMT_LEFT, rect.Width() - 310);
+    static_assert(PLAYER_COLUMN_COUNT == 3, "name, score, ping");
 }
 
 // The rows come from the snapshot's copies: a later query may replace the
 // record's players while the rows remain. Item data numbers the rows for sorting.
 void CMonitorDlg::FillPlayerList(const CServerStatus& status)
 {
+    if (status.m_players.empty() && m_listPlayers.GetItemCount() == 0)
+        return;
+    HoldPaint(m_listPlayers);
     m_listPlayers.DeleteAllItems();
     int nCount = static_cast<int>(status.m_players.size());
     for (int i = 0; i < nCount; ++i) {
@@ -41,29 +45,14 @@ void CMonitorDlg::SortPlayerList(int nColumn, BOOL bAscending)
 void CMonitorDlg::OnColumnClickPlayers(NMHDR* pNMHDR, LRESULT* pResult)
 {
     int nColumn = reinterpret_cast<NMLISTVIEW*>(pNMHDR)->iSubItem;
-    BOOL bAscending = nColumn == m_nPlayerSortColumn ? !m_bPlayerSortAscending : TRUE;
-    SortPlayerList(nColumn, bAscending);
+    SortPlayerList(nColumn, NextSortAscending(nColumn, m_nPlayerSortColumn, m_bPlayerSortAscending));
     *pResult = 0;
 }
 
 void CMonitorDlg::OnCustomDrawPlayers(NMHDR* pNMHDR, LRESULT* pResult)
 {
-    auto* pDraw = reinterpret_cast<NMLVCUSTOMDRAW*>(pNMHDR);
-    switch (pDraw->nmcd.dwDrawStage) {
-    case CDDS_PREPAINT:
-        *pResult = CDRF_NOTIFYITEMDRAW;
-        return;
-    case CDDS_ITEMPREPAINT:
-        *pResult = CDRF_NOTIFYSUBITEMDRAW;
-        return;
-    case CDDS_ITEMPREPAINT | CDDS_SUBITEM:
-        pDraw->clrTextBk = RowBackgroundColor(static_cast<int>(pDraw->nmcd.dwItemSpec));
-        pDraw->clrText = COLOR_TEXT_PLAIN;
-        *pResult = CDRF_DODEFAULT;
-        return;
-    default:
-        *pResult = CDRF_DODEFAULT;
-    }
+    *pResult = AnswerCustomDraw(reinterpret_cast<NMLVCUSTOMDRAW*>(pNMHDR),
+                                [](LPARAM) -> COLORREF { return COLOR_TEXT_PLAIN; });
 }
 
 void CMonitorDlg::OnPlayerItemInserted(NMHDR*, LRESULT* pResult)

@@ -24,7 +24,7 @@ void CMonitorDlg::StartPolling()
     m_pollAwaited.clear();
     m_progress.SetRange32(0, m_nQueriesLeft);
     m_progress.SetStep(1);
-    m_progress.SetPos(0);
+    m_progress.SetPos(m_nProgressPos = 0);
     ShowProgress();
 
     // Nothing to wait for: no notice would ever end this poll.
@@ -46,7 +46,7 @@ void CMonitorDlg::StartNextQuery()
         if (!pServer)
             return;
         m_strStatus.Format("Querying server at %s...", static_cast<const char*>(pServer->GetAddress()));
-        UpdateData(FALSE);
+        ShowStatusSoon();
 
         // A record whose clicked query still runs counts once, when its notice comes.
         if (pServer->IsIgnored() != 1 && (pServer->StartQuery() || pServer->IsQuerying())) {
@@ -65,18 +65,19 @@ LRESULT CMonitorDlg::OnQueryDone(WPARAM wParam, LPARAM)
     if (m_bShuttingDown)
         return 0;
     CGameServer* pServer = reinterpret_cast<CGameServer*>(wParam);
+    // The next query goes out first: the network waits for nothing the window does.
+    BOOL bCounts = m_bPolling && m_pollAwaited.erase(pServer) != 0;
+    if (bCounts)
+        StartNextQuery();
     UpdateServerItem(pServer);
-    if (m_bPolling && m_pollAwaited.erase(pServer) != 0) {
+    if (bCounts)
         CountPollNotice();
-        if (m_bPolling)
-            StartNextQuery();
-    }
     return 0;
 }
 
 void CMonitorDlg::CountPollNotice()
 {
-    m_progress.StepIt();
+    StepProgressSoon();
     if (--m_nQueriesLeft == 0)
         EndPolling();
 }
@@ -89,6 +90,8 @@ void CMonitorDlg::EndPolling()
     SortServerList(m_nServerSortColumn, m_bServerSortAscending);
     UpdateCaption();
     HideProgress();
+    // The lists are shown by the next batch, after this message: the sizing of a
+    // long list is a stretch of its own.
 }
 
 // The totals are read from what the rows show: a record whose query is running
@@ -106,28 +109,35 @@ void CMonitorDlg::UpdateCaption()
     SetWindowText(TotalsCaption(nServers, nPlayers, m_nServerListMode));
 }
 
+// Moves the status line's right edge, keeping its left edge, top and height.
+void CMonitorDlg::StretchStatusTo(int nRight)
+{
+    CWnd* pStatus = GetDlgItem(IDC_STATUS);
+    CRect rcStatus;
+    pStatus->GetWindowRect(&rcStatus);
+    ScreenToClient(&rcStatus);
+    pStatus->MoveWindow(rcStatus.left, rcStatus.top, nRight - rcStatus.left, rcStatus.Height());
+}
+
+int CMonitorDlg::ClientRightOf(CWnd& wnd)
+{
+    CRect rect;
+    wnd.GetWindowRect(&rect);
+    ScreenToClient(&rect);
+    return rect.right;
+}
+
 void CMonitorDlg::ShowProgress()
 {
     m_progress.ShowWindow(SW_SHOW);
-    CRect rcStatus, rcPlayers;
-    CWnd* pStatus = GetDlgItem(IDC_STATUS);
-    pStatus->GetWindowRect(&rcStatus);
-    m_listPlayers.GetWindowRect(&rcPlayers);
-    ScreenToClient(&rcStatus);
-    ScreenToClient(&rcPlayers);
-    pStatus->MoveWindow(rcStatus.left, rcStatus.top, rcPlayers.right - rcStatus.left, rcStatus.Height());
-    pStatus->UpdateWindow();
+    StretchStatusTo(ClientRightOf(m_listPlayers));
+    GetDlgItem(IDC_STATUS)->UpdateWindow();
     m_progress.UpdateWindow();
 }
 
+// The status line then covers the progress bar's place.
 void CMonitorDlg::HideProgress()
 {
     m_progress.ShowWindow(SW_HIDE);
-    CRect rcStatus, rcServers;
-    CWnd* pStatus = GetDlgItem(IDC_STATUS);
-    pStatus->GetWindowRect(&rcStatus);
-    m_listServers.GetWindowRect(&rcServers);
-    ScreenToClient(&rcStatus);
-    ScreenToClient(&rcServers);
-    pStatus->MoveWindow(rcStatus.left, rcStatus.top, rcServers.right - 1 - rcStatus.left, rcStatus.Height());
+    StretchStatusTo(ClientRightOf(m_listServers) - 1);
 }

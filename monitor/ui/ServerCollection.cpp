@@ -2,18 +2,11 @@
 
 #include <cstdio>
 
-CGameServer* CServerCollection::Find(const CString& strAddress) const
-{
-    for (CGameServer* pServer : m_records) {
-        if (pServer->GetAddress() == strAddress)
-            return pServer;
-    }
-    return nullptr;
-}
-
 CGameServer* CServerCollection::Add(CGameServer* pServer, BOOL bFromFile)
 {
-    if (CGameServer* pKnown = Find(pServer->GetAddress())) {
+    auto known = m_byAddress.find(pServer->GetAddress().str());
+    if (known != m_byAddress.end()) {
+        CGameServer* pKnown = known->second;
         pKnown->SetFavorite(pServer->IsFavorite());
         pKnown->SetIgnored(pServer->IsIgnored());
         delete pServer;
@@ -24,6 +17,7 @@ CGameServer* CServerCollection::Add(CGameServer* pServer, BOOL bFromFile)
         return nullptr;
     }
     m_records.AddTail(pServer);
+    m_byAddress.emplace(pServer->GetAddress().str(), pServer);
     return pServer;
 }
 
@@ -69,6 +63,7 @@ BOOL CServerCollection::Save(const CString& strPath) const
 
 void CServerCollection::DeleteAll()
 {
+    m_byAddress.clear();
     while (!m_records.IsEmpty())
         delete m_records.RemoveHead();
 }

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <functional>
+#include <string>
+#include <unordered_map>
 
 #include "framework/Collections.h"
 #include "query/GameServer.h"
@@ -43,9 +45,10 @@ public:
     CTypedPtrList<CGameServer*>::const_iterator end() const { return m_records.end(); }
 
 private:
-    CGameServer* Find(const CString& strAddress) const;
-
     CTypedPtrList<CGameServer*> m_records;
+    // Each record by its address, which never changes once the record is made: a
+    // master list of thousands would otherwise cost a walk per line.
+    std::unordered_map<std::string, CGameServer*> m_byAddress;
 };
 
 // Moves a finished file over its destination in one step; FALSE on failure (the

@@ -54,6 +54,7 @@ int CMonitorDlg::FindServerRow(CGameServer* pServer)
 
 BOOL CMonitorDlg::UpdateServerRow(CGameServer* pServer, CServerStatus& status)
 {
+    HoldPaint(m_listServers);
     int nRow = FindServerRow(pServer);
     status = pServer->GetStatus();
     if (!ListModeAdmits(m_nServerListMode, pServer->IsFavorite(), pServer->IsIgnored(), status.m_nPing)) {
@@ -96,32 +97,17 @@ void CMonitorDlg::SortServerList(int nColumn, BOOL bAscending)
 void CMonitorDlg::OnColumnClickServers(NMHDR* pNMHDR, LRESULT* pResult)
 {
     int nColumn = reinterpret_cast<NMLISTVIEW*>(pNMHDR)->iSubItem;
-    BOOL bAscending = nColumn == m_nServerSortColumn ? !m_bServerSortAscending : TRUE;
-    SortServerList(nColumn, bAscending);
+    SortServerList(nColumn, NextSortAscending(nColumn, m_nServerSortColumn, m_bServerSortAscending));
     *pResult = 0;
 }
 
 void CMonitorDlg::OnCustomDrawServers(NMHDR* pNMHDR, LRESULT* pResult)
 {
-    auto* pDraw = reinterpret_cast<NMLVCUSTOMDRAW*>(pNMHDR);
-    switch (pDraw->nmcd.dwDrawStage) {
-    case CDDS_PREPAINT:
-        *pResult = CDRF_NOTIFYITEMDRAW;
-        return;
-    case CDDS_ITEMPREPAINT:
-        *pResult = CDRF_NOTIFYSUBITEMDRAW;
-        return;
-    case CDDS_ITEMPREPAINT | CDDS_SUBITEM: {
-        auto* pServer = reinterpret_cast<CGameServer*>(pDraw->nmcd.lItemlParam);
-        pDraw->clrTextBk = RowBackgroundColor(static_cast<int>(pDraw->nmcd.dwItemSpec));
-        pDraw->clrText = pServer ? ServerTextColor(pServer->IsFavorite(), pServer->IsIgnored())
-                                 : COLOR_TEXT_PLAIN;
-        *pResult = CDRF_DODEFAULT;
-        return;
-    }
-    default:
-        *pResult = CDRF_DODEFAULT;
-    }
+    // Rows without item data yet are drawn plain.
+    *pResult = AnswerCustomDraw(reinterpret_cast<NMLVCUSTOMDRAW*>(pNMHDR), [](LPARAM lData) -> COLORREF {
+        auto* pServer = reinterpret_cast<CGameServer*>(lData);
+        return pServer ? ServerTextColor(pServer->IsFavorite(), pServer->IsIgnored()) : COLOR_TEXT_PLAIN;
+    });
 }
 
 void CMonitorDlg::OnServerItemChanged(NMHDR*, LRESULT* pResult)

@@ -52,6 +52,11 @@ int CompareSortKeys(const char* pszA, const char* pszB, BOOL bAscending)
     return bAscending ? nResult : -nResult;
 }
 
+BOOL NextSortAscending(int nClicked, int nSortColumn, BOOL bSortAscending)
+{
+    return nClicked == nSortColumn ? !bSortAscending : TRUE;
+}
+
 int CompareMarks(BYTE bFavoriteA, BYTE bIgnoredA, BYTE bFavoriteB, BYTE bIgnoredB)
 {
     bool bIgnA = bIgnoredA == 1, bIgnB = bIgnoredB == 1;

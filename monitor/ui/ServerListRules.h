@@ -10,6 +10,8 @@ enum ServerColumn {
     SERVER_COLUMN_PING, SERVER_COLUMN_PLAYERS, SERVER_COLUMN_ADDRESS, SERVER_COLUMN_COUNT
 };
 
+#define PLAYER_COLUMN_COUNT 3 // name, score, ping
+
 enum PingImage { PING_IMAGE_GOOD = 0, PING_IMAGE_FAIR = 1, PING_IMAGE_POOR = 2, PING_IMAGE_DEAD = 3 };
 // Green up to 100 ms, orange to 200, red below 750, the skull from 750 on (silence).
 int PingImageFor(DWORD nPing);
@@ -28,6 +30,8 @@ DWORD ServerTextColor(BYTE bFavorite, BYTE bIgnored);
 // start with a number above 0, else byte by byte (unsigned, case-sensitive).
 // Negative, 0 or positive; the direction is applied here.
 int CompareSortKeys(const char* pszA, const char* pszB, BOOL bAscending);
+// A click on a column sorts it ascending, a click on the sorted column turns it round.
+BOOL NextSortAscending(int nClicked, int nSortColumn, BOOL bSortAscending);
 // The server list's tie-break, whatever the direction: ignored rows last,
 // otherwise favourites first.
 int CompareMarks(BYTE bFavoriteA, BYTE bIgnoredA, BYTE bFavoriteB, BYTE bIgnoredB);

@@ -36,16 +36,6 @@ struct Collection : ::testing::Test {
 };
 } // namespace
 
-TEST_F(Collection, MasterListKeepsTheFirstOfEachAddressCaseSensitively)
-{
-    EXPECT_NE(servers.Add(Record("10.0.0.1"), FALSE), nullptr);
-    CGameServer* pFirst = servers.GetAt(0);
-    EXPECT_EQ(servers.Add(Record("10.0.0.1:27910"), FALSE), pFirst);
-    servers.Add(Record("Host:27910"), FALSE);
-    servers.Add(Record("host:27910"), FALSE);
-    EXPECT_EQ(Addresses(servers), "10.0.0.1:27910 Host:27910 host:27910 ");
-}
-
 TEST_F(Collection, FileRecordsMergeMarksAndOnlyNewFavouritesStay)
 {
     servers.Add(Record("10.0.0.1:27910"), FALSE);

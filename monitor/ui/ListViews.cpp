@@ -39,3 +39,19 @@ int CALLBACK CMonitorDlg::CompareListItems(LPARAM lParam1, LPARAM lParam2, LPARA
         nResult = CompareMarks(a.bFavorite, a.bIgnored, b.bFavorite, b.bIgnored);
     return nResult;
 }
+
+LRESULT CMonitorDlg::AnswerCustomDraw(NMLVCUSTOMDRAW* pDraw, COLORREF (*pfnTextColor)(LPARAM))
+{
+    switch (pDraw->nmcd.dwDrawStage) {
+    case CDDS_PREPAINT:
+        return CDRF_NOTIFYITEMDRAW;
+    case CDDS_ITEMPREPAINT:
+        return CDRF_NOTIFYSUBITEMDRAW;
+    case CDDS_ITEMPREPAINT | CDDS_SUBITEM:
+        pDraw->clrTextBk = RowBackgroundColor(static_cast<int>(pDraw->nmcd.dwItemSpec));
+        pDraw->clrText = pfnTextColor(pDraw->nmcd.lItemlParam);
+        return CDRF_DODEFAULT;
+    default:
+        return CDRF_DODEFAULT;
+    }
+}

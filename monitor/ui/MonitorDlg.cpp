@@ -3,6 +3,8 @@
 #include "ui/ListMode.h"
 #include "ui/MonitorSettings.h"
 #include "ui/ServerListRules.h"
+#include "extras/AboutBox.h"
+#include "web/BuildNumber.h"
 #include "web/WebServer.h"
 
 // The monitor's own build, compared with the newest one the web server names.
@@ -58,6 +60,15 @@ void CMonitorDlg::DoDataExchange(CDataExchange* pDX)
 BEGIN_MESSAGE_MAP(CMonitorDlg, CDialog)
     ON_BN_CLICKED(IDC_REFRESH_LIST, &CMonitorDlg::OnRefreshServerList)
     ON_NOTIFY(NM_CLICK, IDC_SERVER_LIST, &CMonitorDlg::OnClickServer)
+    ON_BN_CLICKED(IDC_VISIT_WEBSITE, &CMonitorDlg::OnVisitWebsite)
+    ON_BN_CLICKED(IDC_JOIN_SERVER, &CMonitorDlg::OnJoinServer)
+    ON_NOTIFY(NM_DBLCLK, IDC_SERVER_LIST, &CMonitorDlg::OnDblclkServerList)
+    ON_BN_CLICKED(IDC_ADD_SERVER, &CMonitorDlg::OnAddServer)
+    ON_STN_CLICKED(IDC_BANNER1, &CMonitorDlg::OnBanner1)
+    ON_STN_CLICKED(IDC_BANNER2, &CMonitorDlg::OnBanner2)
+    ON_STN_CLICKED(IDC_BANNER3, &CMonitorDlg::OnBanner3)
+    ON_STN_CLICKED(IDC_BANNER4, &CMonitorDlg::OnBanner4)
+    ON_STN_CLICKED(IDC_LOGO, &CMonitorDlg::OnLogo)
     ON_NOTIFY(LVN_COLUMNCLICK, IDC_SERVER_LIST, &CMonitorDlg::OnColumnClickServers)
     ON_NOTIFY(LVN_COLUMNCLICK, IDC_PLAYER_LIST, &CMonitorDlg::OnColumnClickPlayers)
     ON_NOTIFY(LVN_INSERTITEM, IDC_SERVER_LIST, &CMonitorDlg::OnServerItemChanged)
@@ -101,7 +112,9 @@ BOOL CMonitorDlg::OnInitDialog()
     CheckRadioButton(IDC_THREADS1, IDC_THREADS7,
                      nButton == 1 ? IDC_THREADS1 : nButton == 3 ? IDC_THREADS3 : IDC_THREADS7);
 
-    // The update check and its message box plug in here (build BUILD_NUMBER).
+    int nBuild = BUILD_NUMBER;
+    if (CheckForUpdate(nBuild))
+        AfxMessageBox(UpdateAvailableMessage(nBuild), MB_OK);
 
     m_nServerListMode = ListModeFromSetting(
         pApp->GetProfileString(SETTINGS_SECTION, SETTING_SERVER_LIST_MODE, "5"));
@@ -110,7 +123,8 @@ BOOL CMonitorDlg::OnInitDialog()
     FetchMasterList();
     LoadServerList(SERVER_LIST_FILE);
 
-    // The news ticker takes m_strNews and starts scrolling here.
+    m_ticker.SetText(m_strNews);
+    m_ticker.Start();
 
     m_bPolling = FALSE;
     StartPolling();
@@ -148,7 +162,8 @@ void CMonitorDlg::OnCancel()
 void CMonitorDlg::OnSysCommand(UINT nID, LPARAM lParam)
 {
     if ((nID & 0xFFF0) == IDM_ABOUTBOX) {
-        // The about box plugs in here.
+        CAboutBox dlgAbout;
+        dlgAbout.DoModal();
         return;
     }
     CDialog::OnSysCommand(nID, lParam);

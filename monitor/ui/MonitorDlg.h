@@ -11,6 +11,7 @@
 #include "framework/Framework.h"
 #include "query/GameServer.h"
 #include "query/QueryDone.h"
+#include "extras/NewsTicker.h"
 #include "res/resource.h"
 #include "ui/ServerCollection.h"
 
@@ -42,8 +43,9 @@ public:
     static int CALLBACK CompareListItems(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort);
 
     BOOL FetchMasterList();
+    bool CheckForUpdate(int& build);
 
-    CStatic m_ticker; // the news line; its scrolling control plugs in here
+    CNewsTicker m_ticker;
     CButton m_btnListMode;
     CProgressCtrl m_progress;
     CString m_strNews;
@@ -101,6 +103,18 @@ protected:
     int FindServerRow(CGameServer* pServer);
     // Makes the record's row agree with it; TRUE (with the status shown) when listed.
     BOOL UpdateServerRow(CGameServer* pServer, CServerStatus& status);
+
+    // extras/MonitorDlgLinks.cpp: joining a server, web links
+    afx_msg void OnJoinServer();
+    afx_msg void OnDblclkServerList(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnVisitWebsite();
+    afx_msg void OnBanner1();
+    afx_msg void OnBanner2();
+    afx_msg void OnBanner3();
+    afx_msg void OnBanner4();
+    afx_msg void OnLogo();
+    // web/UpdateCheck.cpp
+    afx_msg void OnAddServer();
 
     // PlayerList.cpp
     void InitPlayerColumns();

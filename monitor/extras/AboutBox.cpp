@@ -1,0 +1,26 @@
+#include "extras/AboutBox.h"
+
+#include "res/resource.h"
+#include "web/BuildNumber.h"
+
+CAboutBox::CAboutBox()
+    : CDialog(IDD_ABOUTBOX, nullptr)
+{
+}
+
+CAboutBox::~CAboutBox() = default;
+
+void CAboutBox::DoDataExchange(CDataExchange* pDX)
+{
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_BUILD, m_wndBuild);
+}
+
+BOOL CAboutBox::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    CString strBuild;
+    strBuild.Format("Kelvane Monitor build %d", BUILD_NUMBER);
+    m_wndBuild.SetWindowText(strBuild);
+    return TRUE;
+}

@@ -1,0 +1,34 @@
+// The main dialog's handlers for Join Server, the web links and the about box.
+#include "ui/MonitorDlg.h"
+
+#include "extras/AboutBox.h"
+#include "extras/JoinServer.h"
+#include "extras/WebLinks.h"
+#include "web/WebServer.h"
+
+void CMonitorDlg::OnJoinServer()
+{
+    JoinSelectedServer(this, m_listServers);
+}
+
+// Joins whatever row is selected: the first click of the double-click selected it.
+void CMonitorDlg::OnDblclkServerList(NMHDR* /*pNMHDR*/, LRESULT* pResult)
+{
+    OnJoinServer();
+    *pResult = 0;
+}
+
+void CMonitorDlg::OnVisitWebsite()
+{
+    VisitSelectedServerWebsite(this, m_listServers);
+}
+
+void CMonitorDlg::OnBanner1() { OpenInBrowser(this, g_aszCharityUrls[0]); }
+void CMonitorDlg::OnBanner2() { OpenInBrowser(this, g_aszCharityUrls[1]); }
+void CMonitorDlg::OnBanner3() { OpenInBrowser(this, g_aszCharityUrls[2]); }
+void CMonitorDlg::OnBanner4() { OpenInBrowser(this, g_aszCharityUrls[3]); }
+
+void CMonitorDlg::OnLogo()
+{
+    OpenInBrowser(this, WebFileUrl("gohome.html"));
+}

@@ -1,0 +1,10 @@
+// The server that Join Server and Visit Server Website act on.
+#pragma once
+
+#include "framework/Framework.h"
+
+class CGameServer;
+
+// The record of the first selected row of the server list. Without a selection,
+// or on a row that carries no record, tells the user so and gives null.
+CGameServer* SelectedServerOrExplain(CListCtrl& listServers);

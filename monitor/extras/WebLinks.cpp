@@ -1,0 +1,35 @@
+#include "extras/WebLinks.h"
+
+#include "extras/SelectedServer.h"
+#include "query/GameServer.h"
+
+const char* const g_aszCharityUrls[4] = {
+    "https://www.msf.org/",
+    "https://www.unicef.org/",
+    "https://www.worldwildlife.org/",
+    "https://www.oxfam.org/",
+};
+
+CString BrowserFailureMessage(const CString& strUrl)
+{
+    return "There was an error while attempting to open a browser window!\nYou will have to browse to "
+           + strUrl + " manually.";
+}
+
+BOOL OpenInBrowser(CWnd* pOwner, const CString& strUrl)
+{
+    HINSTANCE hResult = ShellExecuteA(pOwner->GetSafeHwnd(), "open", strUrl, nullptr, nullptr, SW_SHOWNORMAL);
+    if (reinterpret_cast<INT_PTR>(hResult) > 32)
+        return TRUE;
+    AfxMessageBox(BrowserFailureMessage(strUrl));
+    return FALSE;
+}
+
+void VisitSelectedServerWebsite(CWnd* pOwner, CListCtrl& listServers)
+{
+    CGameServer* pServer = SelectedServerOrExplain(listServers);
+    // One read: a query may rewrite the page meanwhile, and the message must
+    // name the address that failed.
+    if (pServer)
+        OpenInBrowser(pOwner, pServer->GetWebsite());
+}

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Builds the Windows programs and writes dist/kelvane-<version>.zip: both programs,
+# a default word list and the players' readme (text files with CR LF line ends).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+version=$(sed -nE 's/^project\(Kelvane VERSION ([0-9.]+).*/\1/p' CMakeLists.txt)
+[ -n "$version" ] || { echo "package: no version in CMakeLists.txt" >&2; exit 1; }
+
+cmake --preset windows >/dev/null
+cmake --build build/windows -j 2 --target varnok kelvane-launcher
+
+stage=$(mktemp -d)
+trap 'rm -rf "$stage"' EXIT
+for exe in varnok.exe kelvane-launcher.exe; do
+  found=$(find build/windows -name "$exe" -type f -not -path '*/scratch/*' -not -path '*/wineprefix/*' | head -n 1)
+  [ -n "$found" ] || { echo "package: $exe was not built" >&2; exit 1; }
+  cp "$found" "$stage/"
+done
+for text in obscenities.txt README.txt; do
+  sed 's/\r*$/\r/' "scripts/package/$text" >"$stage/$text"
+done
+
+mkdir -p dist
+zipfile=$PWD/dist/kelvane-$version.zip
+rm -f "$zipfile"
+(cd "$stage" && zip -q -X "$zipfile" varnok.exe kelvane-launcher.exe obscenities.txt README.txt)
+echo "package: $zipfile"

@@ -124,9 +124,9 @@ def sphere(cx, cy, r, base, light=(-0.45, -0.55)):
         nx, ny = (x - cx) / r, (y - cy) / r
         nz = math.sqrt(max(0.0, 1 - nx * nx - ny * ny))
         diffuse = max(0.0, nx * lx + ny * ly + nz * lz)
-        spec = max(0.0, 2 * diffuse * nz - lz) ** 8
+        specular = max(0.0, 2 * diffuse * nz - lz) ** 8
         c = shade(base, 0.30 + 0.85 * diffuse)
-        return mix(c, (255, 255, 255), min(1.0, spec * 0.95))
+        return mix(c, (255, 255, 255), min(1.0, specular * 0.95))
     return field
 
 

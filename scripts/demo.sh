@@ -22,8 +22,8 @@ rm -rf "$demo/run"; mkdir -p "$demo/run"
 
 cleanup() {
   wineserver -k 2>/dev/null || true
-  bash scripts/fleet.sh stop "$demo/fleet" >/dev/null 2>&1 || true
-  bash tools/web/fixture.sh stop "$demo/web" >/dev/null 2>&1 || true
+  bash "$root/scripts/fleet.sh" stop "$demo/fleet" >/dev/null 2>&1 || true
+  bash "$root/tools/web/fixture.sh" stop "$demo/web" >/dev/null 2>&1 || true
 }
 trap cleanup EXIT
 bash scripts/fleet.sh start tools/demo/fleet.scenario "$demo/fleet"

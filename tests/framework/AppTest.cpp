@@ -125,3 +125,17 @@ TEST(FileDialog, ChoosingAFileGivesItsFullPathAndCancelGivesNothing)
     EXPECT_EQ(cancelled.DoModal(), IDCANCEL);
     EXPECT_TRUE(dialog.Wait());
 }
+
+TEST(ModalWatcherTest, GivesUpInTimeWhileThisThreadWaitsWithADialogOnScreen)
+{
+    // The watcher must not ask this thread for the dialog's caption: the thread
+    // answers nothing while it waits.
+    CDialog shown(IDD_TEST);
+    ASSERT_TRUE(shown.Create(IDD_TEST));
+    shown.ShowWindow(SW_SHOW);
+    const DWORD start = GetTickCount();
+    ModalWatcher never("No such dialog", IDOK, 300);
+    EXPECT_FALSE(never.Wait());
+    EXPECT_LT(GetTickCount() - start, 5000u);
+    shown.DestroyWindow();
+}

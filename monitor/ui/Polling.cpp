@@ -32,7 +32,9 @@ void CMonitorDlg::StartPolling()
         EndPolling();
         return;
     }
-    for (int i = 0; i < m_nNumQueryThreads && m_bPolling; ++i)
+    // Calls past the last record would do nothing: a budget of millions must not
+    // hold the window for seconds (nor run the index past its range).
+    for (int i = 0; i < m_nNumQueryThreads && m_bPolling && m_nNextServer < m_servers.GetCount(); ++i)
         StartNextQuery();
 }
 

@@ -81,6 +81,18 @@ TEST_F(MonitorWindow, OddSettingsFallBackAndUnclickedBudgetsAreKept)
     Setting("NumQueryThreads", "none");
     RunAfterFirstPoll([](CMonitorDlg& dlg) { EXPECT_EQ(dlg.m_nNumQueryThreads, 5); });
     EXPECT_EQ(StoredSetting("NumQueryThreads"), "5");
+
+    // A budget far beyond the collection starts each server once, at once, and
+    // costs the start-up nothing.
+    ServeMasterList(Lines({28300, 28301}));
+    Setting("NumQueryThreads", "99999999999");
+    auto start = std::chrono::steady_clock::now();
+    RunAfterFirstPoll([](CMonitorDlg& dlg) {
+        EXPECT_EQ(dlg.m_listServers.GetItemCount(), 2);
+        EXPECT_EQ(WindowText(dlg.GetDlgItem(IDC_STATUS)->GetSafeHwnd()), "Ready");
+    }, 5000);
+    double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    EXPECT_LT(ms, 1500) << "the start-up spun through the budget";
 }
 
 TEST_F(MonitorWindow, TheServerListFileMergesIntoTheMasterList)

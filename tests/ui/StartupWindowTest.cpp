@@ -155,3 +155,14 @@ TEST_F(MonitorWindow, ClosingDuringAPollWaitsForItsQueriesAndSavesEverything)
     EXPECT_EQ(StoredSetting("NumQueryThreads"), "7");
     EXPECT_EQ(FileAddresses(ReadText("serverlist.txt")).size(), 10u);
 }
+
+TEST_F(MonitorWindow, ThePingImagesOutliveTheWindowForTheDialogToFree)
+{
+    CMonitorDlg dlg;
+    RunAndClose(dlg, [&] {
+        EXPECT_EQ(dlg.m_listServers.SendMessage(LVM_GETIMAGELIST, LVSIL_SMALL, 0),
+                  reinterpret_cast<LRESULT>(dlg.m_pImageList->GetSafeHandle()));
+    });
+    // The list view must not have destroyed what the dialog owns and frees.
+    EXPECT_EQ(ImageList_GetImageCount(dlg.m_pImageList->GetSafeHandle()), 4);
+}

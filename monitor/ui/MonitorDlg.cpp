@@ -155,6 +155,7 @@ void CMonitorDlg::OnCancel()
     m_listServers.DeleteAllItems();
     m_listPlayers.DeleteAllItems();
     m_pollAwaited.clear();
+    m_clickAwaited.clear();
     m_servers.DeleteAll();
     CDialog::OnCancel();
 }

@@ -143,6 +143,9 @@ private:
     // Records whose notices the running poll awaits; notices of clicked single
     // queries are not among them and never count against a poll.
     std::unordered_set<CGameServer*> m_pollAwaited;
+    // Records whose clicked query's notice has yet to come: it may still be queued
+    // when a poll has already queried the record anew.
+    std::unordered_set<CGameServer*> m_clickAwaited;
     // Set once shut-down starts deleting records: late notices are dropped.
     BOOL m_bShuttingDown;
 

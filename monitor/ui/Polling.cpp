@@ -51,9 +51,14 @@ void CMonitorDlg::StartNextQuery()
         ShowStatusSoon();
 
         // A record whose clicked query still runs counts once, when its notice comes.
-        if (pServer->IsIgnored() != 1 && (pServer->StartQuery() || pServer->IsQuerying())) {
-            m_pollAwaited.insert(pServer);
-            return;
+        if (pServer->IsIgnored() != 1) {
+            BOOL bStarted = pServer->StartQuery();
+            if (bStarted || pServer->IsQuerying()) {
+                if (!bStarted)
+                    m_clickAwaited.erase(pServer); // that query's notice is the poll's now
+                m_pollAwaited.insert(pServer);
+                return;
+            }
         }
         UpdateServerItem(pServer);
         CountPollNotice();
@@ -67,6 +72,12 @@ LRESULT CMonitorDlg::OnQueryDone(WPARAM wParam, LPARAM)
     if (m_bShuttingDown)
         return 0;
     CGameServer* pServer = reinterpret_cast<CGameServer*>(wParam);
+    if (m_clickAwaited.erase(pServer)) {
+        // A poll that has queried the record anew shows it with its own notice.
+        if (m_pollAwaited.count(pServer) == 0)
+            UpdateServerItem(pServer);
+        return 0;
+    }
     // The next query goes out first: the network waits for nothing the window does.
     BOOL bCounts = m_bPolling && m_pollAwaited.erase(pServer) != 0;
     if (bCounts)

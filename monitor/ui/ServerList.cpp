@@ -164,6 +164,7 @@ void CMonitorDlg::OnClickServer(NMHDR*, LRESULT* pResult)
         return;
     }
     // Its notice refreshes the row; it is no poll's business.
-    pServer->StartQuery();
+    if (pServer->StartQuery())
+        m_clickAwaited.insert(pServer);
     UpdateCaption();
 }

@@ -78,6 +78,16 @@ TEST_F(MonitorWindow, AClickedQueryNeverCountsAgainstAPoll)
         SendCommand(dlg.GetSafeHwnd(), IDC_REFRESH_LIST);
         ASSERT_TRUE(PumpUntil([&] { return !dlg.m_bPolling; }, 3000));
         EXPECT_EQ(RequestsPerPort()[28300], nBefore + 1);
+
+        // The clicked query has ended but its notice still waits in the queue when
+        // the poll queries the server anew: that notice is not the poll's.
+        ClickRow(dlg.m_listServers, nSlow, NM_CLICK);
+        ::Sleep(900);
+        start = std::chrono::steady_clock::now();
+        SendCommand(dlg.GetSafeHwnd(), IDC_REFRESH_LIST);
+        ASSERT_TRUE(PumpUntil([&] { return !dlg.m_bPolling; }, 3000));
+        ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+        EXPECT_GT(ms, 450) << "the poll ended on the clicked query's late notice";
     });
 }
 

@@ -131,3 +131,23 @@ TEST_F(MonitorWindow, AFailedMasterListFetchStartsFromTheLocalListAlone)
     double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
     EXPECT_LT(ms, 25000);
 }
+
+TEST_F(MonitorWindow, TheStatusLineMakesRoomForTheProgressBarWhileAPollRuns)
+{
+    ServeMasterList(Lines({28340}));
+    RunAfterFirstPoll([](CMonitorDlg& dlg) {
+        auto rightOf = [&](int nID) {
+            CRect rect;
+            ::GetWindowRect(::GetDlgItem(dlg.GetSafeHwnd(), nID), &rect);
+            dlg.ScreenToClient(&rect);
+            return rect.right;
+        };
+        EXPECT_EQ(rightOf(IDC_STATUS), rightOf(IDC_SERVER_LIST) - 1);
+        SendCommand(dlg.GetSafeHwnd(), IDC_REFRESH_LIST);
+        EXPECT_TRUE(dlg.m_progress.IsWindowVisible());
+        EXPECT_EQ(rightOf(IDC_STATUS), rightOf(IDC_PLAYER_LIST));
+        ASSERT_TRUE(PumpUntil([&] { return !dlg.m_bPolling; }, 3000));
+        EXPECT_FALSE(dlg.m_progress.IsWindowVisible());
+        EXPECT_EQ(rightOf(IDC_STATUS), rightOf(IDC_SERVER_LIST) - 1);
+    });
+}

@@ -76,7 +76,12 @@ public:
         std::string commandLine = "kelvane-launcher.exe";
         if (!CreateProcessA(LAUNCHER_EXE, &commandLine[0], NULL, NULL, FALSE, 0, NULL, NULL, &si, &m_process))
             return;
-        WaitFor([this] { return (m_hWnd = FindProcessWindow(m_process.dwProcessId, "Kelvane Launcher", "Kelvane Launcher")) != NULL; });
+        // The window is found by its caption while its creation message is still
+        // building the controls; it is shown only once that is done.
+        WaitFor([this] {
+            m_hWnd = FindProcessWindow(m_process.dwProcessId, "Kelvane Launcher", "Kelvane Launcher");
+            return m_hWnd && IsWindowVisible(m_hWnd);
+        });
     }
     ~Launcher()
     {

@@ -13,7 +13,7 @@
 namespace fs = std::filesystem;
 
 static const DWORD kWaitMs = 15000;
-static const int kLaunch = 101, kQuit = 102, kParams = 104;
+static const int kLaunch = 101, kQuit = 102, kAbout = 103, kParams = 104;
 static const std::string kDefaultStored = "+set game kelvane\r\r\n+set deathmatch 1";
 
 // Polls until the condition holds or the time is up.
@@ -196,6 +196,24 @@ TEST(LauncherWindow, LongParameterFileIsShownAndSavedWhole)
     EXPECT_EQ(launcher.Params(), text);
     ASSERT_TRUE(launcher.CloseAndWait());
     EXPECT_EQ(ReadParamFile(kParamFileName), text);
+}
+
+TEST(LauncherWindow, ControlsAnswerToTheirIdsAndAboutNamesTheVersion)
+{
+    ScratchDir dir("launcher-controls");
+    Launcher launcher;
+    ASSERT_TRUE(launcher.Window());
+    const struct {
+        int id;
+        const char* text;
+    } controls[] = {{kLaunch, "Launch!"}, {kQuit, "Quit"}, {kAbout, "About"}, {105, "Website"},
+        {106, "Launch Parameters:"}, {108, "Version 4.0"}};
+    for (const auto& control : controls)
+        EXPECT_EQ(WindowText(GetDlgItem(launcher.Window(), control.id)), control.text) << control.id;
+
+    launcher.Click(kAbout);
+    EXPECT_EQ(launcher.TakeMessageBox("About").rfind("Kelvane Launcher\nVersion: 4.0\n", 0), 0u);
+    EXPECT_TRUE(launcher.CloseAndWait());
 }
 
 // The parameters quake2.exe was started with: its command line after the program name.

@@ -273,3 +273,19 @@ TEST(LauncherWindow, FailedSaveIsReportedAndKeepsTheOldFile)
     EXPECT_TRUE(launcher.Exited());
     EXPECT_EQ(ReadFile(kParamFileName), "+set game kelvane\r\r\n+set skill 3");
 }
+
+TEST(LauncherWindow, WithoutAnEditBoxTheEarlierParametersAreKept)
+{
+    ScratchDir dir("launcher-no-edit-box");
+    WriteFile(kParamFileName, "+set game kelvane\r\r\n+set skill 3");
+
+    Launcher launcher;
+    ASSERT_TRUE(launcher.Window());
+    // The edit box's own default handling destroys it on its thread, as if it had never been made.
+    HWND hEdit = GetDlgItem(launcher.Window(), kParams);
+    PostMessageA(hEdit, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(hEdit); }));
+    launcher.Click(kQuit);
+    EXPECT_TRUE(launcher.Exited());
+    EXPECT_EQ(ReadFile(kParamFileName), "+set game kelvane\r\r\n+set skill 3");
+}

@@ -195,7 +195,10 @@ LRESULT CALLBACK WndProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
         DestroyWindow(hWnd);
         return 0;
     case WM_DESTROY:
-        SaveParams(GetParamsText(hWnd));
+        // Without the edit box there is no text to keep; saving its absence would
+        // wipe the parameters of earlier runs.
+        if (GetDlgItem(hWnd, IDC_PARAMS))
+            SaveParams(GetParamsText(hWnd));
         DeleteObject(g_hLogo);
         g_hLogo = NULL;
         PostQuitMessage(0);

@@ -15,6 +15,8 @@ for exe in varnok.exe kelvane-launcher.exe; do
   found=$(find build/windows -name "$exe" -type f -not -path '*/scratch/*' -not -path '*/wineprefix/*' | head -n 1)
   [ -n "$found" ] || { echo "package: $exe was not built" >&2; exit 1; }
   cp "$found" "$stage/"
+  # The statically linked runtimes bring debug sections that players do not need.
+  i686-w64-mingw32-strip "$stage/$exe"
 done
 for text in obscenities.txt README.txt; do
   sed 's/\r*$/\r/' "scripts/package/$text" >"$stage/$text"

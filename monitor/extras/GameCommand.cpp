@@ -10,10 +10,22 @@ CString GameHostPart(const CString& strAddress)
     return nColon < 0 ? strAddress : strAddress.Left(nColon);
 }
 
+// The game splits its command line at blanks and takes "+" and ";" as the start
+// of another command: none of them may come through from a server list line.
+static bool EndsConnectArgument(char ch)
+{
+    return static_cast<unsigned char>(ch) <= ' ' || ch == '"' || ch == '+' || ch == ';';
+}
+
 CString GamePortPart(const CString& strAddress)
 {
     int nColon = strAddress.Find(':');
-    return nColon < 0 ? CString(DEFAULT_GAME_PORT) : strAddress.Mid(nColon);
+    if (nColon < 0)
+        return DEFAULT_GAME_PORT;
+    int nEnd = nColon + 1;
+    while (nEnd < strAddress.GetLength() && !EndsConnectArgument(strAddress.GetAt(nEnd)))
+        ++nEnd;
+    return strAddress.Mid(nColon, nEnd - nColon);
 }
 
 CString FormatConnectAddress(const BYTE abAddress[4], const CString& strAddress)

@@ -9,8 +9,10 @@
 // (the whole text when it has none).
 CString GameHostPart(const CString& strAddress);
 
-// The port of a record's address text, colon included, as written. A text without
-// a colon (only a hand-edited serverlist.txt holds one) joins on the default port.
+// The port of a record's address text, colon included, as written up to the first
+// blank, control character, quote, "+" or ";", so that a server list line cannot
+// add commands to the game's command line. A text without a colon (only a
+// hand-edited serverlist.txt holds one) joins on the default port.
 CString GamePortPart(const CString& strAddress);
 
 // "a.b.c.d:port": the resolved IPv4 bytes in network order and the address's port part.

@@ -15,19 +15,25 @@ BOOL ResolveConnectAddress(const CString& strAddress, CString& strConnect)
     return TRUE;
 }
 
+CKeepCurrentDirectory::CKeepCurrentDirectory()
+{
+    DWORD nLength = GetCurrentDirectoryA(MAX_PATH, m_szSaved);
+    m_bSaved = nLength > 0 && nLength < MAX_PATH;
+}
+
+CKeepCurrentDirectory::~CKeepCurrentDirectory()
+{
+    if (m_bSaved)
+        SetCurrentDirectoryA(m_szSaved);
+}
+
 UINT StartGame(const CString& strExePath, const CString& strConnect)
 {
     CString strCommand = BuildGameCommandLine(strExePath, strConnect);
     CString strGameDir = GameDirectory(strExePath);
-
-    char szPrevious[MAX_PATH] = "";
-    DWORD nPrevious = GetCurrentDirectoryA(MAX_PATH, szPrevious);
-    // The game finds its data relative to the current directory; ours must not
-    // stay changed, as the monitor reads and writes its files there.
-    BOOL bMoved = !strGameDir.IsEmpty() && nPrevious > 0 && nPrevious < MAX_PATH
-                  && SetCurrentDirectoryA(strGameDir);
-    UINT nResult = WinExec(strCommand, SW_SHOW);
-    if (bMoved)
-        SetCurrentDirectoryA(szPrevious);
-    return nResult;
+    // The game finds its data relative to the current directory.
+    CKeepCurrentDirectory keep;
+    if (keep.IsSaved() && !strGameDir.IsEmpty())
+        SetCurrentDirectoryA(strGameDir);
+    return WinExec(strCommand, SW_SHOW);
 }

@@ -3,6 +3,22 @@
 
 #include "framework/CString.h"
 
+// Saves the process's current directory and makes it current again on
+// destruction: the monitor reads and writes its text files there.
+class CKeepCurrentDirectory {
+public:
+    CKeepCurrentDirectory();
+    virtual ~CKeepCurrentDirectory();
+    CKeepCurrentDirectory(const CKeepCurrentDirectory&) = delete;
+    CKeepCurrentDirectory& operator=(const CKeepCurrentDirectory&) = delete;
+    // FALSE when it could not be saved: then it must not be changed either.
+    BOOL IsSaved() const { return m_bSaved; }
+
+private:
+    char m_szSaved[MAX_PATH];
+    BOOL m_bSaved;
+};
+
 // Looks up the host of a record's address text and gives the address the game
 // connects to. FALSE when the host is empty or cannot be resolved to IPv4.
 BOOL ResolveConnectAddress(const CString& strAddress, CString& strConnect);

@@ -7,6 +7,9 @@
 // The open-file dialog for quake2.exe. TRUE with the chosen path on OK.
 static BOOL AskForGameExecutable(CWnd* pOwner, CString& strPath)
 {
+    // The dialog leaves the folder it last showed as the current directory, where
+    // serverlist.txt would then be written at exit and missed at the next start.
+    CKeepCurrentDirectory keep;
     CFileDialog dlg(TRUE, nullptr, "*.exe", OFN_HIDEREADONLY, "Quake File (*.exe)|*.exe||", pOwner);
     if (dlg.DoModal() != IDOK)
         return FALSE;

@@ -126,8 +126,8 @@ int CString::Compare(const char* psz) const
 }
 
 // Shared by both conversions: sign and magnitude of the leading number, the
-// magnitude saturated at 2^32 - 1.
-static uint32_t ReadLeading(const char* psz, bool& bNegative)
+// magnitude saturated at 2^32 so that an out-of-range number stays out of range.
+static uint64_t ReadLeading(const char* psz, bool& bNegative)
 {
     bNegative = false;
     if (!psz)
@@ -136,27 +136,29 @@ static uint32_t ReadLeading(const char* psz, bool& bNegative)
         ++psz;
     if (*psz == '+' || *psz == '-')
         bNegative = *psz++ == '-';
-    uint32_t value = 0;
-    for (; *psz >= '0' && *psz <= '9'; ++psz) {
-        uint32_t digit = static_cast<uint32_t>(*psz - '0');
-        value = value > (UINT32_MAX - digit) / 10 ? UINT32_MAX : value * 10 + digit;
-    }
+    const uint64_t limit = uint64_t{UINT32_MAX} + 1;
+    uint64_t value = 0;
+    for (; *psz >= '0' && *psz <= '9'; ++psz)
+        value = std::min(limit, value * 10 + static_cast<uint64_t>(*psz - '0'));
     return value;
 }
 
 int ReadLeadingInt(const char* psz)
 {
     bool bNegative;
-    uint32_t magnitude = ReadLeading(psz, bNegative);
+    uint64_t magnitude = ReadLeading(psz, bNegative);
     if (bNegative)
-        return magnitude > 0x80000000u ? INT32_MIN : static_cast<int>(0u - magnitude);
-    return magnitude > static_cast<uint32_t>(INT32_MAX) ? INT32_MAX : static_cast<int>(magnitude);
+        return magnitude >= 0x80000000u ? INT32_MIN : -static_cast<int>(magnitude);
+    return magnitude > static_cast<uint64_t>(INT32_MAX) ? INT32_MAX : static_cast<int>(magnitude);
 }
 
 DWORD ReadLeadingUInt(const char* psz)
 {
-    // strtoul's rule: a minus sign negates in unsigned arithmetic.
+    // strtoul's rule: a minus sign negates in unsigned arithmetic, and a number
+    // out of range, negated or not, gives the largest value.
     bool bNegative;
-    uint32_t magnitude = ReadLeading(psz, bNegative);
-    return bNegative ? 0u - magnitude : magnitude;
+    uint64_t magnitude = ReadLeading(psz, bNegative);
+    if (magnitude > UINT32_MAX)
+        return UINT32_MAX;
+    return bNegative ? 0u - static_cast<uint32_t>(magnitude) : static_cast<uint32_t>(magnitude);
 }

@@ -7,11 +7,6 @@
 #include "web/BuildNumber.h"
 #include "web/WebServer.h"
 
-// The monitor's own build, compared with the newest one the web server names.
-#ifndef BUILD_NUMBER
-#define BUILD_NUMBER 3
-#endif
-
 static const UINT kPingBitmaps[] = {IDB_PING_GREEN, IDB_PING_ORANGE, IDB_PING_RED, IDB_PING_DEAD};
 
 CMonitorDlg::CMonitorDlg(CWnd* pParent)

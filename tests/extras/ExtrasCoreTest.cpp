@@ -16,6 +16,16 @@ TEST(GameCommand, ResolvedBytesReplaceTheHostAndThePortStaysAsWritten)
     EXPECT_EQ(FormatConnectAddress(ip, "localhost"), "192.168.200.255:27910");
 }
 
+TEST(GameCommand, AServerListLineCannotAddGameCommands)
+{
+    const BYTE ip[4] = {10, 0, 0, 1};
+    EXPECT_EQ(FormatConnectAddress(ip, "h:27911 +exec evil.cfg"), "10.0.0.1:27911");
+    EXPECT_EQ(FormatConnectAddress(ip, "h:27911+quit"), "10.0.0.1:27911");
+    EXPECT_EQ(FormatConnectAddress(ip, "h:27911;bind x quit"), "10.0.0.1:27911");
+    EXPECT_EQ(FormatConnectAddress(ip, "h:27911\"\r\n"), "10.0.0.1:27911");
+    EXPECT_EQ(FormatConnectAddress(ip, "h:27911abc"), "10.0.0.1:27911abc"); // letters stay as written
+}
+
 TEST(GameCommand, CommandLineQuotesOnlyPathsWithBlanks)
 {
     const char* tail = " +set game kelvane +demomap kelvaneintro.cin +connect 10.0.0.1:27910";

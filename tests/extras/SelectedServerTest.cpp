@@ -81,7 +81,11 @@ TEST_F(SelectedServerTest, FirstJoinAsksStoresAndStartsAQuotedPathOnTheResolvedA
 {
     FakeGame game(m_scratch, "Quake II");
     auto server = MakeServer("localhost:27911");
+    char szBefore[MAX_PATH], szAfter[MAX_PATH];
+    GetCurrentDirectoryA(MAX_PATH, szBefore);
     EXPECT_TRUE(JoinChoosing(server.get(), game));
+    GetCurrentDirectoryA(MAX_PATH, szAfter);
+    EXPECT_STREQ(szAfter, szBefore) << "the file dialog moved the folder of serverlist.txt";
     EXPECT_EQ(StoredPath(), game.ExePath().c_str());
     auto runs = game.WaitForRuns(1);
     ASSERT_EQ(runs.size(), 1u);

@@ -54,5 +54,7 @@ TEST(CString, LeadingNumbersFollowTheCLibraryAndSaturate)
     EXPECT_EQ(ReadLeadingUInt("4294967295"), 4294967295u);
     EXPECT_EQ(ReadLeadingUInt("4294967296"), 4294967295u);
     EXPECT_EQ(ReadLeadingUInt("-1"), 4294967295u);
+    EXPECT_EQ(ReadLeadingUInt("-4294967295"), 1u);
+    EXPECT_EQ(ReadLeadingUInt("-99999999999"), 4294967295u);
     EXPECT_EQ(ReadLeadingUInt(nullptr), 0u);
 }

@@ -13,7 +13,7 @@
 namespace fs = std::filesystem;
 
 static const DWORD kWaitMs = 15000;
-static const int kLaunch = 101, kQuit = 102, kParams = 104;
+static const int kLaunch = 101, kQuit = 102, kAbout = 103, kParams = 104;
 static const std::string kDefaultStored = "+set game kelvane\r\r\n+set deathmatch 1";
 
 // Polls until the condition holds or the time is up.
@@ -76,7 +76,12 @@ public:
         std::string commandLine = "kelvane-launcher.exe";
         if (!CreateProcessA(LAUNCHER_EXE, &commandLine[0], NULL, NULL, FALSE, 0, NULL, NULL, &si, &m_process))
             return;
-        WaitFor([this] { return (m_hWnd = FindProcessWindow(m_process.dwProcessId, "Kelvane Launcher", "Kelvane Launcher")) != NULL; });
+        // The window is found by its caption while its creation message is still
+        // building the controls; it is shown only once that is done.
+        WaitFor([this] {
+            m_hWnd = FindProcessWindow(m_process.dwProcessId, "Kelvane Launcher", "Kelvane Launcher");
+            return m_hWnd && IsWindowVisible(m_hWnd);
+        });
     }
     ~Launcher()
     {
@@ -193,6 +198,24 @@ TEST(LauncherWindow, LongParameterFileIsShownAndSavedWhole)
     EXPECT_EQ(ReadParamFile(kParamFileName), text);
 }
 
+TEST(LauncherWindow, ControlsAnswerToTheirIdsAndAboutNamesTheVersion)
+{
+    ScratchDir dir("launcher-controls");
+    Launcher launcher;
+    ASSERT_TRUE(launcher.Window());
+    const struct {
+        int id;
+        const char* text;
+    } controls[] = {{kLaunch, "Launch!"}, {kQuit, "Quit"}, {kAbout, "About"}, {105, "Website"},
+        {106, "Launch Parameters:"}, {108, "Version 4.0"}};
+    for (const auto& control : controls)
+        EXPECT_EQ(WindowText(GetDlgItem(launcher.Window(), control.id)), control.text) << control.id;
+
+    launcher.Click(kAbout);
+    EXPECT_EQ(launcher.TakeMessageBox("About").rfind("Kelvane Launcher\nVersion: 4.0\n", 0), 0u);
+    EXPECT_TRUE(launcher.CloseAndWait());
+}
+
 // The parameters quake2.exe was started with: its command line after the program name.
 static std::string RecordedParams()
 {
@@ -247,6 +270,22 @@ TEST(LauncherWindow, FailedSaveIsReportedAndKeepsTheOldFile)
     launcher.SetParams("+set game lost");
     launcher.Click(kQuit);
     EXPECT_EQ(launcher.TakeMessageBox("Error!"), "Could not write to file!");
+    EXPECT_TRUE(launcher.Exited());
+    EXPECT_EQ(ReadFile(kParamFileName), "+set game kelvane\r\r\n+set skill 3");
+}
+
+TEST(LauncherWindow, WithoutAnEditBoxTheEarlierParametersAreKept)
+{
+    ScratchDir dir("launcher-no-edit-box");
+    WriteFile(kParamFileName, "+set game kelvane\r\r\n+set skill 3");
+
+    Launcher launcher;
+    ASSERT_TRUE(launcher.Window());
+    // The edit box's own default handling destroys it on its thread, as if it had never been made.
+    HWND hEdit = GetDlgItem(launcher.Window(), kParams);
+    PostMessageA(hEdit, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(hEdit); }));
+    launcher.Click(kQuit);
     EXPECT_TRUE(launcher.Exited());
     EXPECT_EQ(ReadFile(kParamFileName), "+set game kelvane\r\r\n+set skill 3");
 }

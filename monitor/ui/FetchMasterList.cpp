@@ -3,6 +3,11 @@
 #include "web/MasterList.h"
 #include "web/WebSession.h"
 
+// The ticker measures and draws the whole news text 20 times a second, so a
+// news file far beyond one line would keep the window busy: keep the first
+// 32,000 bytes, as much as the news ever held.
+static const int MAX_NEWS_LENGTH = 32000;
+
 BOOL CMonitorDlg::FetchMasterList()
 {
     m_strStatus = "Contacting master server...";
@@ -19,7 +24,9 @@ BOOL CMonitorDlg::FetchMasterList()
         for (const CString& strLine : lines)
             AddServer(new CGameServer(strLine), FALSE);
     }
-    session.Fetch("news.txt", m_strNews);
+    CString strNews;
+    if (session.Fetch("news.txt", strNews))
+        m_strNews = strNews.Left(MAX_NEWS_LENGTH);
 
     m_strStatus = "";
     UpdateData(FALSE);

@@ -113,6 +113,12 @@ TEST_F(MonitorWindow, MasterListLinesEndOnlyAtCrLf)
     }, 10000);
 }
 
+TEST_F(MonitorWindow, NewsBeyondOneTickerLineIsCut)
+{
+    ServeMasterList("", std::string(40000, 'n'));
+    RunAfterFirstPoll([](CMonitorDlg& dlg) { EXPECT_EQ(dlg.m_strNews.GetLength(), 32000); });
+}
+
 TEST_F(MonitorWindow, AFailedMasterListFetchStartsFromTheLocalListAlone)
 {
     WriteFile("serverlist.txt", "127.0.0.1:28300\nStored\nhttp://x.example/\n1\n0\n");

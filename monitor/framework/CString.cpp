@@ -70,15 +70,10 @@ CString& CString::MakeUpper()
     return *this;
 }
 
-static bool IsSpace(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
-}
-
 CString& CString::TrimLeft()
 {
     size_t n = 0;
-    while (n < m_s.size() && IsSpace(m_s[n]))
+    while (n < m_s.size() && IsAsciiSpace(m_s[n]))
         ++n;
     m_s.erase(0, n);
     return *this;
@@ -86,7 +81,7 @@ CString& CString::TrimLeft()
 
 CString& CString::TrimRight()
 {
-    while (!m_s.empty() && IsSpace(m_s.back()))
+    while (!m_s.empty() && IsAsciiSpace(m_s.back()))
         m_s.pop_back();
     return *this;
 }
@@ -132,7 +127,7 @@ static uint64_t ReadLeading(const char* psz, bool& bNegative)
     bNegative = false;
     if (!psz)
         return 0;
-    while (IsSpace(*psz))
+    while (IsAsciiSpace(*psz))
         ++psz;
     if (*psz == '+' || *psz == '-')
         bNegative = *psz++ == '-';

@@ -67,6 +67,12 @@ private:
     std::string m_s;
 };
 
+// The C library's white space in the "C" locale: space, tab, LF, CR, VT, FF.
+inline bool IsAsciiSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+}
+
 // Leading-digits conversion as the 32-bit C library's atoi/strtoul do it, alike on
 // every platform and without their overflow undefinedness: leading white space,
 // an optional sign, then digits; no digits give 0. Values saturate at 32 bits.

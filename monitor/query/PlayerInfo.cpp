@@ -2,14 +2,9 @@
 
 namespace {
 
-bool IsSpace(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
-}
-
 void SkipSpace(const char*& p)
 {
-    while (IsSpace(*p))
+    while (IsAsciiSpace(*p))
         ++p;
 }
 

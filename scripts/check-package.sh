@@ -9,7 +9,8 @@ cd "$(dirname "$0")/.."
 zipfile=${1:-$(ls -t dist/kelvane-*.zip | head -n 1)}
 work=$(mktemp -d)
 web_port=18181
-export WINEPREFIX=$work/prefix WINEARCH=win32 WINEDEBUG=-all
+export WINEPREFIX=$work/prefix WINEDEBUG=-all
+. scripts/wine-env.sh
 
 cleanup() {
   bash scripts/fleet.sh stop "$work/fleet" >/dev/null 2>&1 || true
@@ -25,17 +26,29 @@ for f in varnok.exe kelvane-launcher.exe obscenities.txt README.txt; do
   [ -f "$work/run/$f" ] || { echo "check-package: $f missing" >&2; exit 1; }
 done
 
+for f in varnok.exe kelvane-launcher.exe; do
+  [ "$(kelvane_pe_arch "$work/run/$f")" = win32 ] || { echo "check-package: $f is not a 32-bit program" >&2; exit 1; }
+done
+# A host that cannot execute 32-bit code cannot start the packaged programs: it
+# opens the 64-bit build of the same sources instead, and says so.
+if ! kelvane_can_run_32bit; then
+  echo "check-package: this host cannot execute 32-bit code; opening the windows64 build's varnok.exe instead"
+  bash scripts/build.sh windows64 >/dev/null
+  cp "$(find build/windows64 -name varnok.exe -not -path '*/wineprefix/*' | head -n 1)" "$work/run/varnok.exe"
+fi
+kelvane_wine_use "$(kelvane_pe_arch "$work/run/varnok.exe")"
+
 # The demo's game servers, the ones its master list names.
 cmake --build build/windows --target fake-q2-server-host >/dev/null
 export KELVANE_FAKEQ2=${KELVANE_FAKEQ2:-$PWD/build/windows/tools/fakeq2/fake-q2-server}
 bash scripts/fleet.sh start tools/demo/fleet.scenario "$work/fleet" >/dev/null
 bash tools/web/fixture.sh start tools/web/demo "$web_port" "$work/web" >/dev/null
-bash scripts/wine-prefix.sh "$WINEPREFIX"
+bash scripts/wine-prefix.sh "$WINEPREFIX" "$WINEARCH"
 printf '[General]\r\nWebServer=http://127.0.0.1:%s/\r\n' "$web_port" >"$WINEPREFIX/drive_c/windows/varnok.INI"
 
 cat >"$work/run.sh" <<'SH'
 cd "$1/run"
-wine varnok.exe &
+"$KELVANE_WINE" varnok.exe &
 for _ in $(seq 150); do
   xdotool search --name '^Kelvane Monitor' >/dev/null 2>&1 && break
   sleep 0.1

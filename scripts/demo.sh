@@ -8,16 +8,20 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 bash scripts/install.sh
-bash scripts/build.sh windows
+. scripts/wine-env.sh
+# Where this host cannot execute 32-bit code, the demo runs the 64-bit build.
+preset=$(kelvane_wine_preset)
+bash scripts/build.sh "$preset"
 
 demo=$root/build/demo
 web_port=18180
-exe=$(find "$root/build/windows" -name varnok.exe -print -quit)
+exe=$(find "$root/build/$preset" -name varnok.exe -not -path "*/wineprefix/*" -print -quit)
 [ -n "$exe" ] || { echo "demo: varnok.exe was not built" >&2; exit 1; }
 
-export WINEPREFIX=$demo/wineprefix WINEARCH=win32 WINEDEBUG=-all
-export KELVANE_FAKEQ2=$root/build/windows/tools/fakeq2/fake-q2-server
-bash scripts/wine-prefix.sh "$WINEPREFIX"
+export WINEPREFIX=$demo/wineprefix-$preset WINEDEBUG=-all
+kelvane_wine_use "$(kelvane_pe_arch "$exe")"
+export KELVANE_FAKEQ2=$root/build/$preset/tools/fakeq2/fake-q2-server
+bash scripts/wine-prefix.sh "$WINEPREFIX" "$WINEARCH"
 rm -rf "$demo/run"; mkdir -p "$demo/run"
 
 cleanup() {
@@ -36,12 +40,12 @@ printf '[General]\r\nWebServer=http://127.0.0.1:%s/\r\n' "$web_port" >"$WINEPREF
 cd "$demo/run"
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
   echo "demo: Kelvane Monitor is running; close its window to end the demo."
-  wine "$exe"
+  "$KELVANE_WINE" "$exe"
   exit 0
 fi
 
 bash "$root/scripts/with-display.sh" bash -c '
-  wine "$1" &
+  "$KELVANE_WINE" "$1" &
   # The caption carries the totals once the first poll has ended.
   for _ in $(seq 120); do
     xdotool search --name "Players Online" >/dev/null 2>&1 && break

@@ -7,6 +7,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev googletest
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
+  g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine32 wine64 xvfb xauth x11-utils xdotool imagemagick
   qstat python3 zip unzip
 )
@@ -34,7 +35,7 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 # The posix thread model gives MinGW std::thread and std::mutex.
-for tool in i686-w64-mingw32-g++ i686-w64-mingw32-gcc; do
+for tool in i686-w64-mingw32-g++ i686-w64-mingw32-gcc x86_64-w64-mingw32-g++ x86_64-w64-mingw32-gcc; do
   if [ -e "/usr/bin/$tool-posix" ] && [ "$(readlink -f "/usr/bin/$tool")" != "$(readlink -f "/usr/bin/$tool-posix")" ]; then
     "${sudo_cmd[@]}" update-alternatives --set "$tool" "/usr/bin/$tool-posix" >/dev/null
   fi

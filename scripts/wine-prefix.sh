@@ -2,15 +2,18 @@
 # Creates a Wine prefix once (under a lock, so parallel tests do not race) and sets it up
 # for unattended tests: unmanaged windows (no 2 s wait for a window manager) and a
 # "browser" that records the addresses it is asked to open instead of starting one.
+#   wine-prefix.sh PREFIX [win32|win64]
 set -euo pipefail
+. "$(dirname "$0")/wine-env.sh"
 prefix=$1
+kelvane_wine_use "${2:-win32}"
 [ -f "$prefix/.kelvane-ready" ] && exit 0
 mkdir -p "$(dirname "$prefix")"
 exec 9>"$prefix.lock"
 flock 9
 [ -f "$prefix/.kelvane-ready" ] && exit 0
-export WINEPREFIX=$prefix WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-wineboot -i >/dev/null 2>&1
+export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+"$KELVANE_WINE" wineboot -i >/dev/null 2>&1
 browser=$prefix/record-browser.sh
 cat >"$browser" <<'SH'
 #!/bin/sh
@@ -29,7 +32,7 @@ REGEDIT4
 [HKEY_CURRENT_USER\\Software\\Wine\\WineBrowser]
 "Browsers"="$browser"
 REG
-wine regedit "$reg" >/dev/null 2>&1
+"$KELVANE_WINE" regedit "$reg" >/dev/null 2>&1
 wineserver -w
 rm -f "$reg"
 touch "$prefix/.kelvane-ready"

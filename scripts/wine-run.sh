@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Runs a Windows program under Wine with a prefix kept inside the build folder.
-# CMake uses this as the emulator of the windows preset; scripts use it too.
+# CMake uses this as the emulator of the windows presets; scripts use it too.
 set -euo pipefail
 exe=$1; shift
+. "$(dirname "$0")/wine-env.sh"
 build=${KELVANE_BINARY_DIR:-$(cd "$(dirname "$exe")" && while [ ! -f CMakeCache.txt ] && [ "$PWD" != / ]; do cd ..; done; pwd)}
 export WINEPREFIX=${WINEPREFIX:-$build/wineprefix}
-export WINEARCH=win32 WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
-"$(dirname "$0")/wine-prefix.sh" "$WINEPREFIX"
-exec wine "$exe" "$@"
+kelvane_wine_use "$(kelvane_pe_arch "$exe")"
+export WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
+"$(dirname "$0")/wine-prefix.sh" "$WINEPREFIX" "$WINEARCH"
+exec "$KELVANE_WINE" "$exe" "$@"

@@ -30,23 +30,20 @@ CGameServer::CGameServer(const CString& strAddress)
 
 CGameServer::~CGameServer()
 {
-    {
-        std::unique_lock<std::mutex> lock(m_mutex);
-        m_queryEnded.wait(lock, [this] { return m_bQuerying == 0; });
-    }
-    DeletePlayers(m_players);
-}
-
-void CGameServer::DeletePlayers(CTypedPtrList<CPlayerInfo*>& players)
-{
-    while (!players.IsEmpty())
-        delete players.RemoveHead();
+    std::unique_lock<std::mutex> lock(m_mutex);
+    m_queryEnded.wait(lock, [this] { return m_bQuerying == 0; });
 }
 
 void CGameServer::SetText(CString CGameServer::*pField, const CString& strValue)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     this->*pField = strValue;
+}
+
+void CGameServer::SetText(CString CServerStatus::*pField, const CString& strValue)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_status.*pField = strValue;
 }
 
 #define LOCKED_GETTER(type, name, field)                   \
@@ -56,43 +53,38 @@ void CGameServer::SetText(CString CGameServer::*pField, const CString& strValue)
         return field;                                      \
     }
 
-LOCKED_GETTER(CString, GetName, m_strName)
-LOCKED_GETTER(CString, GetMap, m_strMap)
-LOCKED_GETTER(CString, GetVersion, m_strVersion)
+LOCKED_GETTER(CString, GetName, m_status.m_strName)
+LOCKED_GETTER(CString, GetMap, m_status.m_strMap)
+LOCKED_GETTER(CString, GetVersion, m_status.m_strVersion)
 LOCKED_GETTER(CString, GetAddress, m_strAddress)
-LOCKED_GETTER(CString, GetWebsite, m_strWebsite)
-LOCKED_GETTER(DWORD, GetPing, m_nPing)
-LOCKED_GETTER(DWORD, GetPlayerCount, m_nPlayers)
-LOCKED_GETTER(DWORD, GetMaxPlayers, m_nMaxPlayers)
+LOCKED_GETTER(CString, GetWebsite, m_status.m_strWebsite)
+LOCKED_GETTER(DWORD, GetPing, m_status.m_nPing)
+LOCKED_GETTER(DWORD, GetPlayerCount, m_status.m_nPlayers)
+LOCKED_GETTER(DWORD, GetMaxPlayers, m_status.m_nMaxPlayers)
 LOCKED_GETTER(BOOL, IsQuerying, m_bQuerying == 1)
+
+// The caller holds the lock.
+CServerStatus CGameServer::VisibleStatus() const
+{
+    CServerStatus status = m_statusBeforeQuery ? *m_statusBeforeQuery : m_status;
+    if (status.m_players.size() > status.m_nPlayers)
+        status.m_players.erase(status.m_players.begin() + status.m_nPlayers, status.m_players.end());
+    return status;
+}
 
 CServerStatus CGameServer::GetStatus() const
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    CServerStatus status;
-    status.m_strName = m_strName;
-    status.m_strMap = m_strMap;
-    status.m_strVersion = m_strVersion;
-    status.m_strAddress = m_strAddress;
-    status.m_strWebsite = m_strWebsite;
-    status.m_nPing = m_nPing;
-    status.m_nPlayers = m_nPlayers;
-    status.m_nMaxPlayers = m_nMaxPlayers;
-    for (const CPlayerInfo* pPlayer : m_players) {
-        if (status.m_players.size() >= m_nPlayers)
-            break;
-        status.m_players.push_back(*pPlayer);
-    }
-    status.m_nPlayers = static_cast<DWORD>(status.m_players.size());
-    return status;
+    return VisibleStatus();
 }
 
-CPlayerInfo* CGameServer::GetPlayer(int nIndex) const
+const CPlayerInfo* CGameServer::GetPlayer(int nIndex) const
 {
     // Bounded by the count as well as the list: while a query runs the count is 0
     // and the previous players are not reachable.
     std::lock_guard<std::mutex> lock(m_mutex);
-    if (nIndex < 0 || static_cast<DWORD>(nIndex) >= m_nPlayers)
+    if (nIndex < 0 || static_cast<DWORD>(nIndex) >= m_status.m_nPlayers
+        || static_cast<size_t>(nIndex) >= m_status.m_players.size())
         return nullptr;
-    return m_players.GetAt(nIndex);
+    return &m_status.m_players[static_cast<size_t>(nIndex)];
 }

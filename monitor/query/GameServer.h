@@ -4,6 +4,7 @@
 #include <condition_variable>
 #include <cstdio>
 #include <mutex>
+#include <optional>
 #include <vector>
 
 #include "framework/Collections.h"
@@ -32,17 +33,19 @@ private:
     DWORD m_nPing = 0;
 };
 
-// One consistent copy of what a record's last query said, for the list views.
+// What a server's status reply said: the record holds one of these, a parse
+// fills a fresh one and publishes it whole, and readers get copies.
 struct CServerStatus {
     CString m_strName;
     CString m_strMap;
     CString m_strVersion;
-    CString m_strAddress;
     CString m_strWebsite;
     DWORD m_nPing = PING_NOT_ANSWERING;
     DWORD m_nPlayers = 0;
     DWORD m_nMaxPlayers = 0;
-    std::vector<CPlayerInfo> m_players;  // the listed players, m_nPlayers of them
+    // In reply order. While a query runs, and after one that got no reply, the
+    // previous players stay here beyond m_nPlayers, hidden from every reader.
+    std::vector<CPlayerInfo> m_players;
 };
 
 class CGameServer {
@@ -65,10 +68,13 @@ public:
     DWORD GetPing() const;
     DWORD GetPlayerCount() const;
     DWORD GetMaxPlayers() const;
+    // What the rows show: while a query runs, the record as it was when the query
+    // began; otherwise the record as it is. Never a query's half-way state, and
+    // never more players than the count it carries.
     CServerStatus GetStatus() const;
     // The record keeps the player; the pointer is valid until the next reply is
     // parsed, so GUI-thread callers use it after the query's notice.
-    CPlayerInfo* GetPlayer(int nIndex) const;
+    const CPlayerInfo* GetPlayer(int nIndex) const;
 
     BYTE IsFavorite() const { return m_bFavorite; }
     BYTE IsIgnored() const { return m_bIgnored; }
@@ -92,27 +98,23 @@ public:
     static DWORD QueryThreadProc(void* pParam);
 
 private:
-    struct ReplyFields;
-    void Publish(ReplyFields& fields, bool bAccepted, DWORD nPing);
+    void Publish(CServerStatus& status, bool bAccepted);
+    CServerStatus VisibleStatus() const;
     CString BeginQuery();
     void EndQuery();
     void SetText(CString CGameServer::*pField, const CString& strValue);
-    void DeletePlayers(CTypedPtrList<CPlayerInfo*>& players);
+    void SetText(CString CServerStatus::*pField, const CString& strValue);
 
     BYTE m_bIgnored = 0;
     BYTE m_bFavorite = 0;
     BYTE m_bQuerying = 0;
-    // Guards the claim and every status field below, so that a reader on the GUI
-    // thread and the query thread never meet half-way.
+    // Guards the claim and everything below, so that a reader on the GUI thread
+    // and the query thread never meet half-way.
     mutable std::mutex m_mutex;
     std::condition_variable m_queryEnded;
-    CString m_strName;
-    CString m_strMap;
-    CString m_strVersion;
     CString m_strAddress;
-    CString m_strWebsite;
-    DWORD m_nPing = PING_NOT_ANSWERING;
-    DWORD m_nPlayers = 0;
-    DWORD m_nMaxPlayers = 0;
-    CTypedPtrList<CPlayerInfo*> m_players;
+    CServerStatus m_status;
+    // Taken when the query thread starts, before it marks the record as not
+    // answering; dropped when the query ends.
+    std::optional<CServerStatus> m_statusBeforeQuery;
 };

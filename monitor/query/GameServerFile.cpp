@@ -39,9 +39,10 @@ static BYTE ReadMark(const CString& strLine)
 BOOL CGameServer::ReadFromFile(FILE* pFile)
 {
     CString strLine;
-    CString CGameServer::*textFields[] = {&CGameServer::m_strAddress, &CGameServer::m_strName,
-                                          &CGameServer::m_strWebsite};
-    for (auto pField : textFields) {
+    if (!ReadRecordLine(pFile, strLine))
+        return FALSE;
+    SetText(&CGameServer::m_strAddress, strLine);
+    for (auto pField : {&CServerStatus::m_strName, &CServerStatus::m_strWebsite}) {
         if (!ReadRecordLine(pFile, strLine))
             return FALSE;
         SetText(pField, strLine);
@@ -69,7 +70,7 @@ static BOOL WriteRecordLine(FILE* pFile, CString strText)
 BOOL CGameServer::WriteToFile(FILE* pFile) const
 {
     CServerStatus status = GetStatus();
-    return WriteRecordLine(pFile, status.m_strAddress) && WriteRecordLine(pFile, status.m_strName)
+    return WriteRecordLine(pFile, GetAddress()) && WriteRecordLine(pFile, status.m_strName)
         && WriteRecordLine(pFile, status.m_strWebsite) && fprintf(pFile, "%d\n", m_bFavorite) > 0
         && fprintf(pFile, "%d\n", m_bIgnored) > 0;
 }

@@ -24,13 +24,15 @@ BOOL CGameServer::StartQuery()
     return TRUE;
 }
 
-// Until a reply is accepted the record reads as a server that does not answer.
+// Until a reply is accepted the record reads as a server that does not answer;
+// the rows keep showing what it said before.
 CString CGameServer::BeginQuery()
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    m_nPing = PING_NOT_ANSWERING;
-    m_nPlayers = 0;
-    m_nMaxPlayers = 0;
+    m_statusBeforeQuery = m_status;
+    m_status.m_nPing = PING_NOT_ANSWERING;
+    m_status.m_nPlayers = 0;
+    m_status.m_nMaxPlayers = 0;
     return m_strAddress;
 }
 
@@ -39,6 +41,7 @@ void CGameServer::EndQuery()
     // Notified under the lock: once it is released a waiting destructor may free
     // the record, and this thread must not touch it again.
     std::lock_guard<std::mutex> lock(m_mutex);
+    m_statusBeforeQuery.reset();
     m_bQuerying = 0;
     m_queryEnded.notify_all();
 }

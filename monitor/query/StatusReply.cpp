@@ -8,16 +8,6 @@
 static const char REPLY_HEADER[] = "\xFF\xFF\xFF\xFF" "print\n\\";
 static const int REPLY_HEADER_LENGTH = sizeof REPLY_HEADER - 1;
 
-// What one reply says, gathered before any of it is shown to other threads.
-struct CGameServer::ReplyFields {
-    CString m_strName;
-    CString m_strMap;
-    CString m_strVersion;
-    CString m_strWebsite;
-    DWORD m_nMaxPlayers = 0;
-    CTypedPtrList<CPlayerInfo*> m_players;
-};
-
 static CString NormaliseWebsite(CString strValue)
 {
     strValue.Trim();
@@ -38,12 +28,12 @@ static CString TakeUntilBackslash(CString& strRest)
     return strPart;
 }
 
-static void ReadPlayers(CString strText, CTypedPtrList<CPlayerInfo*>& players)
+static void ReadPlayers(CString strText, std::vector<CPlayerInfo>& players)
 {
     while (!strText.IsEmpty()) {
         int nLineEnd = strText.Find('\n');
         if (nLineEnd != 0)
-            players.AddTail(new CPlayerInfo(nLineEnd > 0 ? strText.Left(nLineEnd) : strText));
+            players.emplace_back(nLineEnd > 0 ? strText.Left(nLineEnd) : strText);
         strText = nLineEnd >= 0 ? strText.Mid(nLineEnd + 1) : CString();
     }
 }
@@ -57,46 +47,41 @@ BOOL CGameServer::ParseStatusReply(LPCTSTR lpszReply, DWORD nPing)
     CString strInfo = nLineEnd > 0 ? strBody.Left(nLineEnd) : strBody;
     CString strPlayerText = nLineEnd > 0 ? strBody.Mid(nLineEnd + 1) : CString();
 
-    ReplyFields fields;
+    // Gathered apart and published whole: no reader sees part of this reply.
+    CServerStatus status;
     while (strInfo.Find('\\') >= 0) {
         CString strKey = TakeUntilBackslash(strInfo);
         strKey.MakeLower();
         CString strValue = TakeUntilBackslash(strInfo);
         if (strKey == "hostname")
-            fields.m_strName = g_wordFilter.Censor(strValue);
+            status.m_strName = g_wordFilter.Censor(strValue);
         else if (strKey == "mapname")
-            fields.m_strMap = g_wordFilter.Censor(strValue);
+            status.m_strMap = g_wordFilter.Censor(strValue);
         else if (strKey == "dll_version")
-            fields.m_strVersion = g_wordFilter.Censor(strValue);
+            status.m_strVersion = g_wordFilter.Censor(strValue);
         else if (strKey == "website")
-            fields.m_strWebsite = NormaliseWebsite(strValue);
+            status.m_strWebsite = NormaliseWebsite(strValue);
         else if (strKey == "maxclients" || strKey == "sv_maxclients")
-            fields.m_nMaxPlayers = ReadLeadingUInt(strValue);
+            status.m_nMaxPlayers = ReadLeadingUInt(strValue);
         else if (strKey == "game" && strValue.MakeLower() != "kelvane") {
-            Publish(fields, false, nPing);
+            Publish(status, false);
             return FALSE;
         }
     }
-    ReadPlayers(g_wordFilter.Censor(strPlayerText), fields.m_players);
-    Publish(fields, true, nPing);
+    ReadPlayers(g_wordFilter.Censor(strPlayerText), status.m_players);
+    status.m_nPlayers = static_cast<DWORD>(status.m_players.size());
+    status.m_nPing = nPing;
+    Publish(status, true);
     return TRUE;
 }
 
 // A refused reply still replaces the texts and empties the player list; only an
-// accepted one sets the ping and lists players.
-void CGameServer::Publish(ReplyFields& fields, bool bAccepted, DWORD nPing)
+// accepted one sets the ping and lists players. The replaced status is freed
+// after the lock is released.
+void CGameServer::Publish(CServerStatus& status, bool bAccepted)
 {
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        m_strName = fields.m_strName;
-        m_strMap = fields.m_strMap;
-        m_strVersion = fields.m_strVersion;
-        m_strWebsite = fields.m_strWebsite;
-        m_nMaxPlayers = fields.m_nMaxPlayers;
-        m_players.Swap(fields.m_players);
-        m_nPlayers = bAccepted ? static_cast<DWORD>(m_players.GetCount()) : 0;
-        if (bAccepted)
-            m_nPing = nPing;
-    }
-    DeletePlayers(fields.m_players);
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (!bAccepted)
+        status.m_nPing = m_status.m_nPing;
+    std::swap(m_status, status);
 }

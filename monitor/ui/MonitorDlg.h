@@ -85,6 +85,8 @@ protected:
     void StartPolling();
     void StartNextQuery();
     void CountPollNotice();
+    // Counts off one of the record's clicked-query notices; FALSE when none is due.
+    BOOL TakeClickNotice(CGameServer* pServer);
     void EndPolling();
     void ShowProgress();
     void HideProgress();
@@ -143,9 +145,9 @@ private:
     // Records whose notices the running poll awaits; notices of clicked single
     // queries are not among them and never count against a poll.
     std::unordered_set<CGameServer*> m_pollAwaited;
-    // Records whose clicked query's notice has yet to come: it may still be queued
-    // when a poll has already queried the record anew.
-    std::unordered_set<CGameServer*> m_clickAwaited;
+    // Per record, the notices of clicked queries yet to come: one may still be
+    // queued when a second click or a poll has queried the record anew.
+    std::unordered_map<CGameServer*, int> m_clickAwaited;
     // Set once shut-down starts deleting records: late notices are dropped.
     BOOL m_bShuttingDown;
 

@@ -55,7 +55,7 @@ void CMonitorDlg::StartNextQuery()
             BOOL bStarted = pServer->StartQuery();
             if (bStarted || pServer->IsQuerying()) {
                 if (!bStarted)
-                    m_clickAwaited.erase(pServer); // that query's notice is the poll's now
+                    TakeClickNotice(pServer); // that query's notice is the poll's now
                 m_pollAwaited.insert(pServer);
                 return;
             }
@@ -72,7 +72,7 @@ LRESULT CMonitorDlg::OnQueryDone(WPARAM wParam, LPARAM)
     if (m_bShuttingDown)
         return 0;
     CGameServer* pServer = reinterpret_cast<CGameServer*>(wParam);
-    if (m_clickAwaited.erase(pServer)) {
+    if (TakeClickNotice(pServer)) {
         // A poll that has queried the record anew shows it with its own notice.
         if (m_pollAwaited.count(pServer) == 0)
             UpdateServerItem(pServer);
@@ -86,6 +86,16 @@ LRESULT CMonitorDlg::OnQueryDone(WPARAM wParam, LPARAM)
     if (bCounts)
         CountPollNotice();
     return 0;
+}
+
+BOOL CMonitorDlg::TakeClickNotice(CGameServer* pServer)
+{
+    auto click = m_clickAwaited.find(pServer);
+    if (click == m_clickAwaited.end())
+        return FALSE;
+    if (--click->second == 0)
+        m_clickAwaited.erase(click);
+    return TRUE;
 }
 
 void CMonitorDlg::CountPollNotice()

@@ -12,7 +12,7 @@ const ColumnSetup kServerColumns[SERVER_COLUMN_COUNT] = {
     {"Server Name", 175}, {"Map", 80}, {"Version", 120}, {"Ping", 50}, {"Players", 50}, {"Address", -485},
 };
 
-CString ServerColumnText(const CServerStatus& status, int nColumn)
+CString ServerColumnText(CGameServer* pServer, const CServerStatus& status, int nColumn)
 {
     CString s;
     switch (nColumn) {
@@ -24,7 +24,7 @@ CString ServerColumnText(const CServerStatus& status, int nColumn)
         s.Format("%lu/%lu", static_cast<unsigned long>(status.m_nPlayers),
                  static_cast<unsigned long>(status.m_nMaxPlayers));
         return s;
-    default: return status.m_strAddress;
+    default: return pServer->GetAddress();
     }
 }
 } // namespace
@@ -69,7 +69,7 @@ BOOL CMonitorDlg::UpdateServerRow(CGameServer* pServer, CServerStatus& status)
         m_listServers.SetItemData(nRow, reinterpret_cast<DWORD_PTR>(pServer));
     }
     for (int i = 0; i < SERVER_COLUMN_COUNT; ++i)
-        m_listServers.SetItemText(nRow, i, ServerColumnText(status, i));
+        m_listServers.SetItemText(nRow, i, ServerColumnText(pServer, status, i));
     m_listServers.SetItem(nRow, 0, LVIF_IMAGE, nullptr, PingImageFor(status.m_nPing), 0, 0, 0);
     return TRUE;
 }
@@ -165,6 +165,6 @@ void CMonitorDlg::OnClickServer(NMHDR*, LRESULT* pResult)
     }
     // Its notice refreshes the row; it is no poll's business.
     if (pServer->StartQuery())
-        m_clickAwaited.insert(pServer);
+        ++m_clickAwaited[pServer];
     UpdateCaption();
 }

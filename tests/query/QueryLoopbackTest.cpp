@@ -14,6 +14,7 @@
 #include "TestReplies.h"
 #include "query/GameServer.h"
 #include "query/QueryDone.h"
+#include "query/StatusExchange.h"
 
 namespace {
 
@@ -98,6 +99,9 @@ TEST_F(Query, AnsweringServerGivesItsContentAndPing)
     EXPECT_LT(delayed.GetPing(), 150u);
 }
 
+// The accessors read as a silent server from the thread's first step; the
+// snapshot the rows show keeps the record as it was until the query ends, and
+// after a failed one lists none of the players the record still holds.
 TEST_F(Query, SilentServerReadsAsNotAnsweringFromTheStart)
 {
     CGameServer server(Local(28102));
@@ -109,10 +113,64 @@ TEST_F(Query, SilentServerReadsAsNotAnsweringFromTheStart)
     EXPECT_EQ(server.GetPing(), 750u);
     EXPECT_EQ(server.GetPlayerCount(), 0u);
     EXPECT_EQ(server.GetPlayer(0), nullptr);
+    CServerStatus during = server.GetStatus();
+    EXPECT_EQ(during.m_strName, "Before");
+    EXPECT_EQ(during.m_nPing, 10u);
+    EXPECT_EQ(during.m_nPlayers, 1u);
+    ASSERT_EQ(during.m_players.size(), 1u);
+    EXPECT_EQ(during.m_players[0].GetName(), "old");
+
     EXPECT_EQ(WaitDone(server), QUERY_FAILED);
     EXPECT_GE(MsSince(start), 740);
     EXPECT_EQ(server.GetPing(), 750u);
     EXPECT_EQ(server.GetName(), "Before");
+    CServerStatus after = server.GetStatus();
+    EXPECT_EQ(after.m_strName, "Before");
+    EXPECT_EQ(after.m_nPing, 750u);
+    EXPECT_EQ(after.m_nPlayers, 0u);
+    EXPECT_TRUE(after.m_players.empty());
+}
+
+// Whatever a reader copies while queries run and publish, it is one reply's
+// state: the previous one or the new one, never a mix.
+TEST_F(Query, SnapshotsTakenDuringQueriesAreWhole)
+{
+    CGameServer server(Local(28100));
+    GivePlayers(server);
+    for (int nQuery = 0; nQuery < 3; ++nQuery) {
+        ASSERT_TRUE(server.StartQuery());
+        TestMessage msg;
+        bool bDone = false;
+        while (!bDone) {
+            CServerStatus status = server.GetStatus();
+            bool bBefore = status.m_strName == "Before" && status.m_nPing == 10 && status.m_players.size() == 1;
+            bool bAfter = status.m_strName == "Loopback One" && status.m_nPing < 750 && status.m_players.size() == 2;
+            ASSERT_TRUE(bBefore || bAfter) << "query " << nQuery << ": " << status.m_strName.str() << " "
+                                           << status.m_nPing << " " << status.m_players.size();
+            ASSERT_EQ(status.m_nPlayers, status.m_players.size());
+            bDone = WaitPostedMessage(msg, 0);
+        }
+        ASSERT_EQ(msg.lParam, QUERY_ACCEPTED);
+        EXPECT_EQ(server.GetStatus().m_strName, "Loopback One");
+        GivePlayers(server);
+    }
+}
+
+// The received bytes become the reply text up to the first zero byte: what
+// follows it never reaches the parse.
+TEST_F(Query, AZeroByteInTheDatagramEndsTheReplyText)
+{
+    const std::string expected = Reply("hostname\\Zero Byte\\game\\kelvane", "1 10 \"Shown\"\n");
+    CString strReply;
+    DWORD nPing = 0;
+    ASSERT_TRUE(ExchangeStatus(Local(28109), strReply, nPing));
+    EXPECT_EQ(strReply.GetLength(), static_cast<int>(expected.size()));
+    EXPECT_EQ(std::string(static_cast<const char*>(strReply), strReply.GetLength()), expected);
+
+    CGameServer server(Local(28109));
+    ASSERT_EQ(QueryOnce(server), QUERY_ACCEPTED);
+    ASSERT_EQ(server.GetPlayerCount(), 1u);
+    EXPECT_EQ(server.GetPlayer(0)->GetName(), "Shown");
 }
 
 TEST_F(Query, AnotherGameReadsAsNotAnswering)

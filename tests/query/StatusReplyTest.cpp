@@ -107,11 +107,4 @@ TEST_F(StatusReply, PlayerTextLines)
     EXPECT_EQ(m_server.GetPlayerCount(), 0u);
 }
 
-TEST_F(StatusReply, AZeroByteEndsTheReplyText)
-{
-    const std::string reply = Reply("hostname\\Cut", "1 1 \"a\"\n") + '\0' + "2 2 \"hidden\"\n";
-    ASSERT_TRUE(Parse(reply));
-    EXPECT_EQ(m_server.GetPlayerCount(), 1u);
-}
-
 }  // namespace

@@ -193,3 +193,77 @@ TEST_F(ServerListWindow, ColumnsFitTheirWidestTextOnceTheChangesSettle)
         EXPECT_GE(dlg.m_listServers.GetColumnWidth(4), nHeading + 12);
     });
 }
+
+namespace {
+std::vector<std::string> RowTexts(CMonitorDlg& dlg, int nRow)
+{
+    std::vector<std::string> texts;
+    for (int i = 0; i < 6; ++i)
+        texts.push_back(dlg.m_listServers.GetItemText(nRow, i).str());
+    return texts;
+}
+} // namespace
+
+// Every handler that can redraw a row while its server's query runs shows the
+// last answer whole: not the query's 750 and 0/0 beside the old name, and in
+// the active view the row stays where it is.
+TEST_F(MonitorWindow, ARowWhoseQueryRunsShowsTheLastAnswer)
+{
+    ServeMasterList(Lines({28360}));
+    RunAfterFirstPoll([](CMonitorDlg& dlg) {
+        CGameServer* pServer = dlg.m_servers.GetAt(0);
+        const std::vector<std::string> before = RowTexts(dlg, 0);
+        ASSERT_EQ(before[0], "Slow Base");
+        ASSERT_EQ(before[4], "2/16");
+        const std::vector<std::string> players{"Ann", "Ben"};
+        ASSERT_EQ(ColumnTexts(dlg.m_listPlayers, 0), players);
+
+        struct {
+            const char* what;
+            std::function<void()> act;
+        } handlers[] = {
+            {"left click during a poll", [&] { ClickRow(dlg.m_listServers, 0, NM_CLICK); }},
+            {"right click", [&] { ClickRow(dlg.m_listServers, 0, NM_RCLICK); }},
+            {"view change to active", [&] { ClickButton(dlg.GetSafeHwnd(), IDC_LIST_MODE); }},
+        };
+        SendCommand(dlg.GetSafeHwnd(), IDC_REFRESH_LIST);
+        ASSERT_TRUE(PumpUntil([&] { return pServer->GetPing() == PING_NOT_ANSWERING; }, 400));
+        for (auto& handler : handlers) {
+            ASSERT_TRUE(pServer->IsQuerying()) << handler.what << ": the query ended too soon to tell";
+            handler.act();
+            ASSERT_EQ(dlg.m_listServers.GetItemCount(), 1) << handler.what;
+            EXPECT_EQ(RowTexts(dlg, 0), before) << handler.what;
+            EXPECT_NE(ListItemImage(dlg.m_listServers, 0), 3) << handler.what;
+            EXPECT_EQ(ColumnTexts(dlg.m_listPlayers, 0), players) << handler.what;
+        }
+        EXPECT_EQ(WindowText(dlg), "Kelvane Monitor... (1 Servers, 2 Players Online) Now showing active servers.");
+        ASSERT_TRUE(PumpUntil([&] { return !dlg.m_bPolling; }, 3000));
+        EXPECT_EQ(RowTexts(dlg, 0)[0], "Slow Base");
+        EXPECT_LT(ReadLeadingUInt(RowTexts(dlg, 0)[3].c_str()), 750u);
+    });
+}
+
+// A server that listed players and then falls silent lists none of them, though
+// the record keeps them until its next answer.
+TEST_F(MonitorWindow, AServerThatFallsSilentListsNoPlayers)
+{
+    ServeMasterList(Lines({28300}));
+    RunAfterFirstPoll([](CMonitorDlg& dlg) {
+        auto* pServer = dlg.AddServer(new CGameServer(Address(28303).c_str()), FALSE);
+        ASSERT_TRUE(pServer->ParseStatusReply("\xFF\xFF\xFF\xFFprint\n\\hostname\\Gone Quiet\\maxclients\\8\n"
+                                              "1 20 \"Ann\"\n2 30 \"Ben\"\n",
+                                              40));
+        dlg.UpdateServerItem(pServer);
+        int nRow = dlg.m_listServers.GetItemCount() - 1;
+        ASSERT_EQ(RowTexts(dlg, nRow)[4], "2/8");
+        ASSERT_EQ(dlg.m_listPlayers.GetItemCount(), 2);
+
+        ClickRow(dlg.m_listServers, nRow, NM_CLICK);
+        ASSERT_TRUE(PumpUntil([&] { return !pServer->IsQuerying(); }, 2000));
+        ASSERT_TRUE(PumpUntil([&] { return RowTexts(dlg, nRow)[3] == "750"; }, 1000));
+        EXPECT_EQ(RowTexts(dlg, nRow)[0], "Gone Quiet");
+        EXPECT_EQ(RowTexts(dlg, nRow)[4], "0/0");
+        EXPECT_EQ(ListItemImage(dlg.m_listServers, nRow), 3);
+        EXPECT_EQ(dlg.m_listPlayers.GetItemCount(), 0);
+    });
+}

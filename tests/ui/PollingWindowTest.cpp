@@ -69,6 +69,7 @@ TEST_F(MonitorWindow, AClickedQueryNeverCountsAgainstAPoll)
     ServeMasterList(Lines({28340, 28300}));
     RunAfterFirstPoll([&](CMonitorDlg& dlg) {
         int nSlow = dlg.m_listServers.GetItemText(0, 5) == Address(28340).c_str() ? 0 : 1;
+        auto* pSlow = reinterpret_cast<CGameServer*>(dlg.m_listServers.GetItemData(nSlow));
         auto click = [&] { ClickRow(dlg.m_listServers, nSlow, NM_CLICK); };
         // Sleeping holds the notices of ended queries in the queue; pumping takes them.
         auto queryEnds = [] { ::Sleep(900); };
@@ -87,6 +88,7 @@ TEST_F(MonitorWindow, AClickedQueryNeverCountsAgainstAPoll)
             auto start = std::chrono::steady_clock::now();
             SendCommand(dlg.GetSafeHwnd(), IDC_REFRESH_LIST);
             EXPECT_TRUE(PumpUntil([&] { return !dlg.m_bPolling; }, 3000));
+            EXPECT_FALSE(pSlow->IsQuerying()) << "the poll ended before its query of the slow server";
             return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
         };
         for (auto& c : cases) {

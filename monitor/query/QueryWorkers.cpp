@@ -27,6 +27,12 @@ size_t CQueryWorkers::WorkerCount()
     return m_nWorkers;
 }
 
+size_t CQueryWorkers::IdleCount()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_nFree;
+}
+
 void CQueryWorkers::Work()
 {
     std::unique_lock<std::mutex> lock(m_mutex);

@@ -23,8 +23,9 @@ public:
     // Hands the job to an idle worker, or to a new one; returns at once. FALSE,
     // with the job not run, when no thread could be started for it.
     bool Run(Job job, void* pParam);
-    // Threads started so far.
+    // Threads started so far, and those of them waiting for a job.
     size_t WorkerCount();
+    size_t IdleCount();
 
     // The pool of the query threads; never destroyed, since its workers wait on it
     // until the process ends.

@@ -140,7 +140,7 @@ TEST_F(MonitorWindow, StartUpWithManyRows)
 namespace {
 // Polls servers [nFirst, nFirst + nCount) with the budget as the dialog does, by the
 // query core alone: the next query starts as each notice arrives. Milliseconds.
-double CorePoll(int nFirst, int nCount, std::vector<DWORD>* pPings = nullptr)
+double CorePoll(int nFirst, int nCount)
 {
     std::vector<std::unique_ptr<CGameServer>> servers;
     for (int i = 0; i < nCount; ++i)
@@ -158,10 +158,9 @@ double CorePoll(int nFirst, int nCount, std::vector<DWORD>* pPings = nullptr)
         if (msg.message != WM_QUERYDONE)
             continue;
         ++nDone;
-        if (pPings)
-            pPings->push_back(reinterpret_cast<CGameServer*>(msg.wParam)->GetPing());
-        if (nNext < nCount)
+        if (nNext < nCount) {
             EXPECT_TRUE(servers[nNext++]->StartQuery());
+        }
     }
     return MsBetween(start, Clock::now());
 }

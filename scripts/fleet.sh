@@ -2,7 +2,8 @@
 # Starts or stops a fake Quake II server fleet in the background.
 #   fleet.sh start <scenario> <state dir>   returns once every server is bound (at most 15 s)
 #   fleet.sh stop <state dir>               returns once the fleet process is gone (at most 5 s)
-# The state dir keeps the process id, the ready mark, fleet.log (one line per request)
+# The state dir keeps the process id, the ready mark, fleet.log (one line per request),
+# replies.log (one line per reply, with the delay applied)
 # and fleet.out (the program's own messages). The fleet ends by itself after
 # KELVANE_FLEET_LIFETIME seconds (default 600) even if nobody stops it.
 # The program is KELVANE_FAKEQ2 if set, else tools/fakeq2/fake-q2-server of the build
@@ -50,13 +51,13 @@ start() {
   [ -f "$scenario" ] || { echo "fleet.sh: no scenario $scenario" >&2; exit 1; }
   mkdir -p "$state"
   stop "$state"
-  rm -f "$state/fleet.log" "$state/fleet.out"
+  rm -f "$state/fleet.log" "$state/replies.log" "$state/fleet.out"
   local program
   program=$(find_program "$state")
   [ -x "$program" ] || { echo "fleet.sh: $program is not built" >&2; exit 1; }
   # Its own session, so that the test runner's signals to this script's group leave it alone;
   # the lifetime bounds it all the same.
-  setsid "$program" --scenario "$scenario" --log "$state/fleet.log" --ready "$state/ready" \
+  setsid "$program" --scenario "$scenario" --log "$state/fleet.log" --reply-log "$state/replies.log" --ready "$state/ready" \
     --lifetime "${KELVANE_FLEET_LIFETIME:-600}" </dev/null >"$state/fleet.out" 2>&1 &
   local pid=$!
   echo "$pid" >"$state/pid"

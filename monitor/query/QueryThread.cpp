@@ -1,10 +1,13 @@
-#include <system_error>
-#include <thread>
-
 #include "framework/MainWindow.h"
 #include "query/GameServer.h"
 #include "query/QueryDone.h"
+#include "query/QueryWorkers.h"
 #include "query/StatusExchange.h"
+
+static void RunQuery(void* pServer)
+{
+    CGameServer::QueryThreadProc(pServer);
+}
 
 BOOL CGameServer::StartQuery()
 {
@@ -14,10 +17,8 @@ BOOL CGameServer::StartQuery()
             return FALSE;
         m_bQuerying = 1;
     }
-    try {
-        // Nobody joins the thread: the claim is its only trace.
-        std::thread(QueryThreadProc, this).detach();
-    } catch (const std::system_error&) {
+    // Nobody waits for the worker: the claim is the query's only trace.
+    if (!CQueryWorkers::Shared().Run(RunQuery, this)) {
         EndQuery();
         return FALSE;
     }

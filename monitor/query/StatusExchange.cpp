@@ -18,10 +18,12 @@ static BOOL ReceiveReply(CAsyncSocket& socket, Clock::time_point start, char* pB
             return FALSE;
         if (!socket.WaitReadable(static_cast<DWORD>(PING_NOT_ANSWERING - elapsed)))
             continue;
+        // Stamped on waking, before the receive: what the system takes to hand the
+        // datagram over is not the server's time. Cut, not rounded, to milliseconds.
+        const Clock::time_point woke = Clock::now();
         nReceived = socket.Receive(pBuffer, STATUS_REPLY_SIZE);
         if (nReceived > 0) {
-            nPing = static_cast<DWORD>(
-                std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count());
+            nPing = static_cast<DWORD>(std::chrono::duration_cast<std::chrono::milliseconds>(woke - start).count());
             return TRUE;
         }
         // An empty datagram is no reply; any error but "nothing yet" ends the wait,

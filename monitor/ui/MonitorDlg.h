@@ -14,6 +14,7 @@
 #include "extras/NewsTicker.h"
 #include "res/resource.h"
 #include "ui/ServerCollection.h"
+#include "ui/ServerRowIndex.h"
 
 // What the comparison callback of both lists is handed for one sort. The key
 // table holds each row's text in the sort column (and its record's marks), taken
@@ -105,6 +106,8 @@ protected:
     int FindServerRow(CGameServer* pServer);
     // Makes the record's row agree with it; TRUE (with the status shown) when listed.
     BOOL UpdateServerRow(CGameServer* pServer, CServerStatus& status);
+    // Finds a record's row without walking the list.
+    CServerRowIndex m_serverRows;
 
     // extras/MonitorDlgLinks.cpp: joining a server, web links
     afx_msg void OnJoinServer();

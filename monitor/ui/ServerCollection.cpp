@@ -17,6 +17,7 @@ CGameServer* CServerCollection::Add(CGameServer* pServer, BOOL bFromFile)
         return nullptr;
     }
     m_records.AddTail(pServer);
+    m_byPosition.push_back(pServer);
     m_byAddress.emplace(pServer->GetAddress().str(), pServer);
     return pServer;
 }
@@ -64,6 +65,7 @@ BOOL CServerCollection::Save(const CString& strPath) const
 void CServerCollection::DeleteAll()
 {
     m_byAddress.clear();
+    m_byPosition.clear();
     while (!m_records.IsEmpty())
         delete m_records.RemoveHead();
 }

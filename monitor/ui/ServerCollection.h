@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "framework/Collections.h"
 #include "query/GameServer.h"
@@ -39,7 +40,10 @@ public:
     int GetCount() const { return m_records.GetCount(); }
     bool IsEmpty() const { return m_records.IsEmpty(); }
     // The record at a position from the head, or null when out of range.
-    CGameServer* GetAt(int nIndex) const { return m_records.GetAt(nIndex); }
+    CGameServer* GetAt(int nIndex) const
+    {
+        return nIndex >= 0 && nIndex < static_cast<int>(m_byPosition.size()) ? m_byPosition[nIndex] : nullptr;
+    }
 
     CTypedPtrList<CGameServer*>::const_iterator begin() const { return m_records.begin(); }
     CTypedPtrList<CGameServer*>::const_iterator end() const { return m_records.end(); }
@@ -49,6 +53,9 @@ private:
     // Each record by its address, which never changes once the record is made: a
     // master list of thousands would otherwise cost a walk per line.
     std::unordered_map<std::string, CGameServer*> m_byAddress;
+    // Each record by its position: a poll takes them one by one, and the list would
+    // walk from its head for each.
+    std::vector<CGameServer*> m_byPosition;
 };
 
 // Moves a finished file over its destination in one step; FALSE on failure (the

@@ -27,6 +27,16 @@ CString ServerColumnText(CGameServer* pServer, const CServerStatus& status, int 
     default: return pServer->GetAddress();
     }
 }
+// The server list as the row index reads it.
+class CListRows : public CServerRowIndex::CRows {
+public:
+    explicit CListRows(const CListCtrl& list) : m_list(list) {}
+    int GetCount() const override { return m_list.GetItemCount(); }
+    LPARAM GetData(int nRow) const override { return static_cast<LPARAM>(m_list.GetItemData(nRow)); }
+
+private:
+    const CListCtrl& m_list;
+};
 } // namespace
 
 void CMonitorDlg::InitListColumns()
@@ -46,10 +56,7 @@ void CMonitorDlg::InitListColumns()
 
 int CMonitorDlg::FindServerRow(CGameServer* pServer)
 {
-    LVFINDINFO info = {};
-    info.flags = LVFI_PARAM;
-    info.lParam = reinterpret_cast<LPARAM>(pServer);
-    return m_listServers.FindItem(&info);
+    return m_serverRows.Find(reinterpret_cast<LPARAM>(pServer), CListRows(m_listServers));
 }
 
 BOOL CMonitorDlg::UpdateServerRow(CGameServer* pServer, CServerStatus& status)
@@ -58,8 +65,8 @@ BOOL CMonitorDlg::UpdateServerRow(CGameServer* pServer, CServerStatus& status)
     int nRow = FindServerRow(pServer);
     status = pServer->GetStatus();
     if (!ListModeAdmits(m_nServerListMode, pServer->IsFavorite(), pServer->IsIgnored(), status.m_nPing)) {
-        if (nRow >= 0)
-            m_listServers.DeleteItem(nRow);
+        if (nRow >= 0 && m_listServers.DeleteItem(nRow))
+            m_serverRows.Deleted(reinterpret_cast<LPARAM>(pServer), nRow, CListRows(m_listServers));
         return FALSE;
     }
     if (nRow < 0) {
@@ -67,6 +74,7 @@ BOOL CMonitorDlg::UpdateServerRow(CGameServer* pServer, CServerStatus& status)
         if (nRow < 0)
             return FALSE;
         m_listServers.SetItemData(nRow, reinterpret_cast<DWORD_PTR>(pServer));
+        m_serverRows.Inserted(reinterpret_cast<LPARAM>(pServer), nRow, CListRows(m_listServers));
     }
     for (int i = 0; i < SERVER_COLUMN_COUNT; ++i)
         m_listServers.SetItemText(nRow, i, ServerColumnText(pServer, status, i));
@@ -90,6 +98,7 @@ CGameServer* CMonitorDlg::GetSelectedServer()
 void CMonitorDlg::SortServerList(int nColumn, BOOL bAscending)
 {
     SortList(m_listServers, nColumn, bAscending, TRUE);
+    m_serverRows.Invalidate();
     m_nServerSortColumn = nColumn;
     m_bServerSortAscending = bAscending;
 }

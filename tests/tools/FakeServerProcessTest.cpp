@@ -10,6 +10,8 @@
 
 #include <chrono>
 #include <filesystem>
+#include <map>
+#include <sstream>
 
 namespace {
 
@@ -103,6 +105,19 @@ TEST(FakeServerProcess, FleetScriptStartsAServingFleetAndStopsItForGood)
         << "the fleet still runs";
     EXPECT_TRUE(CanBind(28093) && CanBind(28094)) << "the fleet's ports are still taken";
     EXPECT_NE(ReadFile(dir.File("state/fleet.log")).find(" 28094 "), std::string::npos);
+    // One reply line per server, with the delay it really waited: at least the
+    // scenario's, and nothing for the server that answers at once beyond a blink.
+    std::istringstream replies(ReadFile(dir.File("state/replies.log")));
+    std::map<int, long long> appliedUs;
+    int port = 0;
+    std::string sender;
+    long long us = 0;
+    while (replies >> port >> sender >> us)
+        appliedUs[port] = us;
+    ASSERT_EQ(appliedUs.size(), 2u) << ReadFile(dir.File("state/replies.log"));
+    EXPECT_GE(appliedUs[28094], 50000);
+    EXPECT_LT(appliedUs[28094], 1000000);
+    EXPECT_LT(appliedUs[28093], 50000);
 
     // Starting again on a scenario that cannot run fails at once, with the reason.
     WriteFile("bad.txt", "server 0\n");

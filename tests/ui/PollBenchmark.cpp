@@ -5,6 +5,9 @@
 
 #include <atomic>
 #include <chrono>
+#include <cmath>
+#include <cstdlib>
+#include <sstream>
 #include <cstdio>
 #include <functional>
 #include <thread>
@@ -107,29 +110,146 @@ TEST_F(MonitorWindow, DialogPollOfTwoThousandServers)
     }, 300000);
 }
 
+// Start-up with many favourites in serverlist.txt, all ignored, so that the first
+// poll, which finishes every one of them at once, is a row lookup per record: the
+// time until the window shows and until that poll has ended.
+TEST_F(MonitorWindow, StartUpWithManyRows)
+{
+    ServeMasterList("");
+    Setting("ServerListMode", "5");
+    for (int nRows : {5000, 10000, 20000, 40000}) {
+        std::string file;
+        for (int i = 0; i < nRows; ++i)
+            file += "127.0.0.1:" + std::to_string(10000 + i) + "\nStored\nhttp://x.example/\n1\n1\n";
+        WriteFile("serverlist.txt", file);
+        CMonitorDlg dlg;
+        Clock::time_point start = Clock::now();
+        double shownMs = 0, polledMs = 0;
+        RunAndClose(dlg, [&] {
+            ASSERT_TRUE(PumpUntil([&] { return ::IsWindowVisible(dlg.GetSafeHwnd()) != FALSE; }, 120000));
+            shownMs = MsBetween(start, Clock::now());
+            ASSERT_TRUE(PumpUntil([&] { return !dlg.m_bPolling; }, 120000));
+            polledMs = MsBetween(start, Clock::now());
+            EXPECT_EQ(dlg.m_listServers.GetItemCount(), nRows);
+        }, 300000);
+        std::printf("rows: %d favourites, window shown after %.0f ms, first poll over after %.0f ms\n", nRows, shownMs,
+                    polledMs);
+    }
+}
+
+namespace {
+// Polls servers [nFirst, nFirst + nCount) with the budget as the dialog does, by the
+// query core alone: the next query starts as each notice arrives. Milliseconds.
+double CorePoll(int nFirst, int nCount)
+{
+    std::vector<std::unique_ptr<CGameServer>> servers;
+    for (int i = 0; i < nCount; ++i)
+        servers.push_back(std::make_unique<CGameServer>(CString(("127.0.0.1:" + std::to_string(nFirst + i)).c_str())));
+    Clock::time_point start = Clock::now();
+    int nNext = 0, nDone = 0;
+    for (; nNext < kBudget && nNext < nCount; ++nNext)
+        EXPECT_TRUE(servers[nNext]->StartQuery());
+    while (nDone < nCount) {
+        TestMessage msg;
+        if (!WaitPostedMessage(msg, 5000)) {
+            ADD_FAILURE() << "a notice was lost";
+            return 0;
+        }
+        if (msg.message != WM_QUERYDONE)
+            continue;
+        ++nDone;
+        if (nNext < nCount) {
+            EXPECT_TRUE(servers[nNext++]->StartQuery());
+        }
+    }
+    return MsBetween(start, Clock::now());
+}
+
+// The replies.log lines beside the fleet's request log: port and applied delay (ms).
+std::vector<std::pair<int, double>> AppliedDelays()
+{
+    std::string strPath = std::getenv("KELVANE_FLEET_LOG");
+    strPath = strPath.substr(0, strPath.rfind('/') + 1) + "replies.log";
+    std::istringstream log(ReadText(strPath));
+    std::vector<std::pair<int, double>> delays;
+    std::string line, client;
+    while (std::getline(log, line)) {
+        std::istringstream fields(line);
+        int nPort = 0;
+        long long nUs = 0;
+        if (fields >> nPort >> client >> nUs)
+            delays.emplace_back(nPort, nUs / 1000.0);
+    }
+    return delays;
+}
+} // namespace
+
 // After the dialog: this takes over the main window's notices for good.
 TEST(PollBenchmark, CoreAloneRunsTheSameQueries)
 {
     ASSERT_GT(g_dialogPollMs, 0) << "runs after the dialog's poll";
     ReceivePostedMessagesHere();
-    std::vector<std::unique_ptr<CGameServer>> servers;
-    for (int i = 0; i < kServers; ++i)
-        servers.push_back(std::make_unique<CGameServer>(CString(("127.0.0.1:" + std::to_string(kFirstPort + i)).c_str())));
-
-    Clock::time_point start = Clock::now();
-    int nNext = 0, nDone = 0;
-    for (; nNext < kBudget; ++nNext)
-        ASSERT_TRUE(servers[nNext]->StartQuery());
-    while (nDone < kServers) {
-        TestMessage msg;
-        ASSERT_TRUE(WaitPostedMessage(msg, 5000));
-        if (msg.message != WM_QUERYDONE)
-            continue;
-        ++nDone;
-        if (nNext < kServers)
-            ASSERT_TRUE(servers[nNext++]->StartQuery());
-    }
-    double coreMs = MsBetween(start, Clock::now());
+    double coreMs = CorePoll(kFirstPort, kServers);
     std::printf("core alone: %.0f ms; dialog / core = %.2f\n", coreMs, g_dialogPollMs / coreMs);
     EXPECT_LT(g_dialogPollMs, 3 * coreMs);
+}
+
+// 300 servers with reply delays of 10-150 ms, every tenth silent: against the
+// shortest poll the budget allows, (sum of delays + 750 ms per silent server) / budget.
+TEST(PollBenchmark, SpreadDelaysAgainstTheBudgetBound)
+{
+    ReceivePostedMessagesHere();
+    const int nFirst = 28000, nCount = 300;
+    double boundMs = 0;
+    for (int i = 0; i < nCount; ++i)
+        boundMs += i % 10 == 9 ? PING_NOT_ANSWERING : 10 + (i * 37) % 141; // as bench.scenario
+    boundMs /= kBudget;
+    double pollMs = CorePoll(nFirst, nCount);
+    std::printf("spread: %d servers in %.0f ms, bound %.0f ms, ratio %.3f\n", nCount, pollMs, boundMs,
+                pollMs / boundMs);
+}
+
+// One query at a time to servers replying after 0, 20 and 100 ms: the ping set
+// against the delay each reply really waited at the server.
+TEST(PollBenchmark, PingAgainstTheAppliedDelay)
+{
+    ReceivePostedMessagesHere();
+    const int kPorts[] = {27990, 27991, 27992};
+    const int kQueries = 50;
+    std::vector<std::pair<int, DWORD>> pings;
+    for (int nPort : kPorts) {
+        CGameServer server(CString(("127.0.0.1:" + std::to_string(nPort)).c_str()));
+        for (int i = 0; i < kQueries; ++i) {
+            ASSERT_TRUE(server.StartQuery());
+            TestMessage msg;
+            while (WaitPostedMessage(msg, 5000) && msg.message != WM_QUERYDONE) {
+            }
+            ASSERT_EQ(msg.message, static_cast<UINT>(WM_QUERYDONE));
+            ASSERT_EQ(msg.lParam, QUERY_ACCEPTED);
+            pings.emplace_back(nPort, server.GetPing());
+        }
+    }
+    ::Sleep(100); // the fleet's log lines are flushed as they are written
+    std::vector<std::pair<int, double>> applied = AppliedDelays();
+    for (int nPort : kPorts) {
+        std::vector<double> delays, shown;
+        for (auto& entry : applied)
+            if (entry.first == nPort)
+                delays.push_back(entry.second);
+        for (auto& entry : pings)
+            if (entry.first == nPort)
+                shown.push_back(entry.second);
+        // Earlier runs against the same fleet come first in its log.
+        ASSERT_GE(delays.size(), shown.size());
+        delays.erase(delays.begin(), delays.end() - static_cast<long>(shown.size()));
+        double sum = 0, worst = -1e9, sumAbs = 0;
+        for (size_t i = 0; i < shown.size(); ++i) {
+            double over = shown[i] - delays[i];
+            sum += over;
+            sumAbs += std::fabs(over);
+            worst = std::max(worst, over);
+        }
+        std::printf("ping: port %d, ping minus applied delay: mean %+.2f ms, mean |error| %.2f ms, max %+.2f ms (%zu)\n",
+                    nPort, sum / shown.size(), sumAbs / shown.size(), worst, shown.size());
+    }
 }

@@ -128,10 +128,12 @@ void Fleet::Receive(size_t index)
         if (length < 0) return; // drained (or an error the next request will not care about)
         m_log.Record(server.setup.port, sender, buffer, static_cast<size_t>(length));
         if (server.reply.empty() || !IsStatusRequest(buffer, static_cast<size_t>(length))) continue;
+        Clock::time_point received = Clock::now();
         if (server.setup.delayMs == 0)
-            Send(server, sender);
+            Send(server, sender, received);
         else
-            m_pending.push({Clock::now() + std::chrono::milliseconds(server.setup.delayMs), m_sequence++, index, sender});
+            m_pending.push({received + std::chrono::milliseconds(server.setup.delayMs), m_sequence++, index, sender,
+                            received});
     }
 }
 
@@ -140,13 +142,15 @@ void Fleet::SendDue(Clock::time_point now)
     while (!m_pending.empty() && m_pending.top().due <= now) {
         PendingReply due = m_pending.top();
         m_pending.pop();
-        Send(m_servers[due.server], due.to);
+        Send(m_servers[due.server], due.to, due.received);
     }
 }
 
-void Fleet::Send(const Server& server, const sockaddr_in& to)
+void Fleet::Send(const Server& server, const sockaddr_in& to, Clock::time_point received)
 {
     int from = server.setup.mode == ServerMode::OtherPort ? m_straySocket : server.socket;
     // A reply that cannot go out is lost, as on a real network; the client's time-out covers it.
     sendto(from, server.reply.data(), server.reply.size(), 0, reinterpret_cast<const sockaddr*>(&to), sizeof to);
+    m_log.RecordReply(server.setup.port, to,
+                      std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - received).count());
 }

@@ -37,6 +37,7 @@ private:
         unsigned long sequence; // keeps replies due at once in arrival order
         size_t server;
         sockaddr_in to;
+        Clock::time_point received;
         bool operator>(const PendingReply& other) const
         {
             return due != other.due ? due > other.due : sequence > other.sequence;
@@ -45,7 +46,7 @@ private:
 
     void Receive(size_t index);
     void SendDue(Clock::time_point now);
-    void Send(const Server& server, const sockaddr_in& to);
+    void Send(const Server& server, const sockaddr_in& to, Clock::time_point received);
 
     std::vector<Server> m_servers;
     RequestLog& m_log;

@@ -1,5 +1,5 @@
 // fake-q2-server: many fake Quake II servers on 127.0.0.1 for tests, benchmarks and the demo.
-//   fake-q2-server --scenario FILE [--log FILE] [--ready FILE] [--lifetime SECONDS]
+//   fake-q2-server --scenario FILE [--log FILE] [--reply-log FILE] [--ready FILE] [--lifetime SECONDS]
 #include "Fleet.h"
 #include "RequestLog.h"
 #include "Scenario.h"
@@ -19,7 +19,7 @@ const int kUsage = 2;
 int Usage(const char* message)
 {
     std::cerr << "fake-q2-server: " << message << "\n"
-              << "usage: fake-q2-server --scenario FILE [--log FILE] [--ready FILE] [--lifetime SECONDS]\n";
+              << "usage: fake-q2-server --scenario FILE [--log FILE] [--reply-log FILE] [--ready FILE] [--lifetime SECONDS]\n";
     return kUsage;
 }
 
@@ -51,7 +51,7 @@ int main(int argc, char** argv)
     std::map<std::string, std::string> options;
     for (int i = 1; i < argc; i += 2) {
         std::string name = argv[i];
-        if (name != "--scenario" && name != "--log" && name != "--ready" && name != "--lifetime")
+        if (name != "--scenario" && name != "--log" && name != "--reply-log" && name != "--ready" && name != "--lifetime")
             return Usage(("unknown option " + name).c_str());
         if (i + 1 >= argc) return Usage(("missing value of " + name).c_str());
         options[name] = argv[i + 1];
@@ -70,7 +70,7 @@ int main(int argc, char** argv)
         std::vector<ServerSetup> servers = ParseScenario(scenarioFile);
         RaiseFileLimit(servers.size());
 
-        RequestLog log(options["--log"]);
+        RequestLog log(options["--log"], options["--reply-log"]);
         Fleet fleet(std::move(servers), log);
         fleet.Bind();
         if (options.count("--ready")) {

@@ -108,8 +108,6 @@ BOOL ReadWholeBody(HINTERNET hRequest, const CFetchClock& clock, std::string& bo
             return FALSE;
         body.append(buffer, dwRead);
     }
-    if (IsChunked(hRequest))
-        return FALSE;
     BOOL bAnnounced = FALSE;
     DWORD dwLength = QueryNumber(hRequest, HTTP_QUERY_CONTENT_LENGTH, bAnnounced);
     return !bAnnounced || body.size() == dwLength;
@@ -127,8 +125,9 @@ Hop Request(HINTERNET hRoot, const CString& strUrl, const CFetchClock& clock, st
     url.dwHostNameLength = sizeof szHost;
     url.dwUrlPathLength = 1;
     url.dwExtraInfoLength = 1;
+    DWORD dwLeft = clock.LeftMs();
     // A time-out of 0 would mean none at all.
-    if (clock.LeftMs() == 0 || !InternetCrackUrlA(strUrl, 0, 0, &url) ||
+    if (dwLeft == 0 || !InternetCrackUrlA(strUrl, 0, 0, &url) ||
         (url.nScheme != INTERNET_SCHEME_HTTP && url.nScheme != INTERNET_SCHEME_HTTPS))
         return Hop::Failed;
 
@@ -142,7 +141,7 @@ Hop Request(HINTERNET hRoot, const CString& strUrl, const CFetchClock& clock, st
     CString path = CString(url.lpszUrlPath, url.dwUrlPathLength) + CString(url.lpszExtraInfo, url.dwExtraInfoLength);
     Hop hop = Hop::Failed;
     if (HINTERNET hRequest = HttpOpenRequestA(hConnect, "GET", path, "HTTP/1.0", nullptr, nullptr, dwFlags, 0)) {
-        SetTimeouts(hRequest, clock.LeftMs());
+        SetTimeouts(hRequest, dwLeft);
         // One attempt: retries would multiply the connect time-out.
         DWORD dwRetries = 1;
         InternetSetOptionA(hRequest, INTERNET_OPTION_CONNECT_RETRIES, &dwRetries, sizeof dwRetries);
@@ -155,7 +154,7 @@ Hop Request(HINTERNET hRoot, const CString& strUrl, const CFetchClock& clock, st
             if (bStatus && IsRedirectStatus(dwStatus))
                 hop = RedirectTarget(hRequest, strUrl, strNext) ? Hop::Redirect : Hop::Failed;
             else if (bStatus && dwStatus >= 200 && dwStatus <= 299)
-                hop = ReadWholeBody(hRequest, clock, body) ? Hop::Body : Hop::Failed;
+                hop = !IsChunked(hRequest) && ReadWholeBody(hRequest, clock, body) ? Hop::Body : Hop::Failed;
         }
         InternetCloseHandle(hRequest);
     }

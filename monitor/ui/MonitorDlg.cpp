@@ -6,6 +6,7 @@
 #include "extras/AboutBox.h"
 #include "web/BuildNumber.h"
 #include "web/WebServer.h"
+#include "web/WebStartup.h"
 
 static const UINT kPingBitmaps[] = {IDB_PING_GREEN, IDB_PING_ORANGE, IDB_PING_RED, IDB_PING_DEAD};
 
@@ -107,6 +108,8 @@ BOOL CMonitorDlg::OnInitDialog()
     CheckRadioButton(IDC_THREADS1, IDC_THREADS7,
                      nButton == 1 ? IDC_THREADS1 : nButton == 3 ? IDC_THREADS3 : IDC_THREADS7);
 
+    // The web fetches below share what they learn of the web server.
+    CWebStartup webStartup;
     int nBuild = BUILD_NUMBER;
     if (CheckForUpdate(nBuild))
         AfxMessageBox(UpdateAvailableMessage(nBuild), MB_OK);

@@ -10,6 +10,7 @@
 #include "web/MasterList.h"
 #include "web/WebServer.h"
 #include "web/WebSession.h"
+#include "web/WebStartup.h"
 
 namespace {
 
@@ -36,7 +37,7 @@ protected:
     void SetUp() override { SetWebServerBase(Env("KELVANE_WEB_BASE")); }
 
     // Fetches into a text that already holds something, to see whether it is replaced.
-    BOOL Fetch(const char* name, CString& text, DWORD timeoutMs = CWebSession::kDefaultTimeoutMs)
+    BOOL Fetch(const char* name, CString& text, DWORD timeoutMs = CWebSession::kDefaultDeadlineMs)
     {
         CWebSession session("varnok-test", timeoutMs);
         EXPECT_TRUE(session.IsOpen());
@@ -93,16 +94,19 @@ TEST_F(WebSessionTest, ErrorRepliesAndOversizedBodiesFailAndLeaveTheText)
     }
 }
 
+// Requests the server has logged so far whose line holds this text.
+int LoggedRequests(const std::string& text)
+{
+    std::string all = ReadFile(Env("KELVANE_WEB_LOG"));
+    int count = 0;
+    for (size_t at = 0; (at = all.find(text, at)) != std::string::npos; ++at)
+        ++count;
+    return count;
+}
+
 TEST_F(WebSessionTest, EveryFetchAsksTheServerAgain)
 {
-    const std::string log = Env("KELVANE_WEB_LOG");
-    auto requests = [&] {
-        std::string all = ReadFile(log);
-        int count = 0;
-        for (size_t at = 0; (at = all.find("GET /build.txt 200 varnok-test\n", at)) != std::string::npos; ++at)
-            ++count;
-        return count;
-    };
+    auto requests = [] { return LoggedRequests("GET /build.txt 200 varnok-test\n"); };
     int before = requests();
     CString text;
     ASSERT_TRUE(Fetch("build.txt", text));
@@ -112,9 +116,13 @@ TEST_F(WebSessionTest, EveryFetchAsksTheServerAgain)
 
 TEST_F(WebSessionTest, AServerThatStopsAnsweringFailsWithinTheTimeOut)
 {
-    // hang/ never answers the request; stall/ stops half-way through the body.
-    for (auto [name, timeoutMs] : {std::pair{"hang/build.txt", CWebSession::kDefaultTimeoutMs},
-                                   std::pair{"stall/news.txt", DWORD(1500)}}) {
+    // hang/ never answers the request; stall/ stops half-way through the body;
+    // trickle/ sends a byte a second, and loop/ redirects to itself: the deadline
+    // covers the whole fetch, redirects included.
+    for (auto [name, timeoutMs] : {std::pair{"hang/build.txt", CWebSession::kDefaultDeadlineMs},
+                                   std::pair{"stall/news.txt", DWORD(1500)},
+                                   std::pair{"trickle/news.txt", DWORD(1500)},
+                                   std::pair{"trickle/build.txt", DWORD(1500)}}) {
         CString text;
         EXPECT_FALSE(Fetch(name, text, timeoutMs));
         std::printf("%s: failed after %lld ms (time-out %lu ms)\n", name, m_elapsedMs,
@@ -122,6 +130,79 @@ TEST_F(WebSessionTest, AServerThatStopsAnsweringFailsWithinTheTimeOut)
         EXPECT_LT(m_elapsedMs, 2 * timeoutMs + 1000);
         EXPECT_EQ(text, "previous");
     }
+}
+
+TEST_F(WebSessionTest, BodiesCutShortFailAndLeaveTheText)
+{
+    // cut/ closes one byte short of its Content-Length; chunkcut/ inside the last
+    // chunk; chunkopen/ after the last chunk but before the terminating one. A
+    // chunked reply to an HTTP/1.0 request, whole (chunked/) or not, cannot be
+    // checked for its end and is refused too.
+    for (const char* mode : {"cut/", "chunkcut/", "chunkopen/", "chunked/"}) {
+        for (const char* file : {"gameservers.txt", "news.txt", "build.txt"}) {
+            std::string name = std::string(mode) + file;
+            CString text;
+            EXPECT_FALSE(Fetch(name.c_str(), text)) << name;
+            EXPECT_EQ(text, "previous") << name;
+        }
+    }
+}
+
+TEST_F(WebSessionTest, AFewRedirectsAreFollowedAndNoMore)
+{
+    const std::string build = ReadFile(SourceDir() + "/tools/web/demo/build.txt");
+    struct Case {
+        const char* name;
+        BOOL ok;
+    } cases[] = {
+        {"redirect/1/build.txt", TRUE},
+        {"redirect/5/build.txt", TRUE},
+        {"redirect/6/build.txt", FALSE},
+        {"redirect/2/missing.txt", FALSE},
+        {"loop/build.txt", FALSE},
+    };
+    for (const Case& c : cases) {
+        CString text;
+        EXPECT_EQ(Fetch(c.name, text), c.ok) << c.name;
+        EXPECT_EQ(text.str(), c.ok ? build : "previous") << c.name;
+    }
+    int loops = LoggedRequests("GET /loop/build.txt 302");
+    CString text;
+    Fetch("loop/build.txt", text);
+    EXPECT_EQ(LoggedRequests("GET /loop/build.txt 302"), loops + 1 + CWebSession::kMaxRedirects);
+}
+
+TEST_F(WebSessionTest, AServerThatDoesNotAnswerIsNotAskedAgainInTheSameStartUp)
+{
+    const std::string base = Env("KELVANE_WEB_BASE");
+    auto newsRequests = [] { return LoggedRequests("GET /news.txt 200 varnok-test\n"); };
+    // The first fetch meets a server that does not answer (never, or refused);
+    // the second, to the working server, is then not even sent, across sessions of
+    // the same start-up.
+    for (const std::string& silent : {base + "hang/", std::string(Env("KELVANE_WEB_CLOSED_BASE"))}) {
+        CWebStartup startup;
+        int before = newsRequests();
+        CString text;
+        {
+            CWebSession session("varnok-test", 1000);
+            SetWebServerBase(silent);
+            EXPECT_FALSE(session.Fetch("build.txt", text)) << silent;
+            SetWebServerBase(base);
+            EXPECT_FALSE(session.Fetch("news.txt", text)) << silent;
+        }
+        CWebSession later("varnok-test");
+        EXPECT_FALSE(later.Fetch("news.txt", text)) << silent;
+        EXPECT_EQ(newsRequests(), before) << silent;
+    }
+    // A new start-up asks again; an error status or a missing file is an answer.
+    CWebStartup startup;
+    CWebSession session("varnok-test");
+    CString text;
+    int before = newsRequests();
+    for (const char* answer : {"status/500/build.txt", "missing.txt", "cut/build.txt"})
+        EXPECT_FALSE(session.Fetch(answer, text)) << answer;
+    EXPECT_TRUE(session.Fetch("news.txt", text));
+    EXPECT_EQ(newsRequests(), before + 1);
 }
 
 TEST_F(WebSessionTest, NoServerListeningFailsFast)

@@ -8,9 +8,16 @@ misbehave on purpose, so that tests can check the error and time-out handling:
   stall/<file>             sends the headers and the first half of the file, then nothing more
   status/<code>/<anything> answers with that HTTP status and a short body
   bytes/<n>                answers 200 with n bytes of numbered CR LF lines (see PatternBytes)
+  trickle/<file>           sends the headers at once, then the file one byte a second
+  cut/<file>               announces the file's length, sends all but its last byte, closes
+  chunked/<file>           sends the file in two chunks, properly ended
+  chunkcut/<file>          as chunked/, but closes half-way through the second chunk
+  chunkopen/<file>         as chunked/, but closes without the terminating chunk
+  redirect/<n>/<file>      redirects to redirect/<n-1>/<file>; redirect/0/<file> is the file
+  loop/<anything>          redirects to itself, for ever
 
 The server never outlives --lifetime seconds (default 600); a connection held open
-by hang/ or stall/ ends with it.
+by hang/, stall/ or trickle/ ends with it.
 """
 
 import argparse
@@ -78,8 +85,9 @@ class Handler(http.server.BaseHTTPRequestHandler):
         if parts[0] == "bytes" and len(parts) == 2 and parts[1].isdigit():
             self.send_body(200, pattern_bytes(int(parts[1])))
             return
-        if parts[0] == "stall":
-            self.stall("/".join(parts[1:]))
+        rest = "/".join(parts[1:])
+        if parts[0] in self.MODES:
+            self.MODES[parts[0]](self, rest)
             return
         body = self.read_file(path)
         if body is None:
@@ -87,19 +95,101 @@ class Handler(http.server.BaseHTTPRequestHandler):
         else:
             self.send_body(200, body, self.content_type(path))
 
-    def stall(self, name):
+    def file_or_404(self, name, mode):
         body = self.read_file(name)
         if body is None:
             self.send_body(404, b"404 not found\r\n", "text/html")
-            return
-        self.record("stall")
+        else:
+            self.record(mode)
+        return body
+
+    def start_reply(self, headers):
         self.send_response(200)
-        self.send_header("Content-Length", str(len(body)))
+        for key, value in headers:
+            self.send_header(key, value)
         self.end_headers()
+        self.wfile.flush()
+
+    def stall(self, name):
+        body = self.file_or_404(name, "stall")
+        if body is None:
+            return
+        self.start_reply([("Content-Length", str(len(body)))])
         self.wfile.write(body[:len(body) // 2])
         self.wfile.flush()
         STOP.wait()
         self.close_connection = True
+
+    def trickle(self, name):
+        body = self.file_or_404(name, "trickle")
+        if body is None:
+            return
+        self.start_reply([("Content-Length", str(len(body)))])
+        for i in range(len(body)):
+            if STOP.wait(1.0):
+                break
+            self.wfile.write(body[i:i + 1])
+            self.wfile.flush()
+        self.close_connection = True
+
+    def cut(self, name):
+        body = self.file_or_404(name, "cut")
+        if body is None:
+            return
+        self.start_reply([("Content-Length", str(len(body)))])
+        self.wfile.write(body[:-1])
+        self.close_connection = True
+
+    def chunked(self, name, ending="whole"):
+        body = self.file_or_404(name, "chunked-" + ending)
+        if body is None:
+            return
+        self.start_reply([("Transfer-Encoding", "chunked")])
+        half = len(body) // 2
+        for second, chunk in enumerate((body[:half], body[half:])):
+            if not chunk:
+                continue
+            self.wfile.write(b"%x\r\n" % len(chunk))
+            if second and ending == "cut":
+                self.wfile.write(chunk[:-1])
+                self.close_connection = True
+                return
+            self.wfile.write(chunk + b"\r\n")
+        if ending == "whole":
+            self.wfile.write(b"0\r\n\r\n")
+        self.close_connection = True
+
+    def redirect(self, rest):
+        count, _, name = rest.partition("/")
+        if not count.isdigit():
+            self.send_body(404, b"404 not found\r\n", "text/html")
+        elif int(count) == 0:
+            body = self.file_or_404(name, "redirected")
+            if body is not None:
+                self.send_body(200, body)
+        else:
+            self.send_redirect("/redirect/%d/%s" % (int(count) - 1, name))
+
+    def loop(self, rest):
+        self.send_redirect(self.path)
+
+    def send_redirect(self, location):
+        self.record(302)
+        self.send_response(302)
+        self.send_header("Location", location)
+        self.send_header("Content-Length", "0")
+        self.end_headers()
+
+    MODES = {
+        "stall": stall,
+        "trickle": trickle,
+        "cut": cut,
+        "chunked": chunked,
+        "chunkcut": lambda self, name: self.chunked(name, "cut"),
+        "chunkopen": lambda self, name: self.chunked(name, "open"),
+        "redirect": redirect,
+        "loop": loop,
+    }
 
     def read_file(self, name):
         root = os.path.realpath(self.server.root)

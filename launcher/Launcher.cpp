@@ -194,6 +194,13 @@ LRESULT CALLBACK WndProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_CLOSE:
         DestroyWindow(hWnd);
         return 0;
+    case WM_ENDSESSION:
+        // Windows ends the process as soon as this returns, without WM_DESTROY. A
+        // message box now would only hold up the end of the session: a failed
+        // write goes unreported.
+        if (wParam && GetDlgItem(hWnd, IDC_PARAMS))
+            WriteParamFile(kParamFileName, GetParamsText(hWnd));
+        return 0;
     case WM_DESTROY:
         // Without the edit box there is no text to keep; saving its absence would
         // wipe the parameters of earlier runs.

@@ -1,6 +1,7 @@
 #include "extras/WebLinks.h"
 
 #include "extras/SelectedServer.h"
+#include "extras/ServerPageUrl.h"
 #include "query/GameServer.h"
 
 const char* const g_aszCharityUrls[4] = {
@@ -29,7 +30,8 @@ void VisitSelectedServerWebsite(CWnd* pOwner, CListCtrl& listServers)
 {
     CGameServer* pServer = SelectedServerOrExplain(listServers);
     // One read: a query may rewrite the page meanwhile, and the message must
-    // name the address that failed.
+    // name the address that failed. The page is whatever a server sent: only
+    // its one safe address goes to the shell.
     if (pServer)
-        OpenInBrowser(pOwner, pServer->GetWebsite());
+        OpenInBrowser(pOwner, ServerPageUrl(pServer->GetWebsite()));
 }

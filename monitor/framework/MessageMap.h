@@ -104,6 +104,10 @@ protected:                                           \
 #define ON_WM_SYSCOMMAND()                                                           \
     { WM_SYSCOMMAND, 0, 0, [](CCmdTarget* t, WPARAM w, LPARAM l) -> LRESULT {        \
           AFX_THIS(t)->OnSysCommand(static_cast<UINT>(w), l); return 0; } },
+// Windows ends the process as soon as the handler of WM_ENDSESSION TRUE returns.
+#define ON_WM_ENDSESSION()                                                           \
+    { WM_ENDSESSION, 0, 0, [](CCmdTarget* t, WPARAM w, LPARAM) -> LRESULT {          \
+          AFX_THIS(t)->OnEndSession(static_cast<BOOL>(w)); return 0; } },
 #define ON_WM_QUERYDRAGICON()                                                        \
     { WM_QUERYDRAGICON, 0, 0, [](CCmdTarget* t, WPARAM, LPARAM) -> LRESULT {         \
           return reinterpret_cast<LRESULT>(AFX_THIS(t)->OnQueryDragIcon()); } },

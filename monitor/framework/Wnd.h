@@ -157,6 +157,7 @@ protected:
     afx_msg void OnTimer(UINT_PTR /*nIDEvent*/) { Default(); }
     afx_msg void OnSysCommand(UINT /*nID*/, LPARAM /*lParam*/) { Default(); }
     afx_msg HCURSOR OnQueryDragIcon() { return reinterpret_cast<HCURSOR>(Default()); }
+    afx_msg void OnEndSession(BOOL /*bEnding*/) { Default(); }
 
     WNDPROC m_pfnSuper = nullptr;  // the procedure replaced by subclassing
     bool m_bCreatedHere = false;   // this object created the window and destroys it

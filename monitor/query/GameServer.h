@@ -82,7 +82,8 @@ public:
     void SetIgnored(BYTE bIgnored) { m_bIgnored = bIgnored; }
     BOOL IsQuerying() const;
 
-    // The record's five lines of serverlist.txt, on a file the caller opened in text mode.
+    // The record's five lines of serverlist.txt. Written in text mode; read in
+    // either mode, LF or CR LF ending each line.
     BOOL ReadFromFile(FILE* pFile);
     BOOL WriteToFile(FILE* pFile) const;
 

@@ -17,7 +17,8 @@ static BOOL ReadLinePiece(FILE* pFile, char (&buffer)[512], BOOL& bLineEnd)
 }
 
 // One whole line, however long, without its trailing white space; FALSE at the
-// end of the file. Reading whole lines keeps every later field in its place.
+// end of the file. Reading whole lines keeps every later field in its place. On
+// a file read in binary mode the CR of a CR LF line end goes with the white space.
 static BOOL ReadRecordLine(FILE* pFile, CString& strLine)
 {
     char buffer[512];

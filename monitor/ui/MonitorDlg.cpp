@@ -24,6 +24,8 @@ CMonitorDlg::CMonitorDlg(CWnd* pParent)
       m_nPlayerSortColumn(0),
       m_nNumQueryThreads(DEFAULT_NUM_QUERY_THREADS),
       m_bShuttingDown(FALSE),
+      m_bRunStateRead(FALSE),
+      m_bRunStateSaved(FALSE),
       m_bDisplayScheduled(FALSE),
       m_bStatusPending(FALSE),
       m_nProgressPos(0)
@@ -80,6 +82,7 @@ BEGIN_MESSAGE_MAP(CMonitorDlg, CDialog)
     ON_WM_SYSCOMMAND()
     ON_WM_PAINT()
     ON_WM_QUERYDRAGICON()
+    ON_WM_ENDSESSION()
     ON_WM_TIMER()
     ON_MESSAGE(WM_QUERYDONE, &CMonitorDlg::OnQueryDone)
 END_MESSAGE_MAP()
@@ -120,6 +123,7 @@ BOOL CMonitorDlg::OnInitDialog()
 
     FetchMasterList();
     LoadServerList(SERVER_LIST_FILE);
+    m_bRunStateRead = TRUE;
 
     m_ticker.SetText(m_strNews);
     m_ticker.Start();
@@ -135,11 +139,14 @@ void CMonitorDlg::OnOK()
 {
 }
 
-void CMonitorDlg::OnCancel()
+// Written once a run: at shut-down or when the Windows session ends, whichever
+// comes first. Until start-up has read the settings and the server list, writing
+// would put defaults and a list without the stored favourites over them.
+void CMonitorDlg::SaveRunState()
 {
-    // A second Cancel before the dialog is gone would save the emptied collection.
-    if (m_bShuttingDown)
+    if (!m_bRunStateRead || m_bRunStateSaved)
         return;
+    m_bRunStateSaved = TRUE;
     CWinApp* pApp = AfxGetApp();
     CString strValue;
     strValue.Format("%d", m_nNumQueryThreads);
@@ -147,6 +154,23 @@ void CMonitorDlg::OnCancel()
     strValue.Format("%d", m_nServerListMode);
     pApp->WriteProfileString(SETTINGS_SECTION, SETTING_SERVER_LIST_MODE, strValue);
     SaveServerList(SERVER_LIST_FILE);
+}
+
+// Windows ends the process right after this returns and allows only a few seconds
+// for it, so running queries are not waited for: their records are read under
+// their locks, and the process end takes the threads with it.
+void CMonitorDlg::OnEndSession(BOOL bEnding)
+{
+    if (bEnding)
+        SaveRunState();
+}
+
+void CMonitorDlg::OnCancel()
+{
+    // A second Cancel before the dialog is gone would save the emptied collection.
+    if (m_bShuttingDown)
+        return;
+    SaveRunState();
 
     // Rows point at the records: empty the lists before the records go.
     m_bShuttingDown = TRUE;

@@ -76,6 +76,9 @@ protected:
     afx_msg void OnPaint();
     afx_msg HCURSOR OnQueryDragIcon();
     afx_msg void OnTimer(UINT_PTR nIDEvent);
+    afx_msg void OnEndSession(BOOL bEnding);
+    // The settings and serverlist.txt, written at most once a run.
+    void SaveRunState();
 
     // Polling.cpp
     afx_msg void OnRefreshServerList();
@@ -153,6 +156,8 @@ private:
     std::unordered_map<CGameServer*, int> m_clickAwaited;
     // Set once shut-down starts deleting records: late notices are dropped.
     BOOL m_bShuttingDown;
+    BOOL m_bRunStateRead;  // start-up has read the settings and serverlist.txt
+    BOOL m_bRunStateSaved;
 
     struct CDeferredList {
         int nSizeColumn = -1; // the next column to size, or -1

@@ -24,7 +24,9 @@ CGameServer* CServerCollection::Add(CGameServer* pServer, BOOL bFromFile)
 
 BOOL CServerCollection::Load(const CString& strPath, const std::function<void(CGameServer*)>& onKept)
 {
-    FILE* pFile = std::fopen(strPath, "r");
+    // Binary: a text-mode read on Windows ends the file at a Ctrl-Z byte, which
+    // an outside edit can leave in a name. The record lines take CR LF and LF.
+    FILE* pFile = std::fopen(strPath, "rb");
     if (!pFile)
         return FALSE;
     for (;;) {

@@ -27,7 +27,8 @@ public:
     CGameServer* Add(CGameServer* pServer, BOOL bFromFile);
 
     // Merges the records of a server list file, calling onKept for each record that
-    // Add returns. FALSE when the file cannot be opened.
+    // Add returns. FALSE when the file cannot be opened. Every byte of a line is
+    // kept, Ctrl-Z included; lines end with LF or CR LF.
     BOOL Load(const CString& strPath, const std::function<void(CGameServer*)>& onKept);
 
     // Writes every record, five lines each, into a file beside strPath and moves it

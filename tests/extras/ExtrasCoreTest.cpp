@@ -3,7 +3,9 @@
 #include <climits>
 
 #include "extras/GameCommand.h"
+#include "extras/ServerPageUrl.h"
 #include "extras/TickerMotion.h"
+#include "web/WebServer.h"
 
 TEST(GameCommand, ResolvedBytesReplaceTheHostAndThePortStaysAsWritten)
 {
@@ -51,4 +53,53 @@ TEST(TickerMotion, WrapIsStrictAndCopiesTileWithoutGap)
     EXPECT_EQ(TickerCopyPositions(-350, 400, 300), std::vector<int>({-350, 50})); // wider than the strip
     EXPECT_TRUE(TickerCopyPositions(300, 80, 300).empty());                      // right after Start
     EXPECT_TRUE(TickerCopyPositions(0, 0, 300).empty());                         // empty text: no endless loop
+}
+
+TEST(ServerPageUrl, EveryPageBecomesOneHttpAddress)
+{
+    SetWebServerBase("http://base.example/");
+    const struct {
+        const char* page;
+        const char* url;
+    } cases[] = {
+        // Left as they are: what an address may hold, escapes included.
+        {"http://clan.example/a_b-c.d~e/?x=1&y=[2]#top", "http://clan.example/a_b-c.d~e/?x=1&y=[2]#top"},
+        {"http://h.example/a%20b%2fc", "http://h.example/a%20b%2fc"},
+        {"http://u:p@h.example:8080/!$()*+,;=", "http://u:p@h.example:8080/!$()*+,;="},
+        // What would split the browser's command line or leave the address.
+        {"evil.example/\" --new-window \"file:///c:/windows", "http://evil.example/%22%20--new-window%20%22file:///c:/windows"},
+        {"http://h.example/a\tb\r\nc\x01\x7f", "http://h.example/a%09b%0D%0Ac%01%7F"},
+        {"http://h.example/<>\\^`{|}'", "http://h.example/%3C%3E%5C%5E%60%7B%7C%7D%27"},
+        {"http://h.example/\xe9\xff\x80", "http://h.example/%E9%FF%80"},
+        // A % that starts no escape is itself escaped; one that does is kept.
+        {"http://h.example/100%", "http://h.example/100%25"},
+        {"http://h.example/%4", "http://h.example/%254"},
+        {"http://h.example/%zz%41", "http://h.example/%25zz%41"},
+        // Only http: another scheme is taken as a host name, as a reply's would be.
+        {"file:///c:/windows", "http://file:///c:/windows"},
+        {"javascript:alert(1)", "http://javascript:alert(1)"},
+        {"HTTP://Clan.Example/", "http://Clan.Example/"},
+        // No page: the none.html page; white space around is not part of it.
+        {"", "http://base.example/none.html"},
+        {" \t ", "http://base.example/none.html"},
+        {"http://", "http://base.example/none.html"},
+        {"  clan.example  ", "http://clan.example"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ServerPageUrl(c.page), c.url) << c.page;
+    SetWebServerBase("");
+}
+
+TEST(ServerPageUrl, ZeroBytesAndLongPagesStayWhole)
+{
+    CString strPage("http://h.example/a", 18);
+    strPage += '\0';
+    strPage += "b";
+    EXPECT_EQ(ServerPageUrl(strPage), "http://h.example/a%00b");
+    CString strLong = "http://h.example/";
+    for (int i = 0; i < 1400; ++i)
+        strLong += '"';
+    CString strUrl = ServerPageUrl(strLong);
+    EXPECT_EQ(strUrl.GetLength(), 17 + 3 * 1400);
+    EXPECT_EQ(strUrl.Find('"'), -1);
 }

@@ -133,18 +133,30 @@ TEST_F(SelectedServerTest, MissingSelectionOrRecordIsExplainedForBothButtons)
     EXPECT_EQ(empty.MessageText(), "I don't have enough information about that server");
 }
 
-TEST_F(SelectedServerTest, VisitOpensTheServersPageAndNamesAPageThatFails)
+TEST_F(SelectedServerTest, VisitOpensTheServersPageAsAnHttpAddressOnly)
 {
-    BrowserLog browser;
-    auto server = MakeServer("127.0.0.1:27910", "http://127.0.0.1:18090/clan.html");
-    m_owner.AddSelectedRow(server.get());
-    VisitSelectedServerWebsite(&m_owner, m_owner.m_listServers);
-    EXPECT_EQ(browser.WaitFor(1), std::vector<std::string>{"http://127.0.0.1:18090/clan.html"});
+    const struct {
+        const char* page;
+        const char* opened;
+    } cases[] = {
+        {"http://127.0.0.1:18090/clan.html", "http://127.0.0.1:18090/clan.html"},
+        // A page without the prefix (a hand-edited serverlist.txt) gets it.
+        {"127.0.0.1:18090/clan.html", "http://127.0.0.1:18090/clan.html"},
+        {"http://127.0.0.1:18090/a page\"x", "http://127.0.0.1:18090/a%20page%22x"},
+    };
+    for (const auto& c : cases) {
+        BrowserLog browser;
+        auto server = MakeServer("127.0.0.1:27910", c.page);
+        m_owner.AddSelectedRow(server.get());
+        VisitSelectedServerWebsite(&m_owner, m_owner.m_listServers);
+        EXPECT_EQ(browser.WaitFor(1), std::vector<std::string>{c.opened}) << c.page;
+    }
+}
 
-    auto broken = MakeServer("127.0.0.1:27911", "kelvane-nowhere:clan"); // no handler for the scheme
-    m_owner.AddSelectedRow(broken.get());
+TEST_F(SelectedServerTest, AnAddressTheShellCannotOpenIsNamedInTheMessage)
+{
     ModalWatcher box(kAppName);
-    VisitSelectedServerWebsite(&m_owner, m_owner.m_listServers);
+    EXPECT_FALSE(OpenInBrowser(&m_owner, "kelvane-nowhere:clan")); // no handler for the scheme
     ASSERT_TRUE(box.Wait());
     EXPECT_EQ(box.MessageText(), "There was an error while attempting to open a browser window!\n"
                                  "You will have to browse to kelvane-nowhere:clan manually.");

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <string>
 
+#include "ChildProgram.h"
 #include "ParamFile.h"
 #include "TestPaths.h"
 
@@ -16,119 +17,46 @@ static const DWORD kWaitMs = 15000;
 static const int kLaunch = 101, kQuit = 102, kAbout = 103, kParams = 104;
 static const std::string kDefaultStored = "+set game kelvane\r\r\n+set deathmatch 1";
 
-// Polls until the condition holds or the time is up.
-template <typename Condition> static bool WaitFor(Condition condition, DWORD timeoutMs = kWaitMs)
-{
-    for (DWORD start = GetTickCount(); GetTickCount() - start < timeoutMs; Sleep(50))
-        if (condition())
-            return true;
-    return condition();
-}
-
-static std::string WindowText(HWND hWnd)
-{
-    DWORD_PTR length = 0;
-    if (!SendMessageTimeoutA(hWnd, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kWaitMs, &length))
-        return "<no answer>";
-    std::string text(length + 1, '\0');
-    DWORD_PTR copied = 0;
-    SendMessageTimeoutA(hWnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]), SMTO_ABORTIFHUNG, kWaitMs,
-        &copied);
-    text.resize(copied);
-    return text;
-}
-
-struct WindowQuery {
-    DWORD processId;
-    const char* className;
-    const char* caption;
-    HWND found;
-};
-
-static BOOL CALLBACK MatchWindow(HWND hWnd, LPARAM lParam)
-{
-    WindowQuery& query = *reinterpret_cast<WindowQuery*>(lParam);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(hWnd, &owner);
-    char cls[64] = "", title[128] = "";
-    GetClassNameA(hWnd, cls, sizeof cls);
-    GetWindowTextA(hWnd, title, sizeof title);
-    if (owner != query.processId || lstrcmpA(cls, query.className) != 0 || lstrcmpA(title, query.caption) != 0)
-        return TRUE;
-    query.found = hWnd;
-    return FALSE;
-}
-
-// The top-level window of one process with the given class and caption.
-static HWND FindProcessWindow(DWORD processId, const char* className, const char* caption)
-{
-    WindowQuery query = {processId, className, caption, NULL};
-    EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&query));
-    return query.found;
-}
-
 class Launcher {
 public:
-    Launcher()
-    {
-        STARTUPINFOA si = {};
-        si.cb = sizeof si;
-        std::string commandLine = "kelvane-launcher.exe";
-        if (!CreateProcessA(LAUNCHER_EXE, &commandLine[0], NULL, NULL, FALSE, 0, NULL, NULL, &si, &m_process))
-            return;
-        // The window is found by its caption while its creation message is still
-        // building the controls; it is shown only once that is done.
-        WaitFor([this] {
-            m_hWnd = FindProcessWindow(m_process.dwProcessId, "Kelvane Launcher", "Kelvane Launcher");
-            return m_hWnd && IsWindowVisible(m_hWnd);
-        });
-    }
-    ~Launcher()
-    {
-        if (m_process.hProcess) {
-            if (WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT)
-                TerminateProcess(m_process.hProcess, 1);
-            CloseHandle(m_process.hProcess);
-            CloseHandle(m_process.hThread);
-        }
-    }
+    Launcher() : m_program(LAUNCHER_EXE, "Kelvane Launcher", "Kelvane Launcher") {}
 
-    HWND Window() const { return m_hWnd; }
-    std::string Params() const { return WindowText(GetDlgItem(m_hWnd, kParams)); }
+    HWND Window() const { return m_program.Window(); }
+    std::string Params() const { return AskWindowText(GetDlgItem(Window(), kParams)); }
     void SetParams(const std::string& text) const
     {
-        SendMessageTimeoutA(GetDlgItem(m_hWnd, kParams), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
+        SendMessageTimeoutA(GetDlgItem(Window(), kParams), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
             SMTO_ABORTIFHUNG, kWaitMs, NULL);
     }
     // Posted, not sent: a command may open a modal message box.
     void Click(int id) const
     {
-        PostMessageA(m_hWnd, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(m_hWnd, id)));
+        PostMessageA(Window(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(Window(), id)));
     }
-    void Close() const { PostMessageA(m_hWnd, WM_CLOSE, 0, 0); }
-    bool Exited() const { return WaitForSingleObject(m_process.hProcess, kWaitMs) == WAIT_OBJECT_0; }
+    void Close() const { PostMessageA(Window(), WM_CLOSE, 0, 0); }
+    bool Exited() const { return m_program.Exited(kWaitMs); }
     bool CloseAndWait() const
     {
         Close();
         return Exited();
     }
-    bool Running() const { return WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT && IsWindow(m_hWnd); }
+    bool Running() const { return m_program.Running(); }
 
     // The text of the message box with this caption, which is then closed with OK.
     std::string TakeMessageBox(const char* caption) const
     {
         HWND hBox = NULL;
-        if (!WaitFor([&] { return (hBox = FindProcessWindow(m_process.dwProcessId, "#32770", caption)) != NULL; }))
+        if (!WaitFor([&] { return (hBox = FindProcessWindow(m_program.ProcessId(), "#32770", caption)) != NULL; },
+                kWaitMs))
             return "<no message box>";
-        std::string text = WindowText(GetDlgItem(hBox, 0xFFFF));
+        std::string text = AskWindowText(GetDlgItem(hBox, 0xFFFF));
         PostMessageA(hBox, WM_COMMAND, IDOK, 0);
-        WaitFor([&] { return !IsWindow(hBox); });
+        WaitFor([&] { return !IsWindow(hBox); }, kWaitMs);
         return text;
     }
 
 private:
-    PROCESS_INFORMATION m_process = {};
-    HWND m_hWnd = NULL;
+    ChildProgram m_program;
 };
 
 // The parameter text that a new run of the launcher shows; the run is then closed.
@@ -209,7 +137,7 @@ TEST(LauncherWindow, ControlsAnswerToTheirIdsAndAboutNamesTheVersion)
     } controls[] = {{kLaunch, "Launch!"}, {kQuit, "Quit"}, {kAbout, "About"}, {105, "Website"},
         {106, "Launch Parameters:"}, {108, "Version 4.0"}};
     for (const auto& control : controls)
-        EXPECT_EQ(WindowText(GetDlgItem(launcher.Window(), control.id)), control.text) << control.id;
+        EXPECT_EQ(AskWindowText(GetDlgItem(launcher.Window(), control.id)), control.text) << control.id;
 
     launcher.Click(kAbout);
     EXPECT_EQ(launcher.TakeMessageBox("About").rfind("Kelvane Launcher\nVersion: 4.0\n", 0), 0u);
@@ -230,7 +158,7 @@ static std::string LaunchedWith(const Launcher& launcher, const std::string& tex
     fs::remove("quake2-args.txt");
     launcher.SetParams(text);
     launcher.Click(kLaunch);
-    if (!WaitFor([] { return fs::exists("quake2-args.txt"); }))
+    if (!WaitFor([] { return fs::exists("quake2-args.txt"); }, kWaitMs))
         return "<not started>";
     return RecordedParams();
 }
@@ -284,8 +212,41 @@ TEST(LauncherWindow, WithoutAnEditBoxTheEarlierParametersAreKept)
     // The edit box's own default handling destroys it on its thread, as if it had never been made.
     HWND hEdit = GetDlgItem(launcher.Window(), kParams);
     PostMessageA(hEdit, WM_CLOSE, 0, 0);
-    ASSERT_TRUE(WaitFor([&] { return !IsWindow(hEdit); }));
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(hEdit); }, kWaitMs));
     launcher.Click(kQuit);
     EXPECT_TRUE(launcher.Exited());
     EXPECT_EQ(ReadFile(kParamFileName), "+set game kelvane\r\r\n+set skill 3");
+}
+
+// Ending the session ends every program with a window in the Wine prefix: these
+// run from a ctest entry of their own that nothing runs beside (see CMakeLists.txt).
+TEST(LauncherSessionEnd, KeepsTheEditedTextOrTheOldFileAndNeverHoldsTheSessionUp)
+{
+    const struct {
+        const char* what;
+        bool writable;
+        std::string edited;
+        std::string stored; // q2kelvane.dat afterwards
+    } cases[] = {
+        {"edited text", true, "+set game kelvane\r\n+map q2dm3", "+set game kelvane\r\r\n+map q2dm3"},
+        {"cleared box", true, "", ""},
+        // No message box at a session end: it would only keep the session from ending.
+        {"file cannot be written", false, "+set game lost", "+set game kelvane\r\r\n+set skill 3"},
+    };
+    for (const auto& c : cases) {
+        ScratchDir dir("launcher-session-end");
+        WriteFile(kParamFileName, "+set game kelvane\r\r\n+set skill 3");
+        if (!c.writable)
+            fs::create_directory(std::string(kParamFileName) + ".tmp");
+        Launcher launcher;
+        ASSERT_TRUE(launcher.Window()) << c.what;
+        launcher.SetParams(c.edited);
+        const long ms = EndWineSession();
+        EXPECT_GE(ms, 0) << c.what << ": the session did not end";
+        EXPECT_LT(ms, 5000) << c.what;
+        EXPECT_TRUE(launcher.Exited()) << c.what;
+        EXPECT_EQ(ReadFile(kParamFileName), c.stored) << c.what;
+        RecordProperty(std::string("end_session_ms_") + (c.writable ? "" : "unwritable_") + std::to_string(c.edited.size()),
+            static_cast<int>(ms));
+    }
 }

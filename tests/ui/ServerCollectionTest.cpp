@@ -111,3 +111,58 @@ TEST_F(Collection, AFailedSaveLeavesTheOldFileWhole)
     EXPECT_FALSE(servers.Save(path.c_str()));
     EXPECT_EQ(ReadFile(path), FileRecord("10.0.0.1:27910", "Old", 1, 0));
 }
+
+TEST_F(Collection, EveryByteOfANameLoadsAndNoneEndsTheFile)
+{
+    ScratchDir dir("ui_collection_bytes");
+    const struct {
+        const char* what;
+        std::string name; // of the first record; two more favourites follow it
+        const char* lineEnd;
+        std::string loaded;
+    } cases[] = {
+        {"Ctrl-Z", "Cut\x1Ahere", "\n", "Cut\x1Ahere"},
+        {"Ctrl-Z at the end", "Trailing\x1A", "\n", "Trailing\x1A"},
+        {"Ctrl-Z, CR LF lines", "\x1A", "\r\n", "\x1A"},
+        {"CR LF lines", "Plain", "\r\n", "Plain"},
+        {"a CR inside", "Car\rriage", "\r\n", "Car\rriage"},
+        {"white space and CRs before the line end", " Padded \t\r\r", "\r\n", " Padded"},
+        {"high bytes", "\xE9t\xE9", "\n", "\xE9t\xE9"},
+    };
+    for (const auto& c : cases) {
+        std::string text;
+        const std::string names[] = {c.name, "Second", "Third"};
+        for (int i = 0; i < 3; ++i) {
+            for (const std::string& line : {"10.0.0." + std::to_string(i + 1) + ":27910", names[i],
+                                            std::string("http://x.example/"), std::string("1"), std::string("0")})
+                text += line + c.lineEnd;
+        }
+        WriteFile(dir.File("list.txt"), text);
+        CServerCollection loaded;
+        EXPECT_TRUE(loaded.Load(dir.File("list.txt").c_str(), [](CGameServer*) {})) << c.what;
+        EXPECT_EQ(Addresses(loaded), "10.0.0.1:27910 10.0.0.2:27910 10.0.0.3:27910 ") << c.what;
+        if (CGameServer* pFirst = loaded.GetAt(0)) {
+            EXPECT_EQ(std::string(pFirst->GetName()), c.loaded) << c.what;
+            EXPECT_EQ(std::string(pFirst->GetWebsite()), "http://x.example/") << c.what;
+        }
+        if (CGameServer* pThird = loaded.GetAt(2)) {
+            EXPECT_EQ(pThird->IsFavorite(), 1) << c.what;
+        }
+        loaded.DeleteAll();
+    }
+}
+
+TEST_F(Collection, AStrayCtrlZIsSavedAsABlankAndTheFavouritesAfterItStay)
+{
+    ScratchDir dir("ui_collection_ctrl_z_save");
+    const std::string path = dir.File("serverlist.txt");
+    WriteFile(path, FileRecord("10.0.0.1:27910", "Bad\x1Aname", 1, 0) + FileRecord("10.0.0.2:27910", "After", 1, 0));
+    servers.Load(path.c_str(), [](CGameServer*) {});
+    ASSERT_TRUE(servers.Save(path.c_str()));
+    servers.DeleteAll();
+    servers.Load(path.c_str(), [](CGameServer*) {});
+    EXPECT_EQ(Addresses(servers), "10.0.0.1:27910 10.0.0.2:27910 ");
+    ASSERT_EQ(servers.GetCount(), 2);
+    EXPECT_STREQ(servers.GetAt(0)->GetName(), "Bad name");
+    EXPECT_STREQ(servers.GetAt(1)->GetName(), "After");
+}

@@ -1,0 +1,67 @@
+// The main dialog at the end of the Windows session, and the address that Visit
+// Server Website hands to the browser: the real dialog in this process.
+#include "MonitorWindowTest.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <sstream>
+
+namespace {
+// The addresses the test prefix's recording browser was given, one argument a
+// line, once there are n of them or timeoutMs has passed.
+std::vector<std::string> BrowserArguments(const std::string& path, size_t n, int timeoutMs)
+{
+    std::vector<std::string> lines;
+    for (DWORD start = GetTickCount();; Sleep(50)) {
+        lines.clear();
+        std::istringstream in(ReadFile(path));
+        for (std::string line; std::getline(in, line);)
+            lines.push_back(line);
+        if (lines.size() >= n || GetTickCount() - start > static_cast<DWORD>(timeoutMs))
+            return lines;
+    }
+}
+} // namespace
+
+TEST_F(MonitorWindow, TheRunIsWrittenOnceWhicheverOfSessionEndAndCloseComesFirst)
+{
+    ServeMasterList(Lines({28300}));
+    const std::string strWritten = Address(28300) + "\nAlpha Base\n\n0\n0\n";
+    RunAfterFirstPoll([&](CMonitorDlg& dlg) {
+        // Another program refused the end of the session: this run goes on.
+        dlg.SendMessage(WM_ENDSESSION, FALSE, 0);
+        EXPECT_FALSE(std::filesystem::exists("serverlist.txt"));
+        EXPECT_EQ(StoredSetting("NumQueryThreads"), "(absent)");
+
+        dlg.SendMessage(WM_ENDSESSION, TRUE, 0);
+        EXPECT_EQ(ReadText("serverlist.txt"), strWritten);
+        EXPECT_EQ(StoredSetting("NumQueryThreads"), "5");
+        EXPECT_EQ(StoredSetting("ServerListMode"), "5");
+
+        // Whatever comes after it (here a second notice and the user's close)
+        // writes nothing more.
+        std::filesystem::remove("serverlist.txt");
+        Setting("NumQueryThreads", "untouched");
+        ClickRow(dlg.m_listServers, 0, NM_RCLICK);
+        dlg.SendMessage(WM_ENDSESSION, TRUE, 0);
+    });
+    EXPECT_FALSE(std::filesystem::exists("serverlist.txt"));
+    EXPECT_EQ(StoredSetting("NumQueryThreads"), "untouched");
+}
+
+TEST_F(MonitorWindow, VisitServerWebsiteHandsTheBrowserExactlyOneSafeAddress)
+{
+    const char* pszLog = std::getenv("KELVANE_BROWSER_LOG");
+    ASSERT_TRUE(pszLog && *pszLog);
+    WriteFile(pszLog, "");
+    // The server sends: evil.example/" --new-window "file:///c:/windows
+    ServeMasterList(Lines({28388}));
+    RunAfterFirstPoll([&](CMonitorDlg& dlg) {
+        SelectListRow(dlg.m_listServers, 0);
+        ClickButton(dlg.GetSafeHwnd(), IDC_VISIT_WEBSITE);
+        EXPECT_EQ(dlg.m_servers.GetAt(0)->GetWebsite(), "http://evil.example/\" --new-window \"file:///c:/windows");
+    });
+    // One argument arrives at once; a second would follow it within the wait.
+    EXPECT_EQ(BrowserArguments(pszLog, 2, 3000),
+              std::vector<std::string>{"http://evil.example/%22%20--new-window%20%22file:///c:/windows"});
+}

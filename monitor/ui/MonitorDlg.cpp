@@ -81,6 +81,7 @@ BEGIN_MESSAGE_MAP(CMonitorDlg, CDialog)
     ON_WM_QUERYDRAGICON()
     ON_WM_TIMER()
     ON_MESSAGE(WM_QUERYDONE, &CMonitorDlg::OnQueryDone)
+    ON_COMMAND(ID_EDIT_COPY, &CMonitorDlg::OnEditCopy)
 END_MESSAGE_MAP()
 
 BOOL CMonitorDlg::OnInitDialog()

@@ -16,4 +16,12 @@ function(kelvane_add_test name)
   set_tests_properties(${name} PROPERTIES TIMEOUT ${T_TIMEOUT} LABELS "${T_LABELS}"
     ENVIRONMENT "KELVANE_SOURCE_DIR=${PROJECT_SOURCE_DIR};KELVANE_BINARY_DIR=${CMAKE_BINARY_DIR}")
 endfunction()
+
+# kelvane_use_fake_game(<test>): the Win32 test starts the fake quake2.exe of
+# tests/extras, which it finds in KELVANE_FAKE_QUAKE2.
+function(kelvane_use_fake_game test)
+  add_dependencies(${test} fake_quake2)
+  set_property(TEST ${test} APPEND PROPERTY ENVIRONMENT "KELVANE_FAKE_QUAKE2=$<TARGET_FILE:fake_quake2>")
+endfunction()
+
 include(${CMAKE_CURRENT_LIST_DIR}/WebFixture.cmake)

@@ -36,12 +36,65 @@ HWND CDialog::ParentHandle() const
     return pMain && pMain != this ? pMain->m_hWnd : nullptr;
 }
 
+// The dialog manager's own modal loop gives no look at a message before it acts
+// on it; this one runs the same steps (the owner disabled while the dialog runs,
+// IsDialogMessage for the dialog's keys) with PreTranslateMessage in front.
 INT_PTR CDialog::DoModal()
 {
     AfxInitCommonControls();
-    return ::DialogBoxParamA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(m_nIDTemplate), ParentHandle(), &CDialog::DialogProc,
-                             reinterpret_cast<LPARAM>(this));
+    HWND hOwner = ParentHandle();
+    if (hOwner)
+        hOwner = ::GetAncestor(hOwner, GA_ROOT);
+    const bool bDisableOwner = hOwner && ::IsWindowEnabled(hOwner);
+    if (bDisableOwner)
+        ::EnableWindow(hOwner, FALSE);
+    m_bInModalLoop = true;
+    m_nModalResult = -1;
+    HWND hWnd = ::CreateDialogParamA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(m_nIDTemplate), hOwner,
+                                     &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));
+    if (hWnd && m_bInModalLoop) {
+        if (!::IsWindowVisible(hWnd))
+            ::ShowWindow(hWnd, SW_SHOWNORMAL);
+        RunModalLoop();
+    }
+    m_bInModalLoop = false;
+    // The owner is enabled before the dialog goes, so that it, not another
+    // program, becomes the active window.
+    if (hWnd && ::IsWindow(hWnd))
+        ::SetWindowPos(hWnd, nullptr, 0, 0, 0, 0, SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER);
+    if (bDisableOwner)
+        ::EnableWindow(hOwner, TRUE);
+    if (hWnd && ::IsWindow(hWnd)) {
+        if (hOwner && ::GetActiveWindow() == hWnd)
+            ::SetActiveWindow(hOwner);
+        ::DestroyWindow(hWnd);
+    }
+    return m_nModalResult;
 }
+
+void CDialog::RunModalLoop()
+{
+    HWND hWnd = m_hWnd;
+    MSG msg;
+    while (m_bInModalLoop && ::IsWindow(hWnd)) {
+        const BOOL bGot = ::GetMessageA(&msg, nullptr, 0, 0);
+        if (bGot <= 0) {
+            // WM_QUIT belongs to the loop outside: leave it queued for that one.
+            if (bGot == 0)
+                ::PostQuitMessage(static_cast<int>(msg.wParam));
+            m_nModalResult = -1;
+            return;
+        }
+        if ((msg.hwnd == hWnd || ::IsChild(hWnd, msg.hwnd)) && PreTranslateMessage(&msg))
+            continue;
+        if (::IsDialogMessageA(hWnd, &msg))
+            continue;
+        ::TranslateMessage(&msg);
+        ::DispatchMessageA(&msg);
+    }
+}
+
+BOOL CDialog::PreTranslateMessage(MSG*) { return FALSE; }
 
 BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd)
 {
@@ -73,6 +126,11 @@ void CDialog::EndDialog(int nResult)
     // Worker notices posted from now on would never be dispatched.
     if (m_hWnd && AfxGetMainWndHandle() == m_hWnd)
         AfxSetMainWndHandle(nullptr);
+    if (m_bInModalLoop) {
+        m_bInModalLoop = false;
+        m_nModalResult = nResult;
+    }
+    // Hides the window and wakes the loop.
     ::EndDialog(m_hWnd, nResult);
 }
 

@@ -1,6 +1,7 @@
 // The whole window part of the framework layer, for the program's window code.
 #pragma once
 
+#include "Clipboard.h"
 #include "Collections.h"
 #include "Controls.h"
 #include "Dialog.h"

@@ -47,4 +47,7 @@
 // System menu command of the about box; the low four bits are the system's own.
 #define IDM_ABOUTBOX 0x0010
 
+// Keyboard command of the main dialog: Ctrl+C copies the focused list's selection.
+#define ID_EDIT_COPY 0xE122
+
 #endif

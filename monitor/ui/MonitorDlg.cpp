@@ -85,6 +85,7 @@ BEGIN_MESSAGE_MAP(CMonitorDlg, CDialog)
     ON_WM_ENDSESSION()
     ON_WM_TIMER()
     ON_MESSAGE(WM_QUERYDONE, &CMonitorDlg::OnQueryDone)
+    ON_COMMAND(ID_EDIT_COPY, &CMonitorDlg::OnEditCopy)
 END_MESSAGE_MAP()
 
 BOOL CMonitorDlg::OnInitDialog()

@@ -2,7 +2,7 @@
 // poll, the server list and the player list. One job per source file:
 // MonitorDlg.cpp (life cycle, collection), Polling.cpp, ServerList.cpp,
 // PlayerList.cpp, ListViews.cpp (what both lists share), DeferredDisplay.cpp,
-// FetchMasterList.cpp.
+// FetchMasterList.cpp, Keyboard.cpp.
 #pragma once
 
 #include <unordered_map>
@@ -123,6 +123,10 @@ protected:
     afx_msg void OnLogo();
     // web/UpdateCheck.cpp
     afx_msg void OnAddServer();
+
+    // Keyboard.cpp: Enter on the server list and the accelerators (F5, Ctrl+C).
+    virtual BOOL PreTranslateMessage(MSG* pMsg);
+    afx_msg void OnEditCopy();
 
     // PlayerList.cpp
     void InitPlayerColumns();

@@ -10,17 +10,9 @@
 namespace fs = std::filesystem;
 
 const char* const kAppName = "varnok";
-static CWinApp theApp(kAppName);
 static std::string g_strIniPath;
 
 namespace {
-// What the framework's entry point does for the program: the list views need it.
-class CommonControls : public ::testing::Environment {
-public:
-    void SetUp() override { AfxInitCommonControls(); }
-};
-const auto* const g_pCommonControls = ::testing::AddGlobalTestEnvironment(new CommonControls);
-
 std::string WindowsPath(const std::string& path)
 {
     char szFull[MAX_PATH] = "";
@@ -60,7 +52,7 @@ void UseFreshSettings(const std::string& iniPath)
 {
     g_strIniPath = WindowsPath(iniPath);
     DeleteFileA(g_strIniPath.c_str());
-    theApp.m_pszProfileName = g_strIniPath.c_str();
+    AfxGetApp()->m_pszProfileName = g_strIniPath.c_str();
 }
 
 void ServerListOwner::AddSelectedRow(CGameServer* pServer)
@@ -86,12 +78,10 @@ std::unique_ptr<CGameServer> MakeServer(const std::string& address, const std::s
 
 FakeGame::FakeGame(const ScratchDir& scratch, const std::string& folder)
 {
-    char szSelf[MAX_PATH] = "";
-    GetModuleFileNameA(nullptr, szSelf, MAX_PATH);
+    const char* pszGame = std::getenv("KELVANE_FAKE_QUAKE2"); // set by CMake for the tests that start it
     fs::path dir = fs::path(scratch.Path()) / folder;
     fs::create_directories(dir);
-    fs::copy_file(fs::path(szSelf).parent_path() / "fake_quake2.exe", dir / "quake2.exe",
-                  fs::copy_options::overwrite_existing);
+    fs::copy_file(pszGame ? pszGame : "", dir / "quake2.exe", fs::copy_options::overwrite_existing);
     m_folder = WindowsPath((dir / "").string());
     m_exe = m_folder + "quake2.exe";
     m_log = scratch.File("game-runs.log");

@@ -1,7 +1,7 @@
-// What the extras' Windows tests share: the application object (named "varnok",
-// the message boxes' caption), an owner dialog whose list view 1001 plays the
-// server list, a fake quake2.exe that logs how it was started, and the log of the
-// test prefix's recording browser.
+// What the extras' Windows tests share: settings for the application object
+// (ExtrasApp.cpp, named "varnok", the message boxes' caption), an owner dialog
+// whose list view 1001 plays the server list, a fake quake2.exe that logs how it
+// was started, and the log of the test prefix's recording browser.
 #pragma once
 
 #include <memory>
@@ -38,7 +38,8 @@ struct GameRun {
     std::string directory;
 };
 
-// The fake game copied to <scratch>\<folder>\quake2.exe; Windows paths.
+// The fake game (KELVANE_FAKE_QUAKE2) copied to <scratch>\<folder>\quake2.exe;
+// Windows paths.
 class FakeGame {
 public:
     FakeGame(const ScratchDir& scratch, const std::string& folder);

@@ -113,6 +113,46 @@ INSTANTIATE_TEST_SUITE_P(
                       WayOut{ "Close", [](HWND h) { PostMessageA(h, WM_CLOSE, 0, 0); }, IDCANCEL }),
     [](const ::testing::TestParamInfo<WayOut>& info) { return std::string(info.param.name); });
 
+// Takes F2 before the dialog manager and the controls do.
+class CKeyDlg : public CDialog {
+public:
+    explicit CKeyDlg(CWnd* pOwner) : CDialog(IDD_TEST, pOwner) {}
+    std::vector<HWND> m_taken;
+
+protected:
+    BOOL PreTranslateMessage(MSG* pMsg) override
+    {
+        if (pMsg->message != WM_KEYDOWN || pMsg->wParam != VK_F2)
+            return FALSE;
+        m_taken.push_back(pMsg->hwnd);
+        return TRUE;
+    }
+};
+
+TEST(Dialog, ModalLoopShowsItsOwnMessagesFirstAndKeepsTheOwnerDisabled)
+{
+    CTextDlg owner;
+    ASSERT_TRUE(owner.Create(IDD_TEST));
+    CKeyDlg dialog(&owner);
+    bool bOwnerEnabledDuring = true;
+    std::vector<HWND> ownWindows;
+    INT_PTR result = -1;
+    RunInsideModalLoop([&] { result = dialog.DoModal(); }, [&] {
+        bOwnerEnabledDuring = IsWindowEnabled(owner.m_hWnd) != FALSE;
+        ownWindows = { Edit(dialog), dialog.m_hWnd };
+        // Queued as keys are, and left to the dialog's own loop.
+        PostMessageA(Edit(dialog), WM_KEYDOWN, VK_F2, 0);
+        PostMessageA(Edit(owner), WM_KEYDOWN, VK_F2, 0);
+        PostMessageA(dialog.m_hWnd, WM_KEYDOWN, VK_F2, 0);
+        PostMessageA(dialog.m_hWnd, WM_COMMAND, IDCANCEL, 0);
+    });
+    EXPECT_EQ(result, IDCANCEL);
+    EXPECT_FALSE(bOwnerEnabledDuring);
+    EXPECT_TRUE(IsWindowEnabled(owner.m_hWnd));
+    EXPECT_EQ(dialog.m_taken, ownWindows) << "a message for another window was offered, or one of its own not";
+    EXPECT_EQ(dialog.m_hWnd, nullptr);
+}
+
 TEST(Dialog, MainWindowReceivesWorkerNoticesWhileItRuns)
 {
     CTextDlg dialog;

@@ -27,11 +27,16 @@ struct ModalScript {
 };
 ModalScript* g_pRun = nullptr;
 
+// The framework's dialogs run a loop of their own, which only their EndDialog ends.
 BOOL CALLBACK EndThreadDialog(HWND hWnd, LPARAM)
 {
     char szClass[16] = "";
     GetClassNameA(hWnd, szClass, sizeof(szClass));
-    if (lstrcmpA(szClass, "#32770") == 0)
+    if (lstrcmpA(szClass, "#32770") != 0)
+        return TRUE;
+    if (CDialog* pDialog = dynamic_cast<CDialog*>(CWnd::FromHandlePermanent(hWnd)))
+        pDialog->EndDialog(IDABORT);
+    else
         EndDialog(hWnd, IDABORT);
     return TRUE;
 }
@@ -99,7 +104,7 @@ INT_PTR RunModal(CDialog& dialog, const std::function<void(CDialog&)>& script, i
                            script(dialog);
                            // EndDialog hides the window at once; a visible one is still open.
                            if (dialog.m_hWnd && IsWindowVisible(dialog.m_hWnd))
-                               EndDialog(dialog.m_hWnd, IDABORT);
+                               dialog.EndDialog(IDABORT);
                        },
                        timeoutMs);
     return result;

@@ -166,3 +166,19 @@ TEST_F(Collection, AStrayCtrlZIsSavedAsABlankAndTheFavouritesAfterItStay)
     EXPECT_STREQ(servers.GetAt(0)->GetName(), "Bad name");
     EXPECT_STREQ(servers.GetAt(1)->GetName(), "After");
 }
+
+TEST_F(Collection, AWriteThatFailsAtTheCloseLeavesTheOldFileAndNoTemporary)
+{
+    ScratchDir dir("ui_collection_full_disk");
+    const std::string path = dir.File("serverlist.txt");
+    WriteFile(path, FileRecord("10.0.0.1:27910", "Old", 1, 0));
+    servers.Add(Record("10.0.0.2:27910"), FALSE);
+    // The temporary file is a full disk: the buffered lines fail when it is closed.
+    std::error_code error;
+    std::filesystem::create_symlink("/dev/full", path + ".tmp", error);
+    if (error || !std::filesystem::exists("/dev/full"))
+        GTEST_SKIP() << "no /dev/full to stand for a full disk";
+    EXPECT_FALSE(servers.Save(path.c_str()));
+    EXPECT_EQ(ReadFile(path), FileRecord("10.0.0.1:27910", "Old", 1, 0));
+    EXPECT_FALSE(std::filesystem::is_symlink(path + ".tmp"));
+}

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "ui/ListMode.h"
+#include "ui/MonitorSettings.h"
 #include "ui/ServerListRules.h"
 
 TEST(SortKeys, NumbersCompareAsNumbersWhenBothArePositive)
@@ -54,4 +56,81 @@ TEST(PingImage, GradesAtTheLimits)
     EXPECT_EQ(PingImageFor(749), PING_IMAGE_POOR);
     EXPECT_EQ(PingImageFor(750), PING_IMAGE_DEAD);
     EXPECT_EQ(PingImageFor(0xFFFFFFFFu), PING_IMAGE_DEAD);
+}
+
+TEST(SortKeys, OnlyTwoPositiveNumbersCompareAsNumbers)
+{
+    // Text against a number, and two negative scores: byte order, not value order.
+    EXPECT_GT(CompareSortKeys("abc", "5", TRUE), 0);
+    EXPECT_LT(CompareSortKeys("-10", "-20", TRUE), 0);
+}
+
+TEST(SortKeys, AClickSortsANewColumnAscendingAndTurnsTheSortedOneRound)
+{
+    const struct { int clicked, sorted; BOOL ascending, next; } cases[] = {
+        {0, 3, TRUE, TRUE}, {0, 3, FALSE, TRUE}, {3, 3, TRUE, FALSE}, {3, 3, FALSE, TRUE},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(NextSortAscending(c.clicked, c.sorted, c.ascending), c.next) << c.clicked << c.sorted << c.ascending;
+}
+
+TEST(RowColors, FavouriteBlueBeforeIgnoredRedOnWhiteAndGreyBands)
+{
+    // COLORREF is 0x00BBGGRR.
+    const struct { BYTE favorite, ignored; DWORD color; } cases[] = {
+        {0, 0, 0x000000}, {1, 0, 0xFF0000}, {0, 1, 0x0000FF}, {1, 1, 0xFF0000}, {2, 2, 0x000000},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ServerTextColor(c.favorite, c.ignored), c.color) << int(c.favorite) << int(c.ignored);
+    const DWORD bands[] = {0xFFFFFF, 0xE1E1E1, 0xFFFFFF, 0xE1E1E1};
+    for (int row = 0; row < 4; ++row)
+        EXPECT_EQ(RowBackgroundColor(row + 10), bands[row]) << row;
+}
+
+TEST(ListModes, SettingCycleCaptionsAndNames)
+{
+    const std::pair<const char*, int> settings[] = {
+        {"1", 1}, {"3", 3}, {" 3", 3}, {"5", 5}, {"7", 5}, {"2", 5}, {"-1", 5}, {"abc", 5}, {"", 5},
+    };
+    for (const auto& s : settings)
+        EXPECT_EQ(ListModeFromSetting(s.first), s.second) << s.first;
+    const struct { int mode, next; const char *caption, *name; } modes[] = {
+        {1, 3, "Show Favorites Only", "active"},
+        {3, 5, "Show ALL Servers", "favorite"},
+        {5, 1, "Show Active Servers", "all"},
+    };
+    for (const auto& m : modes) {
+        EXPECT_EQ(NextListMode(m.mode), m.next) << m.mode;
+        EXPECT_STREQ(ListModeButtonCaption(m.mode), m.caption) << m.mode;
+        EXPECT_STREQ(ListModeName(m.mode), m.name) << m.mode;
+    }
+}
+
+TEST(ListModes, WhichRecordsHaveARow)
+{
+    const struct { int mode; BYTE favorite, ignored; DWORD ping; bool listed; } cases[] = {
+        {1, 0, 0, 749, true}, {1, 0, 0, 750, false}, {1, 1, 0, 750, false}, {1, 0, 1, 40, false},
+        {1, 1, 1, 40, false}, {1, 2, 2, 40, true},
+        {3, 1, 0, 750, true}, {3, 1, 1, 40, true}, {3, 0, 0, 40, false}, {3, 2, 0, 40, false},
+        {5, 0, 1, 750, true}, {5, 1, 1, 40, true},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ListModeAdmits(c.mode, c.favorite, c.ignored, c.ping), c.listed)
+            << c.mode << " " << int(c.favorite) << int(c.ignored) << " " << c.ping;
+}
+
+TEST(Captions, TotalsAndPolling)
+{
+    EXPECT_EQ(TotalsCaption(3, 17, 3), "Kelvane Monitor... (3 Servers, 17 Players Online) Now showing favorite servers.");
+    EXPECT_EQ(PollingCaption(), "Kelvane Monitor... (Polling Servers...)");
+}
+
+TEST(Settings, ThreadBudgetAndItsButton)
+{
+    const std::pair<const char*, int> budgets[] = {{"1", 1}, {"2", 2}, {"7", 7}, {"", 5}, {"0", 5}, {"-3", 5}, {"abc", 5}};
+    for (const auto& b : budgets)
+        EXPECT_EQ(ThreadBudgetFromSetting(b.first), b.second) << b.first;
+    const std::pair<int, int> buttons[] = {{1, 1}, {3, 3}, {2, 7}, {5, 7}, {7, 7}};
+    for (const auto& b : buttons)
+        EXPECT_EQ(ThreadButtonForBudget(b.first), b.second) << b.first;
 }

@@ -42,7 +42,7 @@ quakestat_figures() {
   trap 'bash scripts/fleet.sh stop '"$state" RETURN
   local hosts=$state/hosts
   for port in $(seq 29000 30999); do echo "Q2S 127.0.0.1:$port"; done >"$hosts.2000"
-  for port in $(seq 28000 28299); do echo "Q2S 127.0.0.1:$port"; done >"$hosts.300"
+  for port in $(seq 31000 31299); do echo "Q2S 127.0.0.1:$port"; done >"$hosts.300"
   echo "quakestat: 2,000 servers at once, -maxsim 7: $(seconds timeout 120 quakestat -maxsim 7 -f "$hosts.2000" -raw ,) s"
   echo "quakestat: 300 servers with spread delays, -maxsim 7: $(seconds timeout 120 quakestat -maxsim 7 -f "$hosts.300" -raw ,) s"
   # Its ping against the delay that the fake server logged for the same reply.

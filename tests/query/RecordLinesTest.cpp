@@ -99,9 +99,14 @@ TEST_F(RecordFileLines, AFailedWriteIsReported)
 {
     // Unbuffered, so that every line's write meets the full device at once.
     FILE* full = fopen("/dev/full", "w");
-    if (!full)
-        GTEST_SKIP() << "no /dev/full here";
-    setvbuf(full, nullptr, _IONBF, 0);
+    if (full)
+        setvbuf(full, nullptr, _IONBF, 0);
+    // Under Wine the name opens an ordinary file that takes every write.
+    if (!full || fputc('x', full) != EOF) {
+        if (full)
+            fclose(full);
+        GTEST_SKIP() << "no full device here";
+    }
     EXPECT_FALSE(CGameServer("a:1").WriteToFile(full));
     fclose(full);
 }

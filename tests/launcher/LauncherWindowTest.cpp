@@ -9,11 +9,11 @@
 
 #include "ParamFile.h"
 #include "TestPaths.h"
+#include "resource.h"
 
 namespace fs = std::filesystem;
 
 static const DWORD kWaitMs = 15000;
-static const int kLaunch = 101, kQuit = 102, kAbout = 103, kParams = 104;
 static const std::string kDefaultStored = "+set game kelvane\r\r\n+set deathmatch 1";
 
 // Polls until the condition holds or the time is up.
@@ -94,10 +94,10 @@ public:
     }
 
     HWND Window() const { return m_hWnd; }
-    std::string Params() const { return WindowText(GetDlgItem(m_hWnd, kParams)); }
+    std::string Params() const { return WindowText(GetDlgItem(m_hWnd, IDC_PARAMS)); }
     void SetParams(const std::string& text) const
     {
-        SendMessageTimeoutA(GetDlgItem(m_hWnd, kParams), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
+        SendMessageTimeoutA(GetDlgItem(m_hWnd, IDC_PARAMS), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
             SMTO_ABORTIFHUNG, kWaitMs, NULL);
     }
     // Posted, not sent: a command may open a modal message box.
@@ -151,7 +151,7 @@ static void EditAndLeave(const std::string& text, Leave leave)
     ASSERT_TRUE(launcher.Window());
     launcher.SetParams(text);
     if (leave == Leave::Quit)
-        launcher.Click(kQuit);
+        launcher.Click(IDC_QUIT);
     else
         launcher.Close();
     ASSERT_TRUE(launcher.Exited());
@@ -164,7 +164,7 @@ TEST(LauncherWindow, DefaultTextOnFirstRunIsSavedByQuitAndShownAgain)
         Launcher launcher;
         ASSERT_TRUE(launcher.Window());
         EXPECT_EQ(launcher.Params(), kDefaultParams);
-        launcher.Click(kQuit);
+        launcher.Click(IDC_QUIT);
         ASSERT_TRUE(launcher.Exited());
     }
     EXPECT_EQ(ReadFile(kParamFileName), kDefaultStored);
@@ -206,12 +206,12 @@ TEST(LauncherWindow, ControlsAnswerToTheirIdsAndAboutNamesTheVersion)
     const struct {
         int id;
         const char* text;
-    } controls[] = {{kLaunch, "Launch!"}, {kQuit, "Quit"}, {kAbout, "About"}, {105, "Website"},
-        {106, "Launch Parameters:"}, {108, "Version 4.0"}};
+    } controls[] = {{IDC_LAUNCH, "Launch!"}, {IDC_QUIT, "Quit"}, {IDC_ABOUT, "About"}, {IDC_WEBSITE, "Website"},
+        {IDC_PARAMS_LABEL, "Launch Parameters:"}, {IDC_VERSION, "Version 4.0"}};
     for (const auto& control : controls)
         EXPECT_EQ(WindowText(GetDlgItem(launcher.Window(), control.id)), control.text) << control.id;
 
-    launcher.Click(kAbout);
+    launcher.Click(IDC_ABOUT);
     EXPECT_EQ(launcher.TakeMessageBox("About").rfind("Kelvane Launcher\nVersion: 4.0\n", 0), 0u);
     EXPECT_TRUE(launcher.CloseAndWait());
 }
@@ -229,7 +229,7 @@ static std::string LaunchedWith(const Launcher& launcher, const std::string& tex
 {
     fs::remove("quake2-args.txt");
     launcher.SetParams(text);
-    launcher.Click(kLaunch);
+    launcher.Click(IDC_LAUNCH);
     if (!WaitFor([] { return fs::exists("quake2-args.txt"); }))
         return "<not started>";
     return RecordedParams();
@@ -253,7 +253,7 @@ TEST(LauncherWindow, LaunchWithoutQuake2ReportsItAndStaysOpen)
     ScratchDir dir("launcher-no-quake2");
     Launcher launcher;
     ASSERT_TRUE(launcher.Window());
-    launcher.Click(kLaunch);
+    launcher.Click(IDC_LAUNCH);
     EXPECT_EQ(launcher.TakeMessageBox("File Not Found"), "Could not find quake2.exe!");
     EXPECT_TRUE(launcher.Running());
     EXPECT_TRUE(launcher.CloseAndWait());
@@ -268,7 +268,7 @@ TEST(LauncherWindow, FailedSaveIsReportedAndKeepsTheOldFile)
     Launcher launcher;
     ASSERT_TRUE(launcher.Window());
     launcher.SetParams("+set game lost");
-    launcher.Click(kQuit);
+    launcher.Click(IDC_QUIT);
     EXPECT_EQ(launcher.TakeMessageBox("Error!"), "Could not write to file!");
     EXPECT_TRUE(launcher.Exited());
     EXPECT_EQ(ReadFile(kParamFileName), "+set game kelvane\r\r\n+set skill 3");
@@ -282,10 +282,10 @@ TEST(LauncherWindow, WithoutAnEditBoxTheEarlierParametersAreKept)
     Launcher launcher;
     ASSERT_TRUE(launcher.Window());
     // The edit box's own default handling destroys it on its thread, as if it had never been made.
-    HWND hEdit = GetDlgItem(launcher.Window(), kParams);
+    HWND hEdit = GetDlgItem(launcher.Window(), IDC_PARAMS);
     PostMessageA(hEdit, WM_CLOSE, 0, 0);
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(hEdit); }));
-    launcher.Click(kQuit);
+    launcher.Click(IDC_QUIT);
     EXPECT_TRUE(launcher.Exited());
     EXPECT_EQ(ReadFile(kParamFileName), "+set game kelvane\r\r\n+set skill 3");
 }

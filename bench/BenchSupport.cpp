@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "framework/MainWindow.h"
+#include "framework/MainWindow_posix.h"
 #include "query/QueryDone.h"
 
 BenchFleet::BenchFleet(const std::string& name, const std::string& scenario)

@@ -8,14 +8,6 @@
 #include "ParamFile.h"
 #include "resource.h"
 
-#define IDC_LAUNCH 101
-#define IDC_QUIT 102
-#define IDC_ABOUT 103
-#define IDC_PARAMS 104
-#define IDC_WEBSITE 105
-#define IDC_PARAMS_LABEL 106
-#define IDC_VERSION 108
-
 static const char kTitle[] = "Kelvane Launcher";
 // The project's web server has a reserved name until the real one is known; the
 // monitor uses the same base location (its KELVANE_DEFAULT_WEB_SERVER).

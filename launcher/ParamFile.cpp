@@ -2,10 +2,6 @@
 
 #include <cstdio>
 
-#ifdef _WIN32
-#include <windows.h>
-#endif
-
 const char kParamFileName[] = "q2kelvane.dat";
 const char kDefaultParams[] = "+set game kelvane\r\n+set deathmatch 1";
 
@@ -54,15 +50,6 @@ std::string ReadParamFile(const std::string& path)
     return DecodeParams(bytes);
 }
 
-static bool MoveIntoPlace(const std::string& from, const std::string& to)
-{
-#ifdef _WIN32
-    return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
-#else
-    return std::rename(from.c_str(), to.c_str()) == 0;
-#endif
-}
-
 bool WriteParamFile(const std::string& path, const std::string& text)
 {
     const std::string temp = path + ".tmp";
@@ -72,7 +59,7 @@ bool WriteParamFile(const std::string& path, const std::string& text)
     const std::string bytes = EncodeParams(text);
     bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
     written = std::fclose(file) == 0 && written;
-    if (written && MoveIntoPlace(temp, path))
+    if (written && MoveParamFileIntoPlace(temp, path))
         return true;
     std::remove(temp.c_str());
     return false;

@@ -10,15 +10,5 @@ void AfxSetMainWndHandle(HWND hWnd);
 HWND AfxGetMainWndHandle();
 
 // Posts without waiting for the window; FALSE when there is no window to post to
-// (Windows) or never (native queue).
+// (Windows) or never (native queue, MainWindow_posix.h).
 BOOL AfxPostToMainWnd(UINT message, WPARAM wParam, LPARAM lParam);
-
-#ifndef _WIN32
-// Native build only: takes the oldest posted message, waiting at most timeoutMs.
-struct PostedMessage {
-    UINT message;
-    WPARAM wParam;
-    LPARAM lParam;
-};
-bool AfxWaitPostedMessage(PostedMessage& out, int timeoutMs);
-#endif

@@ -1,4 +1,4 @@
-#include "MainWindow.h"
+#include "MainWindow_posix.h"
 
 #include <chrono>
 #include <condition_variable>

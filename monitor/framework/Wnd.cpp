@@ -1,6 +1,6 @@
 #include "Wnd.h"
 
-#include "Dialog.h"
+#include "DataExchange.h"
 #include "MainWindow.h"
 
 #include <string>

@@ -10,11 +10,11 @@
 #include "ChildProgram.h"
 #include "ParamFile.h"
 #include "TestPaths.h"
+#include "resource.h"
 
 namespace fs = std::filesystem;
 
 static const DWORD kWaitMs = 15000;
-static const int kLaunch = 101, kQuit = 102, kAbout = 103, kParams = 104;
 static const std::string kDefaultStored = "+set game kelvane\r\r\n+set deathmatch 1";
 
 class Launcher {
@@ -22,10 +22,10 @@ public:
     Launcher() : m_program(LAUNCHER_EXE, "Kelvane Launcher", "Kelvane Launcher") {}
 
     HWND Window() const { return m_program.Window(); }
-    std::string Params() const { return AskWindowText(GetDlgItem(Window(), kParams)); }
+    std::string Params() const { return AskWindowText(GetDlgItem(Window(), IDC_PARAMS)); }
     void SetParams(const std::string& text) const
     {
-        SendMessageTimeoutA(GetDlgItem(Window(), kParams), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
+        SendMessageTimeoutA(GetDlgItem(Window(), IDC_PARAMS), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
             SMTO_ABORTIFHUNG, kWaitMs, NULL);
     }
     // Posted, not sent: a command may open a modal message box.
@@ -79,7 +79,7 @@ static void EditAndLeave(const std::string& text, Leave leave)
     ASSERT_TRUE(launcher.Window());
     launcher.SetParams(text);
     if (leave == Leave::Quit)
-        launcher.Click(kQuit);
+        launcher.Click(IDC_QUIT);
     else
         launcher.Close();
     ASSERT_TRUE(launcher.Exited());
@@ -92,7 +92,7 @@ TEST(LauncherWindow, DefaultTextOnFirstRunIsSavedByQuitAndShownAgain)
         Launcher launcher;
         ASSERT_TRUE(launcher.Window());
         EXPECT_EQ(launcher.Params(), kDefaultParams);
-        launcher.Click(kQuit);
+        launcher.Click(IDC_QUIT);
         ASSERT_TRUE(launcher.Exited());
     }
     EXPECT_EQ(ReadFile(kParamFileName), kDefaultStored);
@@ -134,12 +134,12 @@ TEST(LauncherWindow, ControlsAnswerToTheirIdsAndAboutNamesTheVersion)
     const struct {
         int id;
         const char* text;
-    } controls[] = {{kLaunch, "Launch!"}, {kQuit, "Quit"}, {kAbout, "About"}, {105, "Website"},
-        {106, "Launch Parameters:"}, {108, "Version 4.0"}};
+    } controls[] = {{IDC_LAUNCH, "Launch!"}, {IDC_QUIT, "Quit"}, {IDC_ABOUT, "About"}, {IDC_WEBSITE, "Website"},
+        {IDC_PARAMS_LABEL, "Launch Parameters:"}, {IDC_VERSION, "Version 4.0"}};
     for (const auto& control : controls)
         EXPECT_EQ(AskWindowText(GetDlgItem(launcher.Window(), control.id)), control.text) << control.id;
 
-    launcher.Click(kAbout);
+    launcher.Click(IDC_ABOUT);
     EXPECT_EQ(launcher.TakeMessageBox("About").rfind("Kelvane Launcher\nVersion: 4.0\n", 0), 0u);
     EXPECT_TRUE(launcher.CloseAndWait());
 }
@@ -157,7 +157,7 @@ static std::string LaunchedWith(const Launcher& launcher, const std::string& tex
 {
     fs::remove("quake2-args.txt");
     launcher.SetParams(text);
-    launcher.Click(kLaunch);
+    launcher.Click(IDC_LAUNCH);
     if (!WaitFor([] { return fs::exists("quake2-args.txt"); }, kWaitMs))
         return "<not started>";
     return RecordedParams();
@@ -181,7 +181,7 @@ TEST(LauncherWindow, LaunchWithoutQuake2ReportsItAndStaysOpen)
     ScratchDir dir("launcher-no-quake2");
     Launcher launcher;
     ASSERT_TRUE(launcher.Window());
-    launcher.Click(kLaunch);
+    launcher.Click(IDC_LAUNCH);
     EXPECT_EQ(launcher.TakeMessageBox("File Not Found"), "Could not find quake2.exe!");
     EXPECT_TRUE(launcher.Running());
     EXPECT_TRUE(launcher.CloseAndWait());
@@ -196,7 +196,7 @@ TEST(LauncherWindow, FailedSaveIsReportedAndKeepsTheOldFile)
     Launcher launcher;
     ASSERT_TRUE(launcher.Window());
     launcher.SetParams("+set game lost");
-    launcher.Click(kQuit);
+    launcher.Click(IDC_QUIT);
     EXPECT_EQ(launcher.TakeMessageBox("Error!"), "Could not write to file!");
     EXPECT_TRUE(launcher.Exited());
     EXPECT_EQ(ReadFile(kParamFileName), "+set game kelvane\r\r\n+set skill 3");
@@ -210,10 +210,10 @@ TEST(LauncherWindow, WithoutAnEditBoxTheEarlierParametersAreKept)
     Launcher launcher;
     ASSERT_TRUE(launcher.Window());
     // The edit box's own default handling destroys it on its thread, as if it had never been made.
-    HWND hEdit = GetDlgItem(launcher.Window(), kParams);
+    HWND hEdit = GetDlgItem(launcher.Window(), IDC_PARAMS);
     PostMessageA(hEdit, WM_CLOSE, 0, 0);
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(hEdit); }, kWaitMs));
-    launcher.Click(kQuit);
+    launcher.Click(IDC_QUIT);
     EXPECT_TRUE(launcher.Exited());
     EXPECT_EQ(ReadFile(kParamFileName), "+set game kelvane\r\r\n+set skill 3");
 }

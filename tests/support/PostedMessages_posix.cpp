@@ -1,6 +1,6 @@
 #include "PostedMessages.h"
 
-#include "framework/MainWindow.h"
+#include "framework/MainWindow_posix.h"
 
 void ReceivePostedMessagesHere()
 {

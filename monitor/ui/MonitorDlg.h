@@ -2,7 +2,9 @@
 // poll, the server list and the player list. One job per source file:
 // MonitorDlg.cpp (life cycle, collection), Polling.cpp, ServerList.cpp,
 // PlayerList.cpp, ListViews.cpp (what both lists share), DeferredDisplay.cpp,
-// FetchMasterList.cpp, Keyboard.cpp.
+// FetchMasterList.cpp, UpdateCheck.cpp, MonitorDlgLinks.cpp, Keyboard.cpp. Every
+// member of the dialog is defined here in ui/; web/ and extras/ hold the free
+// functions that the thin handlers call.
 #pragma once
 
 #include <unordered_map>
@@ -112,7 +114,7 @@ protected:
     // Finds a record's row without walking the list.
     CServerRowIndex m_serverRows;
 
-    // extras/MonitorDlgLinks.cpp: joining a server, web links
+    // MonitorDlgLinks.cpp: joining a server, web links, Add A Server
     afx_msg void OnJoinServer();
     afx_msg void OnDblclkServerList(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnVisitWebsite();
@@ -121,7 +123,6 @@ protected:
     afx_msg void OnBanner3();
     afx_msg void OnBanner4();
     afx_msg void OnLogo();
-    // web/UpdateCheck.cpp
     afx_msg void OnAddServer();
 
     // Keyboard.cpp: Enter on the server list and the accelerators (F5, Ctrl+C).

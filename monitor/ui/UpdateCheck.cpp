@@ -1,8 +1,7 @@
-// The start-up check for a newer build, and the Add A Server page.
+// The start-up check for a newer build.
 #include "ui/MonitorDlg.h"
 
 #include "web/BuildNumber.h"
-#include "web/WebServer.h"
 #include "web/WebSession.h"
 
 bool CMonitorDlg::CheckForUpdate(int& build)
@@ -22,9 +21,4 @@ bool CMonitorDlg::CheckForUpdate(int& build)
     m_strStatus = "Done checking for updates!";
     UpdateData(FALSE);
     return false;
-}
-
-void CMonitorDlg::OnAddServer()
-{
-    ShellExecuteA(GetSafeHwnd(), nullptr, WebFileUrl("getdetails.php"), nullptr, nullptr, SW_SHOWNORMAL);
 }

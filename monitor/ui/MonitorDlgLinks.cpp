@@ -1,4 +1,5 @@
-// The main dialog's handlers for Join Server, the web links and the about box.
+// The main dialog's handlers for Join Server and the web links; the work is done by
+// the extras' free functions.
 #include "ui/MonitorDlg.h"
 
 #include "extras/AboutBox.h"
@@ -31,4 +32,9 @@ void CMonitorDlg::OnBanner4() { OpenInBrowser(this, g_aszCharityUrls[3]); }
 void CMonitorDlg::OnLogo()
 {
     OpenInBrowser(this, WebFileUrl("gohome.html"));
+}
+
+void CMonitorDlg::OnAddServer()
+{
+    ShellExecuteA(GetSafeHwnd(), nullptr, WebFileUrl("getdetails.php"), nullptr, nullptr, SW_SHOWNORMAL);
 }

@@ -101,8 +101,9 @@ TEST_F(RecordFileLines, AFailedWriteIsReported)
     FILE* full = fopen("/dev/full", "w");
     if (full)
         setvbuf(full, nullptr, _IONBF, 0);
-    // Under Wine the name opens an ordinary file that takes every write.
-    if (!full || fputc('x', full) != EOF) {
+    // Where the device cannot be had, or a formatted write to it does not report the
+    // failure (Wine's runtime counts the characters it was given), there is nothing to test.
+    if (!full || fprintf(full, "x\n") > 0) {
         if (full)
             fclose(full);
         GTEST_SKIP() << "no full device here";

@@ -16,8 +16,7 @@ CGameServer* CServerCollection::Add(CGameServer* pServer, BOOL bFromFile)
         delete pServer;
         return nullptr;
     }
-    m_records.AddTail(pServer);
-    m_byPosition.push_back(pServer);
+    m_records.push_back(pServer);
     m_byAddress.emplace(pServer->GetAddress().str(), pServer);
     return pServer;
 }
@@ -67,7 +66,7 @@ BOOL CServerCollection::Save(const CString& strPath) const
 void CServerCollection::DeleteAll()
 {
     m_byAddress.clear();
-    m_byPosition.clear();
-    while (!m_records.IsEmpty())
-        delete m_records.RemoveHead();
+    for (CGameServer* pServer : m_records)
+        delete pServer;
+    m_records.clear();
 }

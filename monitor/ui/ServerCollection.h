@@ -17,7 +17,7 @@ public:
     CServerCollection() = default;
     CServerCollection(const CServerCollection&) = delete;
     CServerCollection& operator=(const CServerCollection&) = delete;
-    // Frees the list nodes only: records are deleted by DeleteAll at shut-down.
+    // Frees the list only: records are deleted by DeleteAll at shut-down.
     virtual ~CServerCollection() = default;
 
     // Takes ownership of pServer in every case. A known address takes over the new
@@ -38,25 +38,23 @@ public:
     // Deletes the records from the head; each deletion waits for its running query.
     void DeleteAll();
 
-    int GetCount() const { return m_records.GetCount(); }
-    bool IsEmpty() const { return m_records.IsEmpty(); }
-    // The record at a position from the head, or null when out of range.
+    int GetCount() const { return static_cast<int>(m_records.size()); }
+    bool IsEmpty() const { return m_records.empty(); }
+    // The record at a position from the head, or null when out of range. A poll
+    // takes the records one by one by position.
     CGameServer* GetAt(int nIndex) const
     {
-        return nIndex >= 0 && nIndex < static_cast<int>(m_byPosition.size()) ? m_byPosition[nIndex] : nullptr;
+        return nIndex >= 0 && nIndex < GetCount() ? m_records[static_cast<size_t>(nIndex)] : nullptr;
     }
 
-    CTypedPtrList<CGameServer*>::const_iterator begin() const { return m_records.begin(); }
-    CTypedPtrList<CGameServer*>::const_iterator end() const { return m_records.end(); }
+    std::vector<CGameServer*>::const_iterator begin() const { return m_records.begin(); }
+    std::vector<CGameServer*>::const_iterator end() const { return m_records.end(); }
 
 private:
-    CTypedPtrList<CGameServer*> m_records;
+    std::vector<CGameServer*> m_records;
     // Each record by its address, which never changes once the record is made: a
     // master list of thousands would otherwise cost a walk per line.
     std::unordered_map<std::string, CGameServer*> m_byAddress;
-    // Each record by its position: a poll takes them one by one, and the list would
-    // walk from its head for each.
-    std::vector<CGameServer*> m_byPosition;
 };
 
 // Moves a finished file over its destination in one step; FALSE on failure (the

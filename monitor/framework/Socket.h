@@ -1,6 +1,7 @@
 // The framework's asynchronous socket, reduced to what the status exchange needs:
-// a non-blocking UDP socket connected to one peer. Errors are Windows Sockets codes
-// on every platform (GetLastError), so callers test one set of values.
+// a UDP socket connected to one peer, read only once WaitReadable says a datagram
+// (or an error) is there. Errors are Windows Sockets codes on every platform
+// (GetLastError), so callers test one set of values.
 #pragma once
 
 #include <cstdint>
@@ -12,17 +13,16 @@ BOOL AfxSocketInit();
 
 class CAsyncSocket {
 public:
-    // Read, write, out-of-band, accept, connect and close: the default event mask,
-    // which is what makes the socket non-blocking.
-    static const long ALL_EVENTS = 63;
-
     CAsyncSocket() = default;
     CAsyncSocket(const CAsyncSocket&) = delete;
     CAsyncSocket& operator=(const CAsyncSocket&) = delete;
     virtual ~CAsyncSocket();
 
-    // An IPv4 UDP socket bound to nSocketPort (0: any free port) on any address.
-    BOOL Create(UINT nSocketPort = 0, long lEvent = ALL_EVENTS);
+    // An IPv4 UDP socket on any address; with nSocketPort 0 the system binds it to
+    // a free port when it connects. It is left blocking: under Wine every mode
+    // change and bind is a round trip to the wineserver, and a receive that
+    // follows WaitReadable does not wait anyway.
+    BOOL Create(UINT nSocketPort = 0);
     // Fixes the peer: a dotted IPv4 address, else the first address of a host name
     // lookup. A name that cannot be resolved fails at once with WSAEINVAL.
     // Once connected only the peer's datagrams are received.
@@ -31,7 +31,9 @@ public:
     // nBufLen is an error (WSAEMSGSIZE), never a silently cut reply.
     int Send(const void* lpBuf, int nBufLen);
     int Receive(void* lpBuf, int nBufLen);
-    // TRUE when a datagram or an error is waiting, FALSE when dwTimeoutMs passed.
+    // TRUE when a datagram or an error is waiting (natively also when a signal cut
+    // the wait short: the receive then says "would block"); FALSE when dwTimeoutMs
+    // passed or the wait itself failed.
     BOOL WaitReadable(DWORD dwTimeoutMs);
     void Close();
 

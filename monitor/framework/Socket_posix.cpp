@@ -2,7 +2,6 @@
 
 #include <arpa/inet.h>
 #include <cerrno>
-#include <fcntl.h>
 #include <netdb.h>
 #include <netinet/in.h>
 #include <poll.h>
@@ -24,18 +23,19 @@ CAsyncSocket::~CAsyncSocket()
     Close();
 }
 
-BOOL CAsyncSocket::Create(UINT nSocketPort, long /*lEvent: only its non-blocking effect matters here*/)
+BOOL CAsyncSocket::Create(UINT nSocketPort)
 {
     int fd = socket(AF_INET, SOCK_DGRAM, 0);
     if (fd < 0)
         return FALSE;
     m_hSocket = static_cast<uintptr_t>(fd);
+    if (nSocketPort == 0)
+        return TRUE;
     sockaddr_in local = {};
     local.sin_family = AF_INET;
     local.sin_addr.s_addr = htonl(INADDR_ANY);
     local.sin_port = htons(static_cast<uint16_t>(nSocketPort));
-    if (fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) | O_NONBLOCK) < 0
-        || bind(fd, reinterpret_cast<sockaddr*>(&local), sizeof local) < 0) {
+    if (bind(fd, reinterpret_cast<sockaddr*>(&local), sizeof local) < 0) {
         int error = errno;
         Close();
         errno = error;
@@ -83,7 +83,9 @@ int CAsyncSocket::Send(const void* lpBuf, int nBufLen)
 int CAsyncSocket::Receive(void* lpBuf, int nBufLen)
 {
     // MSG_TRUNC makes recv tell the datagram's real size, as Windows does by failing.
-    ssize_t n = recv(Fd(m_hSocket), lpBuf, static_cast<size_t>(nBufLen), MSG_TRUNC);
+    // MSG_DONTWAIT: Linux may report a datagram readable and then drop it for a bad
+    // checksum, and the receive must not wait then.
+    ssize_t n = recv(Fd(m_hSocket), lpBuf, static_cast<size_t>(nBufLen), MSG_TRUNC | MSG_DONTWAIT);
     if (n > nBufLen) {
         errno = EMSGSIZE;
         return SOCKET_ERROR;
@@ -96,7 +98,8 @@ BOOL CAsyncSocket::WaitReadable(DWORD dwTimeoutMs)
     // poll, not select: a busy process may hold descriptors beyond FD_SETSIZE.
     // An interrupted wait counts as readable; the receive then says "would block".
     pollfd entry = {Fd(m_hSocket), POLLIN, 0};
-    return poll(&entry, 1, static_cast<int>(dwTimeoutMs)) != 0;
+    int nReady = poll(&entry, 1, static_cast<int>(dwTimeoutMs));
+    return nReady > 0 || (nReady < 0 && errno == EINTR);
 }
 
 void CAsyncSocket::Close()

@@ -1,15 +1,12 @@
 #include "Socket.h"
 
-#include <mutex>
-
 BOOL AfxSocketInit()
 {
-    static BOOL bStarted = FALSE;
-    static std::once_flag once;
-    std::call_once(once, [] {
+    // Every query thread asks; after the first call this is one flag test.
+    static const BOOL bStarted = [] {
         WSADATA data;
-        bStarted = WSAStartup(MAKEWORD(1, 1), &data) == 0;
-    });
+        return WSAStartup(MAKEWORD(1, 1), &data) == 0;
+    }();
     return bStarted;
 }
 
@@ -23,19 +20,19 @@ CAsyncSocket::~CAsyncSocket()
     Close();
 }
 
-BOOL CAsyncSocket::Create(UINT nSocketPort, long /*lEvent: only its non-blocking effect matters here*/)
+BOOL CAsyncSocket::Create(UINT nSocketPort)
 {
     SOCKET s = socket(AF_INET, SOCK_DGRAM, 0);
     if (s == INVALID_SOCKET)
         return FALSE;
     m_hSocket = static_cast<uintptr_t>(s);
+    if (nSocketPort == 0)
+        return TRUE;
     sockaddr_in local = {};
     local.sin_family = AF_INET;
     local.sin_addr.s_addr = htonl(INADDR_ANY);
     local.sin_port = htons(static_cast<u_short>(nSocketPort));
-    u_long nonBlocking = 1;
-    if (ioctlsocket(s, FIONBIO, &nonBlocking) != 0
-        || bind(s, reinterpret_cast<sockaddr*>(&local), sizeof local) != 0) {
+    if (bind(s, reinterpret_cast<sockaddr*>(&local), sizeof local) != 0) {
         int error = WSAGetLastError();
         Close();
         WSASetLastError(error);
@@ -74,12 +71,12 @@ int CAsyncSocket::Receive(void* lpBuf, int nBufLen)
 
 BOOL CAsyncSocket::WaitReadable(DWORD dwTimeoutMs)
 {
-    // A failed select counts as readable; the receive then tells what is wrong.
+    // A failed select is no reason to receive: on this blocking socket that could wait for ever.
     fd_set readable;
     FD_ZERO(&readable);
     FD_SET(Handle(m_hSocket), &readable);
     timeval timeout = {static_cast<long>(dwTimeoutMs / 1000), static_cast<long>(dwTimeoutMs % 1000 * 1000)};
-    return select(0, &readable, nullptr, nullptr, &timeout) != 0;
+    return select(0, &readable, nullptr, nullptr, &timeout) > 0;
 }
 
 void CAsyncSocket::Close()

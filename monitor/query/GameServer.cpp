@@ -30,26 +30,26 @@ CGameServer::CGameServer(const CString& strAddress)
 
 CGameServer::~CGameServer()
 {
-    std::unique_lock<std::mutex> lock(m_mutex);
-    m_queryEnded.wait(lock, [this] { return m_bQuerying == 0; });
+    std::unique_lock<CCriticalSection> lock(m_mutex);
+    m_queryEnded.Wait(lock, [this] { return m_bQuerying == 0; });
 }
 
 void CGameServer::SetText(CString CGameServer::*pField, const CString& strValue)
 {
-    std::lock_guard<std::mutex> lock(m_mutex);
+    std::lock_guard<CCriticalSection> lock(m_mutex);
     this->*pField = strValue;
 }
 
 void CGameServer::SetText(CString CServerStatus::*pField, const CString& strValue)
 {
-    std::lock_guard<std::mutex> lock(m_mutex);
+    std::lock_guard<CCriticalSection> lock(m_mutex);
     m_status.*pField = strValue;
 }
 
 #define LOCKED_GETTER(type, name, field)                   \
     type CGameServer::name() const                         \
     {                                                      \
-        std::lock_guard<std::mutex> lock(m_mutex);         \
+        std::lock_guard<CCriticalSection> lock(m_mutex);         \
         return field;                                      \
     }
 
@@ -74,7 +74,7 @@ CServerStatus CGameServer::VisibleStatus() const
 
 CServerStatus CGameServer::GetStatus() const
 {
-    std::lock_guard<std::mutex> lock(m_mutex);
+    std::lock_guard<CCriticalSection> lock(m_mutex);
     return VisibleStatus();
 }
 
@@ -82,7 +82,7 @@ const CPlayerInfo* CGameServer::GetPlayer(int nIndex) const
 {
     // Bounded by the count as well as the list: while a query runs the count is 0
     // and the previous players are not reachable.
-    std::lock_guard<std::mutex> lock(m_mutex);
+    std::lock_guard<CCriticalSection> lock(m_mutex);
     if (nIndex < 0 || static_cast<DWORD>(nIndex) >= m_status.m_nPlayers
         || static_cast<size_t>(nIndex) >= m_status.m_players.size())
         return nullptr;

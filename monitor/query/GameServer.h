@@ -1,13 +1,12 @@
 // One game server as the monitor knows it, and the players of its last reply.
 #pragma once
 
-#include <condition_variable>
 #include <cstdio>
-#include <mutex>
 #include <optional>
 #include <vector>
 
 #include "framework/Collections.h"
+#include "framework/ThreadSync.h"
 
 // The default game server port.
 #define DEFAULT_SERVER_PORT "27910"
@@ -111,8 +110,8 @@ private:
     BYTE m_bQuerying = 0;
     // Guards the claim and everything below, so that a reader on the GUI thread
     // and the query thread never meet half-way.
-    mutable std::mutex m_mutex;
-    std::condition_variable m_queryEnded;
+    mutable CCriticalSection m_mutex;
+    CConditionVariable m_queryEnded;
     CString m_strAddress;
     CServerStatus m_status;
     // Taken when the query thread starts, before it marks the record as not

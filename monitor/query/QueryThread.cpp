@@ -12,7 +12,7 @@ static void RunQuery(void* pServer)
 BOOL CGameServer::StartQuery()
 {
     {
-        std::lock_guard<std::mutex> lock(m_mutex);
+        std::lock_guard<CCriticalSection> lock(m_mutex);
         if (m_bQuerying == 1)
             return FALSE;
         m_bQuerying = 1;
@@ -29,7 +29,7 @@ BOOL CGameServer::StartQuery()
 // the rows keep showing what it said before.
 CString CGameServer::BeginQuery()
 {
-    std::lock_guard<std::mutex> lock(m_mutex);
+    std::lock_guard<CCriticalSection> lock(m_mutex);
     m_statusBeforeQuery = m_status;
     m_status.m_nPing = PING_NOT_ANSWERING;
     m_status.m_nPlayers = 0;
@@ -41,10 +41,10 @@ void CGameServer::EndQuery()
 {
     // Notified under the lock: once it is released a waiting destructor may free
     // the record, and this thread must not touch it again.
-    std::lock_guard<std::mutex> lock(m_mutex);
+    std::lock_guard<CCriticalSection> lock(m_mutex);
     m_statusBeforeQuery.reset();
     m_bQuerying = 0;
-    m_queryEnded.notify_all();
+    m_queryEnded.NotifyAll();
 }
 
 DWORD CGameServer::QueryThreadProc(void* pParam)

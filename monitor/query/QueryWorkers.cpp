@@ -5,7 +5,7 @@
 
 bool CQueryWorkers::Run(Job job, void* pParam)
 {
-    std::lock_guard<std::mutex> lock(m_mutex);
+    std::lock_guard<CCriticalSection> lock(m_mutex);
     if (m_nFree > 0) {
         --m_nFree;
     } else {
@@ -17,27 +17,27 @@ bool CQueryWorkers::Run(Job job, void* pParam)
         ++m_nWorkers;
     }
     m_jobs.push_back({job, pParam});
-    m_wake.notify_one();
+    m_wake.NotifyOne();
     return true;
 }
 
 size_t CQueryWorkers::WorkerCount()
 {
-    std::lock_guard<std::mutex> lock(m_mutex);
+    std::lock_guard<CCriticalSection> lock(m_mutex);
     return m_nWorkers;
 }
 
 size_t CQueryWorkers::IdleCount()
 {
-    std::lock_guard<std::mutex> lock(m_mutex);
+    std::lock_guard<CCriticalSection> lock(m_mutex);
     return m_nFree;
 }
 
 void CQueryWorkers::Work()
 {
-    std::unique_lock<std::mutex> lock(m_mutex);
+    std::unique_lock<CCriticalSection> lock(m_mutex);
     for (;;) {
-        m_wake.wait(lock, [this] { return !m_jobs.empty(); });
+        m_wake.Wait(lock, [this] { return !m_jobs.empty(); });
         Pending pending = m_jobs.front();
         m_jobs.pop_front();
         lock.unlock();

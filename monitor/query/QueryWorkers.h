@@ -5,10 +5,10 @@
 // side by side (the poll's budget, plus clicked single queries).
 #pragma once
 
-#include <condition_variable>
 #include <cstddef>
 #include <deque>
-#include <mutex>
+
+#include "framework/ThreadSync.h"
 
 class CQueryWorkers {
 public:
@@ -38,8 +38,8 @@ private:
     };
     void Work();
 
-    std::mutex m_mutex;
-    std::condition_variable m_wake;
+    CCriticalSection m_mutex;
+    CConditionVariable m_wake;
     std::deque<Pending> m_jobs;
     // Idle workers that no queued job has been promised to. Every worker that is not
     // running a job is either counted here or bound for a job in m_jobs.

@@ -16,8 +16,9 @@ static BOOL ReceiveReply(CAsyncSocket& socket, Clock::time_point start, char* pB
         auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
         if (elapsed >= PING_NOT_ANSWERING)
             return FALSE;
+        // The socket blocks: never receive unless the wait says something is there.
         if (!socket.WaitReadable(static_cast<DWORD>(PING_NOT_ANSWERING - elapsed)))
-            continue;
+            return FALSE;
         // Stamped on waking, before the receive: what the system takes to hand the
         // datagram over is not the server's time. Cut, not rounded, to milliseconds.
         const Clock::time_point woke = Clock::now();

@@ -80,7 +80,7 @@ BOOL CGameServer::ParseStatusReply(LPCTSTR lpszReply, DWORD nPing)
 // after the lock is released.
 void CGameServer::Publish(CServerStatus& status, bool bAccepted)
 {
-    std::lock_guard<std::mutex> lock(m_mutex);
+    std::lock_guard<CCriticalSection> lock(m_mutex);
     if (!bAccepted)
         status.m_nPing = m_status.m_nPing;
     std::swap(m_status, status);

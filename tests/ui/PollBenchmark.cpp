@@ -10,6 +10,7 @@
 #include <sstream>
 #include <cstdio>
 #include <functional>
+#include <queue>
 #include <thread>
 
 #include "PostedMessages.h"
@@ -195,18 +196,32 @@ TEST(PollBenchmark, CoreAloneRunsTheSameQueries)
 }
 
 // 300 servers with reply delays of 10-150 ms, every tenth silent: against the
-// shortest poll the budget allows, (sum of delays + 750 ms per silent server) / budget.
+// shortest poll the budget allows, (sum of delays + 750 ms per silent server) / budget,
+// and against the poll that costs nothing but the delays: queries started in list
+// order, each as soon as a slot is free. That one is longer than the bound, because
+// the last queries leave slots idle.
 TEST(PollBenchmark, SpreadDelaysAgainstTheBudgetBound)
 {
     ReceivePostedMessagesHere();
     const int nFirst = 31000, nCount = 300;
     double boundMs = 0;
-    for (int i = 0; i < nCount; ++i)
-        boundMs += i % 10 == 9 ? PING_NOT_ANSWERING : 10 + (i * 37) % 141; // as bench.scenario
+    std::priority_queue<double, std::vector<double>, std::greater<double>> slotsFreeAt;
+    for (int i = 0; i < kBudget; ++i)
+        slotsFreeAt.push(0);
+    double idealMs = 0;
+    for (int i = 0; i < nCount; ++i) {
+        double delayMs = i % 10 == 9 ? PING_NOT_ANSWERING : 10 + (i * 37) % 141; // as bench.scenario
+        boundMs += delayMs;
+        double doneMs = slotsFreeAt.top() + delayMs;
+        slotsFreeAt.pop();
+        slotsFreeAt.push(doneMs);
+        idealMs = std::max(idealMs, doneMs);
+    }
     boundMs /= kBudget;
     double pollMs = CorePoll(nFirst, nCount);
-    std::printf("spread: %d servers in %.0f ms, bound %.0f ms, ratio %.3f\n", nCount, pollMs, boundMs,
-                pollMs / boundMs);
+    std::printf("spread: %d servers in %.0f ms, bound %.0f ms, ratio %.3f; delays alone in list order %.0f ms, "
+                "ratio %.3f\n",
+                nCount, pollMs, boundMs, pollMs / boundMs, idealMs, pollMs / idealMs);
 }
 
 // One query at a time to servers replying after 0, 20 and 100 ms: the ping set

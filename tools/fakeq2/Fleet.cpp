@@ -126,9 +126,10 @@ void Fleet::Receive(size_t index)
         ssize_t length = recvfrom(server.socket, buffer, sizeof buffer, 0, reinterpret_cast<sockaddr*>(&sender),
                                   &senderLength);
         if (length < 0) return; // drained (or an error the next request will not care about)
+        // Stamped before the log line is written: the delay applied is the server's own.
+        Clock::time_point received = Clock::now();
         m_log.Record(server.setup.port, sender, buffer, static_cast<size_t>(length));
         if (server.reply.empty() || !IsStatusRequest(buffer, static_cast<size_t>(length))) continue;
-        Clock::time_point received = Clock::now();
         if (server.setup.delayMs == 0)
             Send(server, sender, received);
         else
@@ -149,8 +150,9 @@ void Fleet::SendDue(Clock::time_point now)
 void Fleet::Send(const Server& server, const sockaddr_in& to, Clock::time_point received)
 {
     int from = server.setup.mode == ServerMode::OtherPort ? m_straySocket : server.socket;
+    // Stamped as the reply leaves: the client that it wakes may run before sendto returns here.
+    long long appliedUs = std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - received).count();
     // A reply that cannot go out is lost, as on a real network; the client's time-out covers it.
     sendto(from, server.reply.data(), server.reply.size(), 0, reinterpret_cast<const sockaddr*>(&to), sizeof to);
-    m_log.RecordReply(server.setup.port, to,
-                      std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - received).count());
+    m_log.RecordReply(server.setup.port, to, appliedUs);
 }

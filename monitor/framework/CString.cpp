@@ -62,14 +62,6 @@ CString& CString::MakeLower()
     return *this;
 }
 
-CString& CString::MakeUpper()
-{
-    for (char& c : m_s)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return *this;
-}
-
 CString& CString::TrimLeft()
 {
     size_t n = 0;
@@ -103,21 +95,6 @@ void CString::Format(const char* pszFormat, ...)
         m_s.swap(out);
     }
     va_end(args);
-}
-
-int CString::Compare(const char* psz) const
-{
-    const std::string other = psz ? psz : "";
-    size_t n = std::min(m_s.size(), other.size());
-    for (size_t i = 0; i < n; ++i) {
-        unsigned char a = static_cast<unsigned char>(m_s[i]);
-        unsigned char b = static_cast<unsigned char>(other[i]);
-        if (a != b)
-            return a < b ? -1 : 1;
-    }
-    if (m_s.size() == other.size())
-        return 0;
-    return m_s.size() < other.size() ? -1 : 1;
 }
 
 // Shared by both conversions: sign and magnitude of the leading number, the

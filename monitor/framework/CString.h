@@ -11,12 +11,10 @@ public:
     CString() = default;
     CString(const char* psz) : m_s(psz ? psz : "") {}
     CString(const char* pch, int nLength) : m_s(pch, nLength > 0 ? nLength : 0) {}
-    CString(char ch, int nRepeat = 1) : m_s(nRepeat > 0 ? nRepeat : 0, ch) {}
     CString(const std::string& s) : m_s(s) {}
 
     int GetLength() const { return static_cast<int>(m_s.size()); }
     bool IsEmpty() const { return m_s.empty(); }
-    void Empty() { m_s.clear(); }
     char GetAt(int nIndex) const { return m_s.at(nIndex); }
     void SetAt(int nIndex, char ch) { m_s.at(nIndex) = ch; }
     operator const char*() const { return m_s.c_str(); }
@@ -34,7 +32,6 @@ public:
     CString Right(int nCount) const;
 
     CString& MakeLower();
-    CString& MakeUpper();
     CString& TrimLeft();
     CString& TrimRight();
     CString& Trim() { return TrimRight().TrimLeft(); }
@@ -51,13 +48,13 @@ public:
 
     friend CString operator+(const CString& a, const CString& b) { return CString(a.m_s + b.m_s); }
     friend CString operator+(const CString& a, const char* b) { return a + CString(b); }
-    friend CString operator+(const char* a, const CString& b) { return CString(a) + b; }
+    // Appends the character; without it the conversion to const char* would offset a pointer.
     friend CString operator+(const CString& a, char b) { return CString(a.m_s + b); }
 
     // Byte-wise comparisons: unsigned 8-bit order, no locale.
-    int Compare(const char* psz) const;
     friend bool operator==(const CString& a, const CString& b) { return a.m_s == b.m_s; }
     friend bool operator==(const CString& a, const char* b) { return a.m_s == (b ? b : ""); }
+    // Either order: without it the conversion to const char* would compare pointers.
     friend bool operator==(const char* a, const CString& b) { return b == a; }
     friend bool operator!=(const CString& a, const CString& b) { return !(a == b); }
     friend bool operator!=(const CString& a, const char* b) { return !(a == b); }

@@ -36,10 +36,3 @@ INT_PTR CFileDialog::DoModal()
     const BOOL bChosen = m_bOpenFileDialog ? ::GetOpenFileNameA(&m_ofn) : ::GetSaveFileNameA(&m_ofn);
     return bChosen ? IDOK : IDCANCEL;
 }
-
-CString CFileDialog::GetFileName() const
-{
-    CString path(m_szFileName);
-    const int nSlash = std::max(path.ReverseFind('\\'), path.ReverseFind('/'));
-    return path.Mid(nSlash + 1);
-}

@@ -23,7 +23,6 @@ public:
     virtual INT_PTR DoModal();
     // The chosen file's full path.
     CString GetPathName() const { return CString(m_szFileName); }
-    CString GetFileName() const;
 
     OPENFILENAMEA m_ofn;
 

@@ -9,11 +9,9 @@ BOOL CGdiObject::DeleteObject()
     return ::DeleteObject(Detach());
 }
 
-BOOL CBitmap::LoadBitmap(UINT nIDResource) { return LoadBitmap(MAKEINTRESOURCEA(nIDResource)); }
-
-BOOL CBitmap::LoadBitmap(LPCSTR lpszResourceName)
+BOOL CBitmap::LoadBitmap(UINT nIDResource)
 {
-    return Attach(::LoadBitmapA(AfxGetInstanceHandle(), lpszResourceName));
+    return Attach(::LoadBitmapA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(nIDResource)));
 }
 
 BOOL CBitmap::CreateCompatibleBitmap(CDC* pDC, int nWidth, int nHeight)
@@ -63,7 +61,3 @@ CSize CDC::GetTextExtent(LPCSTR lpszString, int nCount) const
 CPaintDC::CPaintDC(CWnd* pWnd) : m_hWnd(pWnd->m_hWnd) { m_hDC = ::BeginPaint(m_hWnd, &m_ps); }
 
 CPaintDC::~CPaintDC() { ::EndPaint(m_hWnd, &m_ps); }
-
-CClientDC::CClientDC(CWnd* pWnd) : m_hWnd(pWnd->m_hWnd) { m_hDC = ::GetDC(m_hWnd); }
-
-CClientDC::~CClientDC() { ::ReleaseDC(m_hWnd, m_hDC); }

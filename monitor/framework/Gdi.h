@@ -23,14 +23,11 @@ public:
     BOOL Attach(HGDIOBJ hObject) { return AfxAttachHandle(m_hObject, hObject); }
     HGDIOBJ Detach() { return AfxDetachHandle(m_hObject); }
     BOOL DeleteObject();
-    int GetObject(int nCount, LPVOID lpObject) const { return ::GetObjectA(m_hObject, nCount, lpObject); }
 };
 
 class CFont : public CGdiObject {
 public:
     BOOL CreateFontIndirect(const LOGFONTA* lpLogFont) { return Attach(::CreateFontIndirectA(lpLogFont)); }
-    int GetLogFont(LOGFONTA* pLogFont) const { return GetObject(sizeof(LOGFONTA), pLogFont); }
-    operator HFONT() const { return static_cast<HFONT>(m_hObject); }
 };
 
 class CDC;
@@ -39,13 +36,12 @@ class CBitmap : public CGdiObject {
 public:
     // From the program's own bitmap resources.
     BOOL LoadBitmap(UINT nIDResource);
-    BOOL LoadBitmap(LPCSTR lpszResourceName);
     BOOL CreateCompatibleBitmap(CDC* pDC, int nWidth, int nHeight);
-    int GetBitmap(BITMAP* pBitMap) const { return GetObject(sizeof(BITMAP), pBitMap); }
     operator HBITMAP() const { return static_cast<HBITMAP>(m_hObject); }
 };
 
-// A device context. The base class owns nothing: CPaintDC and CClientDC release theirs.
+// A device context. The base class owns nothing but a memory context it made; CPaintDC
+// releases its own.
 class CDC {
 public:
     CDC() = default;
@@ -55,7 +51,6 @@ public:
 
     HDC m_hDC = nullptr;
     HDC GetSafeHdc() const { return m_hDC; }
-    operator HDC() const { return m_hDC; }
 
     // A memory context for off-screen drawing; this object deletes it.
     BOOL CreateCompatibleDC(CDC* pDC);
@@ -63,20 +58,17 @@ public:
 
     // Each returns the object selected before, to be selected back. The returned
     // CFont or CBitmap belongs to this device context and lives as long as it does.
-    HGDIOBJ SelectObject(HGDIOBJ hObject) { return ::SelectObject(m_hDC, hObject); }
     CFont* SelectObject(CFont* pFont) { return SelectKeepingPrevious(pFont); }
     CBitmap* SelectObject(CBitmap* pBitmap) { return SelectKeepingPrevious(pBitmap); }
 
     COLORREF SetBkColor(COLORREF crColor) { return ::SetBkColor(m_hDC, crColor); }
     COLORREF SetTextColor(COLORREF crColor) { return ::SetTextColor(m_hDC, crColor); }
-    int SetBkMode(int nBkMode) { return ::SetBkMode(m_hDC, nBkMode); }
     void FillSolidRect(LPCRECT lpRect, COLORREF clr);
     CSize GetTextExtent(LPCSTR lpszString, int nCount) const;
     BOOL ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, LPCSTR lpszString, UINT nCount, LPINT lpDxWidths)
     {
         return ::ExtTextOutA(m_hDC, x, y, nOptions, lpRect, lpszString, nCount, lpDxWidths);
     }
-    BOOL TextOut(int x, int y, LPCSTR lpszString, int nCount) { return ::TextOutA(m_hDC, x, y, lpszString, nCount); }
     BOOL DrawIcon(int x, int y, HICON hIcon) { return ::DrawIcon(m_hDC, x, y, hIcon); }
     BOOL BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, DWORD dwRop)
     {
@@ -106,16 +98,6 @@ public:
     ~CPaintDC() override;
 
     PAINTSTRUCT m_ps;
-
-protected:
-    HWND m_hWnd;
-};
-
-// Drawing into a window's client area outside WM_PAINT.
-class CClientDC : public CDC {
-public:
-    explicit CClientDC(CWnd* pWnd);
-    ~CClientDC() override;
 
 protected:
     HWND m_hWnd;

@@ -18,11 +18,7 @@ public:
     // Adds a bitmap's images; pixels of crMask become transparent on a masked list.
     // Returns the index of the first new image, or -1.
     int Add(CBitmap* pbmImage, COLORREF crMask);
-    int Add(HICON hIcon) { return ImageList_AddIcon(m_hImageList, hIcon); }
-    int GetImageCount() const { return ImageList_GetImageCount(m_hImageList); }
     HIMAGELIST GetSafeHandle() const { return m_hImageList; }
-    operator HIMAGELIST() const { return m_hImageList; }
-    BOOL Attach(HIMAGELIST hImageList) { return AfxAttachHandle(m_hImageList, hImageList); }
     HIMAGELIST Detach() { return AfxDetachHandle(m_hImageList); }
     BOOL DeleteImageList();
 };

@@ -32,23 +32,10 @@ int CListCtrl::InsertColumn(int nCol, LPCSTR lpszColumnHeading, int nFormat, int
     return static_cast<int>(SendMessage(LVM_INSERTCOLUMNA, nCol, reinterpret_cast<LPARAM>(&column)));
 }
 
-CHeaderCtrl* CListCtrl::GetHeaderCtrl() const
-{
-    return TemporaryFor<CHeaderCtrl>(reinterpret_cast<HWND>(SendMessage(LVM_GETHEADER, 0, 0)));
-}
-
 int CListCtrl::InsertItem(int nItem, LPCSTR lpszItem)
 {
     LVITEMA item = Item(nItem, 0, LVIF_TEXT);
     item.pszText = const_cast<LPSTR>(lpszItem);
-    return InsertItem(&item);
-}
-
-int CListCtrl::InsertItem(int nItem, LPCSTR lpszItem, int nImage)
-{
-    LVITEMA item = Item(nItem, 0, LVIF_TEXT | LVIF_IMAGE);
-    item.pszText = const_cast<LPSTR>(lpszItem);
-    item.iImage = nImage;
     return InsertItem(&item);
 }
 
@@ -102,26 +89,6 @@ BOOL CListCtrl::SetItem(int nItem, int nSubItem, UINT nMask, LPCSTR lpszItem, in
     item.stateMask = nStateMask;
     item.lParam = lParam;
     return SetItem(&item);
-}
-
-int CListCtrl::GetItemImage(int nItem) const
-{
-    LVITEMA item = Item(nItem, 0, LVIF_IMAGE);
-    return GetItem(&item) ? item.iImage : -1;
-}
-
-BOOL CListCtrl::SetItemState(int nItem, UINT nState, UINT nMask)
-{
-    LVITEMA item = Item(nItem, 0, LVIF_STATE);
-    item.state = nState;
-    item.stateMask = nMask;
-    return static_cast<BOOL>(SendMessage(LVM_SETITEMSTATE, nItem, reinterpret_cast<LPARAM>(&item)));
-}
-
-BOOL CListCtrl::GetItemRect(int nItem, LPRECT lpRect, UINT nCode) const
-{
-    lpRect->left = static_cast<LONG>(nCode);
-    return static_cast<BOOL>(SendMessage(LVM_GETITEMRECT, nItem, reinterpret_cast<LPARAM>(lpRect)));
 }
 
 CImageList* CListCtrl::SetImageList(CImageList* pImageList, int nImageListType)

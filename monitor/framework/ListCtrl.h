@@ -8,18 +8,14 @@ class CListCtrl : public CWnd {
 public:
     // --- columns ----------------------------------------------------------------------
     int InsertColumn(int nCol, LPCSTR lpszColumnHeading, int nFormat = LVCFMT_LEFT, int nWidth = -1, int nSubItem = -1);
-    BOOL DeleteColumn(int nCol) { return static_cast<BOOL>(SendMessage(LVM_DELETECOLUMN, nCol, 0)); }
     // nWidth may be LVSCW_AUTOSIZE or LVSCW_AUTOSIZE_USEHEADER.
     BOOL SetColumnWidth(int nCol, int nWidth) { return static_cast<BOOL>(SendMessage(LVM_SETCOLUMNWIDTH, nCol, MAKELPARAM(nWidth, 0))); }
     int GetColumnWidth(int nCol) const { return static_cast<int>(SendMessage(LVM_GETCOLUMNWIDTH, nCol, 0)); }
-    // The header control; the object belongs to this list and lives as long.
-    CHeaderCtrl* GetHeaderCtrl() const;
 
     // --- rows ---------------------------------------------------------------------------
     // Each returns the new row's index, or -1.
     int InsertItem(const LVITEMA* pItem) { return static_cast<int>(SendMessage(LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(pItem))); }
     int InsertItem(int nItem, LPCSTR lpszItem);
-    int InsertItem(int nItem, LPCSTR lpszItem, int nImage);
     BOOL DeleteItem(int nItem) { return static_cast<BOOL>(SendMessage(LVM_DELETEITEM, nItem, 0)); }
     BOOL DeleteAllItems() { return static_cast<BOOL>(SendMessage(LVM_DELETEALLITEMS, 0, 0)); }
     int GetItemCount() const { return static_cast<int>(SendMessage(LVM_GETITEMCOUNT, 0, 0)); }
@@ -33,21 +29,9 @@ public:
     BOOL SetItem(const LVITEMA* pItem) { return static_cast<BOOL>(SendMessage(LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(pItem))); }
     BOOL SetItem(int nItem, int nSubItem, UINT nMask, LPCSTR lpszItem, int nImage, UINT nState, UINT nStateMask, LPARAM lParam);
     BOOL GetItem(LVITEMA* pItem) const { return static_cast<BOOL>(SendMessage(LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(pItem))); }
-    BOOL SetItemImage(int nItem, int nImage) { return SetItem(nItem, 0, LVIF_IMAGE, nullptr, nImage, 0, 0, 0); }
-    // The row's image index, or -1.
-    int GetItemImage(int nItem) const;
-    BOOL SetItemState(int nItem, UINT nState, UINT nMask);
-    UINT GetItemState(int nItem, UINT nMask) const { return static_cast<UINT>(SendMessage(LVM_GETITEMSTATE, nItem, nMask)); }
-    BOOL GetItemRect(int nItem, LPRECT lpRect, UINT nCode) const;
-    BOOL EnsureVisible(int nItem, BOOL bPartialOK) { return static_cast<BOOL>(SendMessage(LVM_ENSUREVISIBLE, nItem, bPartialOK)); }
 
     // The next row after nItem (-1: from the start) with the LVNI_ flags, or -1.
     int GetNextItem(int nItem, int nFlags) const { return static_cast<int>(SendMessage(LVM_GETNEXTITEM, nItem, MAKELPARAM(nFlags, 0))); }
-    // The first row after nStart (-1: from the start) matching pFindInfo, or -1.
-    int FindItem(LVFINDINFOA* pFindInfo, int nStart = -1) const
-    {
-        return static_cast<int>(SendMessage(LVM_FINDITEMA, nStart, reinterpret_cast<LPARAM>(pFindInfo)));
-    }
     // Sorts by the comparison, which receives the two rows' item data and dwData.
     BOOL SortItems(PFNLVCOMPARE pfnCompare, DWORD_PTR dwData)
     {

@@ -21,12 +21,12 @@ std::string ExecutableBaseName()
 } // namespace
 
 CWinApp::CWinApp(LPCSTR lpszAppName)
-    : m_hInstance(::GetModuleHandleA(nullptr)), m_strExeName(ExecutableBaseName())
+    : m_hInstance(::GetModuleHandleA(nullptr))
 {
-    m_strAppName = lpszAppName ? lpszAppName : m_strExeName;
-    m_strProfileName = m_strExeName + ".INI";
+    const std::string strExeName = ExecutableBaseName();
+    m_strAppName = lpszAppName ? lpszAppName : strExeName;
+    m_strProfileName = strExeName + ".INI";
     m_pszAppName = m_strAppName.c_str();
-    m_pszExeName = m_strExeName.c_str();
     m_pszProfileName = m_strProfileName.c_str();
     g_pApp = this;
 }
@@ -63,18 +63,6 @@ CString CWinApp::GetProfileString(LPCSTR lpszSection, LPCSTR lpszEntry, LPCSTR l
 BOOL CWinApp::WriteProfileString(LPCSTR lpszSection, LPCSTR lpszEntry, LPCSTR lpszValue)
 {
     return ::WritePrivateProfileStringA(lpszSection, lpszEntry, lpszValue, m_pszProfileName);
-}
-
-UINT CWinApp::GetProfileInt(LPCSTR lpszSection, LPCSTR lpszEntry, int nDefault)
-{
-    return ::GetPrivateProfileIntA(lpszSection, lpszEntry, nDefault, m_pszProfileName);
-}
-
-BOOL CWinApp::WriteProfileInt(LPCSTR lpszSection, LPCSTR lpszEntry, int nValue)
-{
-    CString value;
-    value.Format("%d", nValue);
-    return WriteProfileString(lpszSection, lpszEntry, value);
 }
 
 void AfxInitCommonControls()

@@ -7,8 +7,6 @@
 
 #include <string>
 
-#define ID_HELP 0xE146
-
 class CWinApp : public CCmdTarget {
 public:
     // lpszAppName: the name shown in message boxes; by default the executable's base name.
@@ -27,15 +25,10 @@ public:
     // GetProfileString returns lpszDefault (or "") when the entry is absent.
     CString GetProfileString(LPCSTR lpszSection, LPCSTR lpszEntry, LPCSTR lpszDefault = nullptr);
     BOOL WriteProfileString(LPCSTR lpszSection, LPCSTR lpszEntry, LPCSTR lpszValue);
-    UINT GetProfileInt(LPCSTR lpszSection, LPCSTR lpszEntry, int nDefault);
-    BOOL WriteProfileInt(LPCSTR lpszSection, LPCSTR lpszEntry, int nValue);
-
-    afx_msg void OnHelp() {}  // the program has no help file
 
     HINSTANCE m_hInstance;
     CWnd* m_pMainWnd = nullptr;
     LPCSTR m_pszAppName;
-    LPCSTR m_pszExeName;
     // The executable's base name and ".INI", without a directory, so that the system
     // keeps it in the Windows directory. May be pointed at another path (a string
     // that outlives the application object).
@@ -46,7 +39,6 @@ protected:
 
 private:
     std::string m_strAppName;
-    std::string m_strExeName;
     std::string m_strProfileName;
 };
 

@@ -30,15 +30,6 @@ CString AfxGetWindowText(HWND hWnd)
     return CString(buffer.data(), nRead);
 }
 
-int CMenu::GetMenuString(UINT nIDItem, CString& rString, UINT nFlags) const
-{
-    const int nLength = ::GetMenuStringA(m_hMenu, nIDItem, nullptr, 0, nFlags);
-    std::string buffer(static_cast<size_t>(nLength > 0 ? nLength : 0) + 1, '\0');
-    const int nRead = ::GetMenuStringA(m_hMenu, nIDItem, &buffer[0], nLength + 1, nFlags);
-    rString = CString(buffer.data(), nRead);
-    return nRead;
-}
-
 BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
 END_MESSAGE_MAP()
 
@@ -49,7 +40,6 @@ CWnd::~CWnd()
     else if (m_pfnSuper)
         UnsubclassWindow();
     m_temporaries.clear();
-    m_fontView.Detach();
 }
 
 CWnd* CWnd::FromHandlePermanent(HWND hWnd)
@@ -121,46 +111,14 @@ CWnd* CWnd::GetDlgItem(int nID) const
     return TemporaryFor<CWnd>(hControl);
 }
 
-CWnd* CWnd::GetParent() const { return FromHandlePermanent(::GetParent(m_hWnd)); }
-
-CWnd* CWnd::SetFocus() { return FromHandlePermanent(::SetFocus(m_hWnd)); }
-
-int CWnd::GetDlgItemText(int nID, CString& rString) const
-{
-    rString = AfxGetWindowText(::GetDlgItem(m_hWnd, nID));
-    return rString.GetLength();
-}
-
-void CWnd::GetWindowText(CString& rString) const { rString = AfxGetWindowText(m_hWnd); }
-
 void CWnd::ScreenToClient(LPRECT lpRect) const
 {
     ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<LPPOINT>(lpRect), 2);
 }
 
-void CWnd::SetFont(CFont* pFont, BOOL bRedraw)
-{
-    SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(pFont ? pFont->GetSafeHandle() : nullptr), bRedraw);
-}
-
-CFont* CWnd::GetFont() const
-{
-    HGDIOBJ hFont = reinterpret_cast<HGDIOBJ>(SendMessage(WM_GETFONT, 0, 0));
-    if (!hFont)
-        return nullptr;
-    m_fontView.Detach();
-    m_fontView.Attach(hFont);
-    return &m_fontView;
-}
-
 HICON CWnd::SetIcon(HICON hIcon, BOOL bBigIcon)
 {
     return reinterpret_cast<HICON>(SendMessage(WM_SETICON, bBigIcon ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(hIcon)));
-}
-
-HICON CWnd::GetIcon(BOOL bBigIcon) const
-{
-    return reinterpret_cast<HICON>(SendMessage(WM_GETICON, bBigIcon ? ICON_BIG : ICON_SMALL, 0));
 }
 
 CMenu* CWnd::GetSystemMenu(BOOL bRevert) const

@@ -24,15 +24,10 @@ class CMenu {
 public:
     HMENU m_hMenu = nullptr;
 
-    HMENU GetSafeHmenu() const { return m_hMenu; }
-    operator HMENU() const { return m_hMenu; }
     BOOL AppendMenu(UINT nFlags, UINT_PTR nIDNewItem = 0, LPCSTR lpszNewItem = nullptr)
     {
         return ::AppendMenuA(m_hMenu, nFlags, nIDNewItem, lpszNewItem);
     }
-    UINT GetMenuItemCount() const { return ::GetMenuItemCount(m_hMenu); }
-    UINT GetMenuItemID(int nPos) const { return ::GetMenuItemID(m_hMenu, nPos); }
-    int GetMenuString(UINT nIDItem, CString& rString, UINT nFlags) const;
 };
 
 class CWnd : public CCmdTarget {
@@ -66,55 +61,29 @@ public:
     // owns and keeps until its own window is destroyed or it is itself destroyed,
     // so the pointer may be kept as long as this window lives.
     CWnd* GetDlgItem(int nID) const;
-    int GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
-    // The parent's or the newly focused window's object; null when it has none.
-    CWnd* GetParent() const;
     void CheckRadioButton(int nIDFirstButton, int nIDLastButton, int nIDCheckButton)
     {
         ::CheckRadioButton(m_hWnd, nIDFirstButton, nIDLastButton, nIDCheckButton);
     }
-    void CheckDlgButton(int nIDButton, UINT nCheck) { ::CheckDlgButton(m_hWnd, nIDButton, nCheck); }
-    UINT IsDlgButtonChecked(int nIDButton) const { return ::IsDlgButtonChecked(m_hWnd, nIDButton); }
-    void SetDlgItemText(int nID, LPCSTR lpszString) { ::SetDlgItemTextA(m_hWnd, nID, lpszString); }
-    int GetDlgItemText(int nID, CString& rString) const;
 
     // --- text, state and place ------------------------------------------------------
     void SetWindowText(LPCSTR lpszString) { ::SetWindowTextA(m_hWnd, lpszString); }
-    int GetWindowText(LPSTR lpszStringBuf, int nMaxCount) const { return ::GetWindowTextA(m_hWnd, lpszStringBuf, nMaxCount); }
-    void GetWindowText(CString& rString) const;
-    int GetWindowTextLength() const { return ::GetWindowTextLengthA(m_hWnd); }
     BOOL ShowWindow(int nCmdShow) { return ::ShowWindow(m_hWnd, nCmdShow); }
-    BOOL EnableWindow(BOOL bEnable = TRUE) { return ::EnableWindow(m_hWnd, bEnable); }
-    BOOL IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }
-    BOOL IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }
     BOOL IsIconic() const { return ::IsIconic(m_hWnd); }
-    DWORD GetStyle() const { return static_cast<DWORD>(::GetWindowLongA(m_hWnd, GWL_STYLE)); }
-    DWORD GetExStyle() const { return static_cast<DWORD>(::GetWindowLongA(m_hWnd, GWL_EXSTYLE)); }
-    CWnd* SetFocus();
     void MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint = TRUE)
     {
         ::MoveWindow(m_hWnd, x, y, nWidth, nHeight, bRepaint);
     }
-    void MoveWindow(LPCRECT lpRect, BOOL bRepaint = TRUE)
-    {
-        MoveWindow(lpRect->left, lpRect->top, lpRect->right - lpRect->left, lpRect->bottom - lpRect->top, bRepaint);
-    }
     void GetWindowRect(LPRECT lpRect) const { ::GetWindowRect(m_hWnd, lpRect); }
     void GetClientRect(LPRECT lpRect) const { ::GetClientRect(m_hWnd, lpRect); }
-    void ScreenToClient(LPPOINT lpPoint) const { ::ScreenToClient(m_hWnd, lpPoint); }
     void ScreenToClient(LPRECT lpRect) const;
-    void ClientToScreen(LPPOINT lpPoint) const { ::ClientToScreen(m_hWnd, lpPoint); }
 
     // --- painting -------------------------------------------------------------------
     void Invalidate(BOOL bErase = TRUE) { ::InvalidateRect(m_hWnd, nullptr, bErase); }
     void InvalidateRect(LPCRECT lpRect, BOOL bErase = TRUE) { ::InvalidateRect(m_hWnd, lpRect, bErase); }
     void UpdateWindow() { ::UpdateWindow(m_hWnd); }
     void SetRedraw(BOOL bRedraw = TRUE) { SendMessage(WM_SETREDRAW, bRedraw, 0); }
-    void SetFont(CFont* pFont, BOOL bRedraw = TRUE);
-    // The window's font; the returned object belongs to this CWnd and lives as long.
-    CFont* GetFont() const;
     HICON SetIcon(HICON hIcon, BOOL bBigIcon);
-    HICON GetIcon(BOOL bBigIcon) const;
     // The window menu, or null when the window has none. The object belongs to this CWnd.
     CMenu* GetSystemMenu(BOOL bRevert) const;
 
@@ -122,10 +91,6 @@ public:
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
     {
         return ::SendMessageA(m_hWnd, message, wParam, lParam);
-    }
-    BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
-    {
-        return ::PostMessageA(m_hWnd, message, wParam, lParam);
     }
     UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse, TIMERPROC lpfnTimer)
     {
@@ -172,7 +137,6 @@ private:
 
     mutable std::map<HWND, std::unique_ptr<CWnd>> m_temporaries;  // GetDlgItem's objects
     mutable CMenu m_systemMenu;
-    mutable CFont m_fontView;  // borrows the window's font handle
 };
 
 // One object per child window, kept until this window goes; an existing object of

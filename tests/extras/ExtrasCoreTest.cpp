@@ -15,6 +15,7 @@ TEST(GameCommand, ResolvedBytesReplaceTheHostAndThePortStaysAsWritten)
     EXPECT_EQ(FormatConnectAddress(ip, "h:27911:x"), "192.168.200.255:27911:x"); // first colon only
     // No colon (a hand-edited serverlist.txt): the default port, not a bare address.
     EXPECT_EQ(GameHostPart("localhost"), "localhost");
+    EXPECT_EQ(GameHostPart(":27911"), ""); // a colon first: no host, not the whole text
     EXPECT_EQ(FormatConnectAddress(ip, "localhost"), "192.168.200.255:27910");
 }
 
@@ -26,14 +27,21 @@ TEST(GameCommand, AServerListLineCannotAddGameCommands)
     EXPECT_EQ(FormatConnectAddress(ip, "h:27911;bind x quit"), "10.0.0.1:27911");
     EXPECT_EQ(FormatConnectAddress(ip, "h:27911\"\r\n"), "10.0.0.1:27911");
     EXPECT_EQ(FormatConnectAddress(ip, "h:27911abc"), "10.0.0.1:27911abc"); // letters stay as written
+    EXPECT_EQ(FormatConnectAddress(ip, "h:27911\t"), "10.0.0.1:27911");
+    // Bytes above the blank stay, those above 127 included.
+    EXPECT_EQ(FormatConnectAddress(ip, "h:27911!\x7f\x80\xe9\xff"), "10.0.0.1:27911!\x7f\x80\xe9\xff");
 }
 
 TEST(GameCommand, CommandLineQuotesOnlyPathsWithBlanks)
 {
     const char* tail = " +set game kelvane +demomap kelvaneintro.cin +connect 10.0.0.1:27910";
-    EXPECT_EQ(BuildGameCommandLine("C:\\Quake2\\quake2.exe", "10.0.0.1:27910"), CString("C:\\Quake2\\quake2.exe") + tail);
-    EXPECT_EQ(BuildGameCommandLine("C:\\Program Files\\Quake II\\quake2.exe", "10.0.0.1:27910"),
-              CString("\"C:\\Program Files\\Quake II\\quake2.exe\"") + tail);
+    const std::pair<const char*, const char*> cases[] = {
+        {"C:\\Quake2\\quake2.exe", "C:\\Quake2\\quake2.exe"},
+        {"C:\\Program Files\\Quake II\\quake2.exe", "\"C:\\Program Files\\Quake II\\quake2.exe\""},
+        {"C:\\Quake\t2\\quake2.exe", "\"C:\\Quake\t2\\quake2.exe\""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(BuildGameCommandLine(c.first, "10.0.0.1:27910"), CString(c.second) + tail) << c.first;
 }
 
 TEST(GameCommand, GameDirectoryEndsAtTheLastBackslash)
@@ -41,6 +49,13 @@ TEST(GameCommand, GameDirectoryEndsAtTheLastBackslash)
     EXPECT_EQ(GameDirectory("C:\\Quake2\\quake2.exe"), "C:\\Quake2\\");
     EXPECT_EQ(GameDirectory("quake2.exe"), "");
     EXPECT_EQ(GameDirectory("C:\\a/b/quake2.exe"), "C:\\");
+}
+
+TEST(TickerMotion, TwentyStepsASecondOnTheControlsOnlyTimer)
+{
+    EXPECT_EQ(TICKER_TIMER_ID, 1);
+    EXPECT_EQ(1000 / TICKER_INTERVAL_MS, 20);
+    EXPECT_EQ(TickerAdvance(0) * -1000 / TICKER_INTERVAL_MS, 40); // pixels a second
 }
 
 TEST(TickerMotion, WrapIsStrictAndCopiesTileWithoutGap)

@@ -57,7 +57,7 @@ void UseFreshSettings(const std::string& iniPath)
 
 void ServerListOwner::AddSelectedRow(CGameServer* pServer)
 {
-    if (m_listServers.GetHeaderCtrl()->GetItemCount() == 0)
+    if (Header_GetItemCount(ListView_GetHeader(m_listServers.GetSafeHwnd())) == 0)
         m_listServers.InsertColumn(0, "Address", LVCFMT_LEFT, 200);
     int nItem = m_listServers.InsertItem(m_listServers.GetItemCount(), pServer ? pServer->GetAddress() : "?");
     m_listServers.SetItemData(nItem, reinterpret_cast<DWORD_PTR>(pServer));

@@ -25,10 +25,10 @@ TEST(CString, KeepsZeroBytesAndComparesBytesUnsigned)
     CString z("a\0b", 3);
     EXPECT_EQ(z.GetLength(), 3);
     EXPECT_EQ(z.Find('b'), 2);
-    EXPECT_LT(CString("Zeta").Compare("alpha"), 0);
-    EXPECT_GT(CString("\xE9t\xE9").Compare("zoo"), 0);
-    EXPECT_LT(CString("ab").Compare("abc"), 0);
-    EXPECT_EQ(CString("abc").Compare("abc"), 0);
+    EXPECT_TRUE(CString("Zeta") < CString("alpha"));
+    EXPECT_TRUE(CString("zoo") < CString("\xE9t\xE9"));
+    EXPECT_TRUE(CString("ab") < CString("abc"));
+    EXPECT_FALSE(CString("abc") < CString("abc"));
 }
 
 TEST(CString, CaseAndTrimTouchOnlyAsciiAndWhiteSpace)

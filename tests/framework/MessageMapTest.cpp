@@ -76,7 +76,7 @@ TEST(MessageMap, RoutesCommandsNoticesAndMessagesToTheirHandlers)
         EXPECT_EQ(SendListNotify(hList, NM_DBLCLK, 1), 0);
         EXPECT_EQ(SendCommand(hDlg, IDC_TEST_STATIC, BN_DOUBLECLICKED), 0);
         EXPECT_EQ(dlg.SendMessage(WM_TEST_NOTICE, 1, 2), 42);
-        dlg.PostMessage(WM_TEST_NOTICE, 5, -6);
+        PostMessageA(hDlg, WM_TEST_NOTICE, 5, -6);
         PumpMessagesFor(50);
         // What no map handles keeps the dialog manager's behaviour.
         dlg.SetWindowText("renamed");
@@ -217,9 +217,9 @@ TEST(MessageMap, SystemMenuItemOfItsOwnAndDefaultsForTheRest)
     CSysMenuDlg dialog;
     INT_PTR result = -1;
     RunInsideModalLoop([&] { result = dialog.DoModal(); }, [&] {
-        CString item;
-        dialog.GetSystemMenu(FALSE)->GetMenuString(IDM_TEST_ABOUT, item, MF_BYCOMMAND);
-        EXPECT_EQ(item, "About...");
+        char szItem[32] = "";
+        GetMenuStringA(dialog.GetSystemMenu(FALSE)->m_hMenu, IDM_TEST_ABOUT, szItem, sizeof(szItem), MF_BYCOMMAND);
+        EXPECT_STREQ(szItem, "About...");
         EXPECT_EQ(dialog.SendMessage(WM_QUERYDRAGICON), reinterpret_cast<LRESULT>(dialog.m_hIcon));
         dialog.SendMessage(WM_SYSCOMMAND, IDM_TEST_ABOUT);
         // Close goes on through the default handling to the Cancel command.

@@ -24,11 +24,11 @@ TEST(VarnokDialog, TemplateBuildsTheMainWindowAsLaidOut)
     ASSERT_TRUE(dialog.Create(IDD_VARNOK_DIALOG));
     HWND hDlg = dialog.m_hWnd;
     EXPECT_EQ(TextOf(hDlg), "varnok");
-    const DWORD style = dialog.GetStyle();
+    const LONG style = GetWindowLongA(hDlg, GWL_STYLE);
     EXPECT_TRUE((style & (WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX)) == (WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX));
     EXPECT_FALSE(style & (WS_MAXIMIZEBOX | WS_THICKFRAME));
-    EXPECT_TRUE(dialog.GetExStyle() & WS_EX_APPWINDOW);
-    EXPECT_TRUE(dialog.GetExStyle() & WS_EX_CLIENTEDGE);
+    EXPECT_TRUE(GetWindowLongA(hDlg, GWL_EXSTYLE) & WS_EX_APPWINDOW);
+    EXPECT_TRUE(GetWindowLongA(hDlg, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
 
     const struct {
         int id;

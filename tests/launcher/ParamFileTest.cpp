@@ -31,6 +31,7 @@ TEST(ParamFile, EmptyFileAndEmptyTextFallBackToDefault)
     ASSERT_TRUE(WriteParamFile(kParamFileName, ""));
     EXPECT_EQ(fs::file_size(kParamFileName), 0u);
     EXPECT_EQ(ParamsOrDefault(ReadParamFile(kParamFileName)), kDefaultParams);
+    EXPECT_EQ(ParamsOrDefault("+"), "+"); // one character is a text of its own
 }
 
 TEST(ParamFile, DecodingTurnsCrLfIntoLfAndStopsAtCtrlZ)

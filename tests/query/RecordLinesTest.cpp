@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <string>
+#include <vector>
 
 #include "TestPaths.h"
 #include "query/GameServer.h"
@@ -95,21 +97,40 @@ TEST_F(RecordFileLines, AZeroByteInALineDoesNotShiftTheNextFields)
     EXPECT_EQ(server.IsIgnored(), 1);
 }
 
-TEST_F(RecordFileLines, AFailedWriteIsReported)
+TEST_F(RecordFileLines, AFailedWriteOfAnyLineIsReported)
 {
-    // Unbuffered, so that every line's write meets the full device at once.
-    FILE* full = fopen("/dev/full", "w");
-    if (full)
-        setvbuf(full, nullptr, _IONBF, 0);
     // Where the device cannot be had, or a formatted write to it does not report the
     // failure (Wine's runtime counts the characters it was given), there is nothing to test.
-    if (!full || fprintf(full, "x\n") > 0) {
-        if (full)
-            fclose(full);
+    FILE* probe = fopen("/dev/full", "w");
+    if (probe)
+        setvbuf(probe, nullptr, _IONBF, 0);
+    const bool bReports = probe && fprintf(probe, "x\n") < 0;
+    if (probe)
+        fclose(probe);
+    if (!bReports)
         GTEST_SKIP() << "no full device here";
+
+    // Behind a 256-byte buffer, the line that overflows it fails; the failed flush
+    // empties the buffer, so the lines after it are taken again.
+    const std::string x300(300, 'x');
+    const struct { const char* failing; size_t buffer; std::string address, name, website; } cases[] = {
+        {"every line, unbuffered", 0, "a:1", "n", "w"},
+        {"address", 256, x300 + ":1", "n", "w"},
+        {"name", 256, "a:1", x300, "w"},
+        {"web page", 256, "a:1", "n", x300},
+        {"favourite mark", 256, "a:1", std::string(248, 'n'), "w"},
+        {"ignored mark", 256, "a:1", std::string(246, 'n'), "w"},
+    };
+    for (const auto& c : cases) {
+        CGameServer server;
+        ASSERT_TRUE(Read(c.address + "\n" + c.name + "\n" + c.website + "\n0\n1\n", server)) << c.failing;
+        std::vector<char> buffer(c.buffer);
+        FILE* full = fopen("/dev/full", "w");
+        ASSERT_NE(full, nullptr);
+        setvbuf(full, c.buffer ? buffer.data() : nullptr, c.buffer ? _IOFBF : _IONBF, c.buffer);
+        EXPECT_FALSE(server.WriteToFile(full)) << c.failing;
+        fclose(full);
     }
-    EXPECT_FALSE(CGameServer("a:1").WriteToFile(full));
-    fclose(full);
 }
 
 }  // namespace

@@ -41,9 +41,9 @@ TEST(WordFilter, SpacesBelongToTheWordAndCrLfEndsALine)
 
 TEST(WordFilter, EmptyLinesAndTheRestOfA126CharacterLineAddNoWord)
 {
-    // An empty word would match at the same place forever.
+    // An empty word would match at the same place forever; a CR LF line is empty too.
     std::string longWord(126, 'x');
-    CWordFilter filter = FilterFrom("\nab\n\n" + longWord + "\n" + std::string(130, 'y') + "\n");
+    CWordFilter filter = FilterFrom("\nab\n\r\n\n" + longWord + "\n" + std::string(130, 'y') + "\n");
     ASSERT_EQ(filter.GetWordCount(), 4);
     EXPECT_EQ(filter.GetWord(0), "ab");
     EXPECT_EQ(filter.GetWord(1), longWord.c_str());

@@ -55,7 +55,7 @@ TEST_F(MonitorWindow, APollOfNothingEndsAtOnce)
     RunAfterFirstPoll([](CMonitorDlg& dlg) {
         EXPECT_EQ(WindowText(dlg.GetDlgItem(IDC_STATUS)->GetSafeHwnd()), "Ready");
         EXPECT_EQ(WindowText(dlg), "Kelvane Monitor... (0 Servers, 0 Players Online) Now showing all servers.");
-        EXPECT_FALSE(dlg.m_progress.IsWindowVisible());
+        EXPECT_FALSE(IsWindowVisible(dlg.m_progress.GetSafeHwnd()));
         SendCommand(dlg.GetSafeHwnd(), IDC_REFRESH_LIST);
         EXPECT_FALSE(dlg.m_bPolling);
     }, 2000);
@@ -162,10 +162,10 @@ TEST_F(MonitorWindow, TheStatusLineMakesRoomForTheProgressBarWhileAPollRuns)
         };
         EXPECT_EQ(rightOf(IDC_STATUS), rightOf(IDC_SERVER_LIST) - 1);
         SendCommand(dlg.GetSafeHwnd(), IDC_REFRESH_LIST);
-        EXPECT_TRUE(dlg.m_progress.IsWindowVisible());
+        EXPECT_TRUE(IsWindowVisible(dlg.m_progress.GetSafeHwnd()));
         EXPECT_EQ(rightOf(IDC_STATUS), rightOf(IDC_PLAYER_LIST));
         ASSERT_TRUE(PumpUntil([&] { return !dlg.m_bPolling; }, 3000));
-        EXPECT_FALSE(dlg.m_progress.IsWindowVisible());
+        EXPECT_FALSE(IsWindowVisible(dlg.m_progress.GetSafeHwnd()));
         EXPECT_EQ(rightOf(IDC_STATUS), rightOf(IDC_SERVER_LIST) - 1);
     });
 }

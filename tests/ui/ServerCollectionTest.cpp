@@ -167,7 +167,7 @@ TEST_F(Collection, AStrayCtrlZIsSavedAsABlankAndTheFavouritesAfterItStay)
     EXPECT_STREQ(servers.GetAt(1)->GetName(), "After");
 }
 
-TEST_F(Collection, AWriteThatFailsAtTheCloseLeavesTheOldFileAndNoTemporary)
+TEST_F(Collection, AFailedWriteAtTheCloseOrInARecordLeavesTheOldFileAndNoTemporary)
 {
     ScratchDir dir("ui_collection_full_disk");
     const std::string path = dir.File("serverlist.txt");
@@ -178,6 +178,15 @@ TEST_F(Collection, AWriteThatFailsAtTheCloseLeavesTheOldFileAndNoTemporary)
     std::filesystem::create_symlink("/dev/full", path + ".tmp", error);
     if (error || !std::filesystem::exists("/dev/full"))
         GTEST_SKIP() << "no /dev/full to stand for a full disk";
+    EXPECT_FALSE(servers.Save(path.c_str()));
+    EXPECT_EQ(ReadFile(path), FileRecord("10.0.0.1:27910", "Old", 1, 0));
+    EXPECT_FALSE(std::filesystem::is_symlink(path + ".tmp"));
+
+    // Now the last record's long name fails inside its own write, which leaves nothing
+    // buffered for the close to fail on: the record's failure alone must fail the save.
+    WriteFile(dir.File("long.txt"), FileRecord("10.0.0.3:27910", std::string(10000, 'n').c_str(), 1, 0));
+    servers.Load(dir.File("long.txt").c_str(), [](CGameServer*) {});
+    std::filesystem::create_symlink("/dev/full", path + ".tmp");
     EXPECT_FALSE(servers.Save(path.c_str()));
     EXPECT_EQ(ReadFile(path), FileRecord("10.0.0.1:27910", "Old", 1, 0));
     EXPECT_FALSE(std::filesystem::is_symlink(path + ".tmp"));

@@ -171,7 +171,7 @@ TEST_F(ServerListWindow, PlayerListFollowsTheShownServerAndSortsByTheSameRule)
         // A refresh empties the list; the players of the last answer come back.
         SendCommand(dlg.GetSafeHwnd(), IDC_REFRESH_LIST);
         EXPECT_TRUE(dlg.m_bPolling);
-        EXPECT_TRUE(dlg.m_progress.IsWindowVisible());
+        EXPECT_TRUE(IsWindowVisible(dlg.m_progress.GetSafeHwnd()));
         EXPECT_EQ(WindowText(dlg), "Kelvane Monitor... (Polling Servers...)");
         EXPECT_TRUE(PumpUntil([&] { return !dlg.m_bPolling; }, 5000));
     });

@@ -26,7 +26,7 @@ std::vector<std::string> FileAddresses(const std::string& strText)
     return addresses;
 }
 
-BOOL Checked(CMonitorDlg& dlg, int nID) { return dlg.IsDlgButtonChecked(nID) == BST_CHECKED; }
+BOOL Checked(CMonitorDlg& dlg, int nID) { return IsDlgButtonChecked(dlg.GetSafeHwnd(), nID) == BST_CHECKED; }
 } // namespace
 
 TEST_F(MonitorWindow, FirstRunUsesTheDefaultsPollsEveryServerAndWritesItAllBack)
@@ -40,7 +40,7 @@ TEST_F(MonitorWindow, FirstRunUsesTheDefaultsPollsEveryServerAndWritesItAllBack)
         EXPECT_EQ(dlg.m_listServers.GetItemCount(), 6);
         EXPECT_EQ(WindowText(dlg.GetDlgItem(IDC_STATUS)->GetSafeHwnd()), "Ready");
         EXPECT_EQ(WindowText(dlg), "Kelvane Monitor... (4 Servers, 4 Players Online) Now showing all servers.");
-        EXPECT_FALSE(dlg.m_progress.IsWindowVisible());
+        EXPECT_FALSE(IsWindowVisible(dlg.m_progress.GetSafeHwnd()));
     });
     EXPECT_EQ(StoredSetting("NumQueryThreads"), "5");
     EXPECT_EQ(StoredSetting("ServerListMode"), "5");

@@ -62,8 +62,8 @@ TEST_F(WebSessionTest, FetchesFilesByteForByte)
     CStringArray lines;
     SplitMasterList(text, lines);
     ASSERT_EQ(lines.GetSize(), 13);
-    EXPECT_EQ(lines[0], "127.0.0.1:27911");
-    EXPECT_EQ(lines[12], "127.0.0.1:27929");
+    EXPECT_EQ(lines.GetAt(0), "127.0.0.1:27911");
+    EXPECT_EQ(lines.GetAt(12), "127.0.0.1:27929");
 
     ASSERT_TRUE(Fetch("build.txt", text));
     int build = BUILD_NUMBER;

@@ -17,6 +17,35 @@ static const UINT kNextColumnDelayMs = 1;
 // part of that, which cuts short headings that are wider than their column's texts.
 static const int kHeadingPadding = 14;
 
+// The list's own automatic width measures each row with a display context of its
+// own, and under Wine every one of those selects the font anew, which reads the X
+// resource files: seconds for a long list. One context serves the whole column
+// here; the paddings are those the list adds to its widest text.
+static const int kLabelPadding = 12;
+
+static int FittingWidth(CListCtrl& list, int nColumn)
+{
+    HWND hList = list.GetSafeHwnd();
+    HDC hDC = ::GetDC(hList);
+    HGDIOBJ hOldFont = ::SelectObject(hDC, reinterpret_cast<HGDIOBJ>(list.SendMessage(WM_GETFONT, 0, 0)));
+    int nWidest = 0;
+    char text[512];
+    for (int nRow = 0, nRows = list.GetItemCount(); nRow < nRows; ++nRow) {
+        int nLength = list.GetItemText(nRow, nColumn, text, sizeof text);
+        SIZE size = {};
+        if (nLength > 0 && ::GetTextExtentPoint32A(hDC, text, nLength, &size) && size.cx > nWidest)
+            nWidest = size.cx;
+    }
+    ::SelectObject(hDC, hOldFont);
+    ::ReleaseDC(hList, hDC);
+    // The first column also holds the row's small image.
+    int cxImage = 0, cyImage = 0;
+    HIMAGELIST hImages = reinterpret_cast<HIMAGELIST>(list.SendMessage(LVM_GETIMAGELIST, LVSIL_SMALL, 0));
+    if (nColumn == 0 && hImages)
+        ImageList_GetIconSize(hImages, &cxImage, &cyImage);
+    return nWidest + cxImage + kLabelPadding;
+}
+
 static void KeepHeadingWhole(CListCtrl& list, int nColumn)
 {
     char heading[64] = "";
@@ -78,12 +107,15 @@ BOOL CMonitorDlg::ShowDeferred(CListCtrl& list, int nColumns)
     CDeferredList& deferred = Deferred(list);
     if (deferred.nSizeColumn >= 0) {
         int i = deferred.nSizeColumn++;
-        list.SetColumnWidth(i, LVSCW_AUTOSIZE_USEHEADER);
-        // The last column takes the rest of the list's width.
-        if (i < nColumns - 1)
+        // The last column takes the rest of the list's width, which the list works
+        // out without measuring its rows.
+        if (i < nColumns - 1) {
+            list.SetColumnWidth(i, FittingWidth(list, i));
             KeepHeadingWhole(list, i);
-        else
+        } else {
+            list.SetColumnWidth(i, LVSCW_AUTOSIZE_USEHEADER);
             deferred.nSizeColumn = -1;
+        }
     }
     if (deferred.bPaintHeld) {
         deferred.bPaintHeld = FALSE;

@@ -2,6 +2,8 @@
 // views, sorting and clicks.
 #include "MonitorWindowTest.h"
 
+#include <algorithm>
+
 namespace {
 const std::vector<int> kAllPorts = {28300, 28301, 28302, 28303, 28304, 28305};
 
@@ -191,6 +193,16 @@ TEST_F(ServerListWindow, ColumnsFitTheirWidestTextOnceTheChangesSettle)
         int nHeading = static_cast<int>(dlg.m_listServers.SendMessage(
             LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>("Players")));
         EXPECT_GE(dlg.m_listServers.GetColumnWidth(4), nHeading + 12);
+        // Every column but the last is as wide as the list's own measure of its
+        // widest text (and image) would make it, or its heading needs.
+        const char* kHeadings[] = {"Server Name", "Map", "Version", "Ping", "Players"};
+        for (int i = 0; i < 5; ++i) {
+            int nOurs = dlg.m_listServers.GetColumnWidth(i);
+            dlg.m_listServers.SetColumnWidth(i, LVSCW_AUTOSIZE);
+            int nHeadingWidth = static_cast<int>(dlg.m_listServers.SendMessage(
+                LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>(kHeadings[i])));
+            EXPECT_EQ(nOurs, std::max(dlg.m_listServers.GetColumnWidth(i), nHeadingWidth + 14)) << "column " << i;
+        }
     });
 }
 

@@ -18,11 +18,11 @@ public:
     CAsyncSocket& operator=(const CAsyncSocket&) = delete;
     virtual ~CAsyncSocket();
 
-    // An IPv4 UDP socket on any address; with nSocketPort 0 the system binds it to
-    // a free port when it connects. It is left blocking: under Wine every mode
+    // An IPv4 UDP socket, which the system binds to a free port on any address
+    // when it connects. It is left blocking and unbound: under Wine every mode
     // change and bind is a round trip to the wineserver, and a receive that
     // follows WaitReadable does not wait anyway.
-    BOOL Create(UINT nSocketPort = 0);
+    BOOL Create();
     // Fixes the peer: a dotted IPv4 address, else the first address of a host name
     // lookup. A name that cannot be resolved fails at once with WSAEINVAL.
     // Once connected only the peer's datagrams are received.

@@ -23,24 +23,12 @@ CAsyncSocket::~CAsyncSocket()
     Close();
 }
 
-BOOL CAsyncSocket::Create(UINT nSocketPort)
+BOOL CAsyncSocket::Create()
 {
     int fd = socket(AF_INET, SOCK_DGRAM, 0);
     if (fd < 0)
         return FALSE;
     m_hSocket = static_cast<uintptr_t>(fd);
-    if (nSocketPort == 0)
-        return TRUE;
-    sockaddr_in local = {};
-    local.sin_family = AF_INET;
-    local.sin_addr.s_addr = htonl(INADDR_ANY);
-    local.sin_port = htons(static_cast<uint16_t>(nSocketPort));
-    if (bind(fd, reinterpret_cast<sockaddr*>(&local), sizeof local) < 0) {
-        int error = errno;
-        Close();
-        errno = error;
-        return FALSE;
-    }
     return TRUE;
 }
 

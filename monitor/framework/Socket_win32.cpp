@@ -20,24 +20,12 @@ CAsyncSocket::~CAsyncSocket()
     Close();
 }
 
-BOOL CAsyncSocket::Create(UINT nSocketPort)
+BOOL CAsyncSocket::Create()
 {
     SOCKET s = socket(AF_INET, SOCK_DGRAM, 0);
     if (s == INVALID_SOCKET)
         return FALSE;
     m_hSocket = static_cast<uintptr_t>(s);
-    if (nSocketPort == 0)
-        return TRUE;
-    sockaddr_in local = {};
-    local.sin_family = AF_INET;
-    local.sin_addr.s_addr = htonl(INADDR_ANY);
-    local.sin_port = htons(static_cast<u_short>(nSocketPort));
-    if (bind(s, reinterpret_cast<sockaddr*>(&local), sizeof local) != 0) {
-        int error = WSAGetLastError();
-        Close();
-        WSASetLastError(error);
-        return FALSE;
-    }
     return TRUE;
 }
 

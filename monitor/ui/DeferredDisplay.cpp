@@ -1,5 +1,7 @@
 #include "ui/MonitorDlg.h"
 
+#include <algorithm>
+
 #include "ui/ServerListRules.h"
 
 // A poll changes the lists, the status line and the progress bar thousands of
@@ -40,13 +42,16 @@ static int FittingWidth(CListCtrl& list, int nColumn)
     ::ReleaseDC(hList, hDC);
     // The first column also holds the row's small image.
     int cxImage = 0, cyImage = 0;
-    HIMAGELIST hImages = reinterpret_cast<HIMAGELIST>(list.SendMessage(LVM_GETIMAGELIST, LVSIL_SMALL, 0));
-    if (nColumn == 0 && hImages)
-        ImageList_GetIconSize(hImages, &cxImage, &cyImage);
+    if (nColumn == 0) {
+        HIMAGELIST hImages = reinterpret_cast<HIMAGELIST>(list.SendMessage(LVM_GETIMAGELIST, LVSIL_SMALL, 0));
+        if (hImages)
+            ImageList_GetIconSize(hImages, &cxImage, &cyImage);
+    }
     return nWidest + cxImage + kLabelPadding;
 }
 
-static void KeepHeadingWhole(CListCtrl& list, int nColumn)
+// The width that keeps the column's heading whole; 0 when it cannot be read.
+static int HeadingWidth(CListCtrl& list, int nColumn)
 {
     char heading[64] = "";
     LVCOLUMNA column = {};
@@ -54,10 +59,9 @@ static void KeepHeadingWhole(CListCtrl& list, int nColumn)
     column.pszText = heading;
     column.cchTextMax = sizeof heading;
     if (!list.SendMessage(LVM_GETCOLUMNA, nColumn, reinterpret_cast<LPARAM>(&column)))
-        return;
-    int nWidth = static_cast<int>(list.SendMessage(LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>(heading)));
-    if (list.GetColumnWidth(nColumn) < nWidth + kHeadingPadding)
-        list.SetColumnWidth(nColumn, nWidth + kHeadingPadding);
+        return 0;
+    return static_cast<int>(list.SendMessage(LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>(heading)))
+        + kHeadingPadding;
 }
 
 CMonitorDlg::CDeferredList& CMonitorDlg::Deferred(CListCtrl& list)
@@ -110,8 +114,7 @@ BOOL CMonitorDlg::ShowDeferred(CListCtrl& list, int nColumns)
         // The last column takes the rest of the list's width, which the list works
         // out without measuring its rows.
         if (i < nColumns - 1) {
-            list.SetColumnWidth(i, FittingWidth(list, i));
-            KeepHeadingWhole(list, i);
+            list.SetColumnWidth(i, std::max(FittingWidth(list, i), HeadingWidth(list, i)));
         } else {
             list.SetColumnWidth(i, LVSCW_AUTOSIZE_USEHEADER);
             deferred.nSizeColumn = -1;

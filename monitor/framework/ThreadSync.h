@@ -6,7 +6,11 @@
 // std::condition_variable, which ThreadSanitizer understands.
 #pragma once
 
+#include <cstddef>
 #include <mutex>
+
+// Room for the platform's lock or condition, so that this header names no platform type.
+constexpr std::size_t THREAD_SYNC_STATE_SIZE = 48;
 
 class CCriticalSection {
 public:
@@ -21,8 +25,7 @@ public:
 
 private:
     friend class CConditionVariable;
-    // The platform's lock lives here, so that this header names no platform type.
-    alignas(void*) unsigned char m_state[48];
+    alignas(void*) unsigned char m_state[THREAD_SYNC_STATE_SIZE];
 };
 
 class CConditionVariable {
@@ -44,5 +47,5 @@ public:
     void NotifyAll();
 
 private:
-    alignas(void*) unsigned char m_state[48];
+    alignas(void*) unsigned char m_state[THREAD_SYNC_STATE_SIZE];
 };

@@ -3,8 +3,8 @@
 #include <condition_variable>
 #include <new>
 
-static_assert(sizeof(std::mutex) <= 48 && alignof(std::mutex) <= alignof(void*), "the lock must fit its room");
-static_assert(sizeof(std::condition_variable) <= 48 && alignof(std::condition_variable) <= alignof(void*),
+static_assert(sizeof(std::mutex) <= THREAD_SYNC_STATE_SIZE && alignof(std::mutex) <= alignof(void*), "the lock must fit its room");
+static_assert(sizeof(std::condition_variable) <= THREAD_SYNC_STATE_SIZE && alignof(std::condition_variable) <= alignof(void*),
               "the condition must fit its room");
 
 static std::mutex& Mutex(unsigned char* pState)

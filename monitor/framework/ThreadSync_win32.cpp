@@ -7,7 +7,7 @@
 
 #include "ThreadSync.h"
 
-static_assert(sizeof(SRWLOCK) <= 48 && sizeof(CONDITION_VARIABLE) <= 48, "the system types must fit their room");
+static_assert(sizeof(SRWLOCK) <= THREAD_SYNC_STATE_SIZE && sizeof(CONDITION_VARIABLE) <= THREAD_SYNC_STATE_SIZE, "the system types must fit their room");
 
 // Both system types start as all zeroes (SRWLOCK_INIT, CONDITION_VARIABLE_INIT)
 // and need no clean-up.

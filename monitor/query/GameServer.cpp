@@ -49,7 +49,7 @@ void CGameServer::SetText(CString CServerStatus::*pField, const CString& strValu
 #define LOCKED_GETTER(type, name, field)                   \
     type CGameServer::name() const                         \
     {                                                      \
-        std::lock_guard<CCriticalSection> lock(m_mutex);         \
+        std::lock_guard<CCriticalSection> lock(m_mutex);   \
         return field;                                      \
     }
 

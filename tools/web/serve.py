@@ -110,21 +110,26 @@ class Handler(http.server.BaseHTTPRequestHandler):
         self.end_headers()
         self.wfile.flush()
 
+    def announce_whole(self, name, mode):
+        """Starts a reply that announces the file's whole length; None after a 404."""
+        body = self.file_or_404(name, mode)
+        if body is not None:
+            self.start_reply([("Content-Length", str(len(body)))])
+        return body
+
     def stall(self, name):
-        body = self.file_or_404(name, "stall")
+        body = self.announce_whole(name, "stall")
         if body is None:
             return
-        self.start_reply([("Content-Length", str(len(body)))])
         self.wfile.write(body[:len(body) // 2])
         self.wfile.flush()
         STOP.wait()
         self.close_connection = True
 
     def trickle(self, name):
-        body = self.file_or_404(name, "trickle")
+        body = self.announce_whole(name, "trickle")
         if body is None:
             return
-        self.start_reply([("Content-Length", str(len(body)))])
         for i in range(len(body)):
             if STOP.wait(1.0):
                 break
@@ -133,10 +138,9 @@ class Handler(http.server.BaseHTTPRequestHandler):
         self.close_connection = True
 
     def cut(self, name):
-        body = self.file_or_404(name, "cut")
+        body = self.announce_whole(name, "cut")
         if body is None:
             return
-        self.start_reply([("Content-Length", str(len(body)))])
         self.wfile.write(body[:-1])
         self.close_connection = True
 

@@ -4,7 +4,8 @@
 // PlayerList.cpp, ListViews.cpp (what both lists share), DeferredDisplay.cpp,
 // FetchMasterList.cpp, UpdateCheck.cpp, MonitorDlgLinks.cpp, Keyboard.cpp. Every
 // member of the dialog is defined here in ui/; web/ and extras/ hold the free
-// functions that the thin handlers call.
+// functions that the thin handlers call. The poll's bookkeeping is the portable
+// CPollState (PollState.h), which the handlers of Polling.cpp drive.
 #pragma once
 
 #include <unordered_map>

@@ -2,6 +2,7 @@
 // Server Website hands to the browser: the real dialog in this process.
 #include "MonitorWindowTest.h"
 
+#include <algorithm>
 #include <filesystem>
 
 #include "BrowserLog.h"
@@ -35,14 +36,21 @@ TEST_F(MonitorWindow, TheRunIsWrittenOnceWhicheverOfSessionEndAndCloseComesFirst
 TEST_F(MonitorWindow, VisitServerWebsiteHandsTheBrowserExactlyOneSafeAddress)
 {
     BrowserLog browser;
-    // The server sends: evil.example/" --new-window "file:///c:/windows
-    ServeMasterList(Lines({28388}));
+    // The server sends: evil.example/" --new-window "file:///c:/windows; 28300 names no page.
+    ServeMasterList(Lines({28388, 28300}));
     RunAfterFirstPoll([&](CMonitorDlg& dlg) {
-        SelectListRow(dlg.m_listServers, 0);
-        ClickButton(dlg.GetSafeHwnd(), IDC_VISIT_WEBSITE);
+        for (int nRow : {0, 1}) {
+            SelectListRow(dlg.m_listServers, nRow);
+            ClickButton(dlg.GetSafeHwnd(), IDC_VISIT_WEBSITE);
+        }
         EXPECT_EQ(dlg.m_servers.GetAt(0)->GetWebsite(), "http://evil.example/\" --new-window \"file:///c:/windows");
     });
-    // One argument arrives at once; a second would follow it within the wait.
-    EXPECT_EQ(browser.WaitFor(2, 3000),
-              std::vector<std::string>{"http://evil.example/%22%20--new-window%20%22file:///c:/windows"});
+    // One argument a click arrives at once; a third would follow them within the wait.
+    // A server without a page opens the none.html page of the web server in use.
+    std::vector<std::string> expected = {"http://evil.example/%22%20--new-window%20%22file:///c:/windows",
+                                         WebBase() + "none.html"};
+    std::vector<std::string> opened = browser.WaitFor(3, 3000);
+    std::sort(expected.begin(), expected.end());
+    std::sort(opened.begin(), opened.end());
+    EXPECT_EQ(opened, expected);
 }

@@ -8,9 +8,15 @@ void CMonitorDlg::OnRefreshServerList()
     StartPolling();
 }
 
-void CMonitorDlg::OnThreads1() { m_nNumQueryThreads = 1; }
-void CMonitorDlg::OnThreads3() { m_nNumQueryThreads = 3; }
-void CMonitorDlg::OnThreads7() { m_nNumQueryThreads = 7; }
+void CMonitorDlg::OnThreads1() { SetThreadBudget(1); }
+void CMonitorDlg::OnThreads3() { SetThreadBudget(3); }
+void CMonitorDlg::OnThreads7() { SetThreadBudget(7); }
+
+void CMonitorDlg::SetThreadBudget(int nBudget)
+{
+    m_nNumQueryThreads = nBudget;
+    RunStateChanged();
+}
 
 void CMonitorDlg::StartPolling()
 {

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "framework/SystemError.h"
+
 CGameServer* CServerCollection::Add(CGameServer* pServer, BOOL bFromFile)
 {
     auto known = m_byAddress.find(pServer->GetAddress().str());
@@ -43,22 +45,49 @@ BOOL CServerCollection::Load(const CString& strPath, const std::function<void(CG
 
 BOOL CServerCollection::Save(const CString& strPath) const
 {
+    return SaveServerFile(strPath, Snapshot());
+}
+
+std::vector<CServerFileRecord> CServerCollection::Snapshot() const
+{
+    std::vector<CServerFileRecord> records;
+    records.reserve(m_records.size());
+    for (const CGameServer* pServer : m_records)
+        records.push_back(pServer->GetFileRecord());
+    return records;
+}
+
+BOOL SaveServerFile(const CString& strPath, const std::vector<CServerFileRecord>& records, CString* pstrReason)
+{
+    // The reason is taken at the failing call, before the clean-up can overwrite it.
+    auto fail = [pstrReason] {
+        if (pstrReason)
+            *pstrReason = LastSystemErrorText();
+    };
     CString strTemp = strPath + ".tmp";
     FILE* pFile = std::fopen(strTemp, "w");
-    if (!pFile)
+    if (!pFile) {
+        fail();
         return FALSE;
+    }
     BOOL bWritten = TRUE;
-    for (CGameServer* pServer : m_records) {
-        if (!pServer->WriteToFile(pFile)) {
+    for (const CServerFileRecord& record : records) {
+        if (!record.WriteTo(pFile)) {
+            fail();
             bWritten = FALSE;
             break;
         }
     }
     // A full disk may only show when the buffer is flushed at the close.
-    if (std::fclose(pFile) != 0)
+    if (std::fclose(pFile) != 0 && bWritten) {
+        fail();
         bWritten = FALSE;
-    if (bWritten && ReplaceFileWith(strTemp, strPath))
-        return TRUE;
+    }
+    if (bWritten) {
+        if (ReplaceFileWith(strTemp, strPath))
+            return TRUE;
+        fail();
+    }
     std::remove(strTemp);
     return FALSE;
 }

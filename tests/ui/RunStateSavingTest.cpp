@@ -1,0 +1,172 @@
+// When the user's changes reach the disk during a run, and what a save writes.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <vector>
+
+#include "PostedMessages.h"
+#include "TestPaths.h"
+#include "ui/RunStateSaver.h"
+#include "ui/SaveSchedule.h"
+
+namespace {
+
+// The times writes start when changes come at the given times, the dialog's way:
+// it asks DueIn after each change and after each write, and a write lasts writeMs.
+std::vector<DWORD> WriteTimes(DWORD dwStart, const std::vector<DWORD>& changes, DWORD writeMs)
+{
+    CSaveSchedule schedule;
+    std::vector<DWORD> writes;
+    size_t nNext = 0;
+    DWORD dwWriteEnds = 0;
+    for (DWORD t = dwStart; t != dwStart + 10000; ++t) {
+        if (schedule.IsWriting() && t == dwWriteEnds)
+            schedule.WriteEnded();
+        while (nNext < changes.size() && changes[nNext] == t - dwStart) {
+            schedule.Changed(t);
+            ++nNext;
+        }
+        if (schedule.DueIn(t) == 0) {
+            schedule.WriteStarted();
+            writes.push_back(t - dwStart);
+            dwWriteEnds = t + writeMs;
+        }
+    }
+    return writes;
+}
+
+} // namespace
+
+TEST(SaveSchedule, ABurstIsOneWriteAndNoChangeWaitsMuchOverASecond)
+{
+    using Times = std::vector<DWORD>;
+    const struct {
+        const char* what;
+        Times changes;
+        DWORD writeMs;
+        Times writes;
+    } cases[] = {
+        {"nothing changed", {}, 1, {}},
+        {"one right click", {0}, 1, {250}},
+        {"ten clicks 50 ms apart", {0, 50, 100, 150, 200, 250, 300, 350, 400, 450}, 1, {700}},
+        {"clicks that never pause", {0, 200, 400, 600, 800, 1000, 1200}, 1, {1000, 1450}},
+        {"two clicks apart", {0, 2000}, 1, {250, 2250}},
+        {"a change during a long write waits for its end", {0, 300}, 600, {250, 850}},
+        {"a change during a write that ends late is written at once", {0, 260}, 2000, {250, 2250}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(WriteTimes(0, c.changes, c.writeMs), c.writes) << c.what;
+        // The tick count wraps after 49.7 days: nothing may change across the wrap.
+        EXPECT_EQ(WriteTimes(0xFFFFFF00, c.changes, c.writeMs), c.writes) << c.what << ", across the wrap";
+    }
+}
+
+namespace {
+
+CRunState State(int nThreads, int nMode, std::vector<std::pair<const char*, BYTE>> favourites)
+{
+    CRunState state;
+    state.nNumQueryThreads = nThreads;
+    state.nServerListMode = nMode;
+    for (const auto& f : favourites) {
+        CServerFileRecord record;
+        record.m_strAddress = f.first;
+        record.m_strName = "Name";
+        record.m_bFavorite = f.second;
+        state.records.push_back(record);
+    }
+    return state;
+}
+
+std::string Lines(const char* pszAddress, int nFavorite)
+{
+    return std::string(pszAddress) + "\nName\n\n" + std::to_string(nFavorite) + "\n0\n";
+}
+
+struct Saver : ::testing::Test {
+    Saver() : dir("ui_run_state_saver"), path(dir.File("serverlist.txt")) {}
+    // Records what the saver writes into the settings.
+    CRunStateSaver::SettingsWriter Recorder()
+    {
+        return [this](int nThreads, int nMode) { settings.push_back({nThreads, nMode}); };
+    }
+    ScratchDir dir;
+    std::string path;
+    std::vector<std::pair<int, int>> settings;
+};
+
+} // namespace
+
+TEST_F(Saver, WritesOnlyWhatChangedSinceTheLastWrite)
+{
+    CRunStateSaver saver(path.c_str(), Recorder());
+    saver.SaveNow(State(5, 5, {{"10.0.0.1:27910", 1}}));
+    EXPECT_EQ(ReadFile(path), Lines("10.0.0.1:27910", 1));
+    EXPECT_EQ(settings, (std::vector<std::pair<int, int>>{{5, 5}}));
+
+    // Nothing changed: neither file is touched (the list would come back).
+    std::filesystem::remove(path);
+    saver.SaveNow(State(5, 5, {{"10.0.0.1:27910", 1}}));
+    EXPECT_FALSE(std::filesystem::exists(path));
+    EXPECT_EQ(settings.size(), 1u);
+
+    // A setting alone changed: only the settings.
+    saver.SaveNow(State(1, 5, {{"10.0.0.1:27910", 1}}));
+    EXPECT_FALSE(std::filesystem::exists(path));
+    EXPECT_EQ(settings.back(), std::make_pair(1, 5));
+
+    // A mark alone changed: only the list.
+    saver.SaveNow(State(1, 5, {{"10.0.0.1:27910", 0}}));
+    EXPECT_EQ(ReadFile(path), Lines("10.0.0.1:27910", 0));
+    EXPECT_EQ(settings.size(), 2u);
+}
+
+TEST_F(Saver, AFailureIsToldOnceUntilASaveSucceedsAndIsTriedAgain)
+{
+    // The list's folder does not exist yet: its file cannot be made.
+    const std::string missing = dir.File("later") + "/serverlist.txt";
+    CRunStateSaver saver(missing.c_str(), [](int, int) {});
+    CString strReason;
+    EXPECT_FALSE(saver.TakeFailureToReport(strReason)) << "nothing failed yet";
+
+    saver.SaveNow(State(5, 5, {{"10.0.0.1:27910", 1}}));
+    ASSERT_TRUE(saver.TakeFailureToReport(strReason));
+    EXPECT_FALSE(strReason.IsEmpty());
+    EXPECT_STREQ(ServerListSaveFailedMessage(strReason),
+                 ("Your favourite and ignored servers could not be saved to serverlist.txt (" +
+                  std::string(strReason) + ").").c_str());
+    EXPECT_FALSE(saver.TakeFailureToReport(strReason)) << "told once";
+
+    // The same state again: the failed save did not count as written.
+    saver.SaveNow(State(5, 5, {{"10.0.0.1:27910", 1}}));
+    EXPECT_FALSE(saver.TakeFailureToReport(strReason)) << "later failures stay quiet";
+
+    std::filesystem::create_directory(dir.File("later"));
+    saver.SaveNow(State(5, 5, {{"10.0.0.1:27910", 1}}));
+    EXPECT_EQ(ReadFile(missing), Lines("10.0.0.1:27910", 1));
+    EXPECT_FALSE(saver.TakeFailureToReport(strReason));
+
+    // After a success, the next failure is told again.
+    std::filesystem::remove_all(dir.File("later"));
+    saver.SaveNow(State(5, 5, {{"10.0.0.2:27910", 1}}));
+    EXPECT_TRUE(saver.TakeFailureToReport(strReason));
+}
+
+TEST_F(Saver, ASaveHandedOverIsWrittenOnItsThreadAndTheFinalWriteComesAfterIt)
+{
+    ReceivePostedMessagesHere();
+    CRunStateSaver saver(path.c_str(), Recorder());
+    saver.SaveSoon(State(5, 5, {{"10.0.0.1:27910", 1}}));
+    TestMessage msg = {};
+    ASSERT_TRUE(WaitPostedMessage(msg, 5000));
+    EXPECT_EQ(msg.message, static_cast<UINT>(WM_RUNSTATESAVED));
+    EXPECT_EQ(ReadFile(path), Lines("10.0.0.1:27910", 1));
+
+    // The final write waits for the one under way, so the later state is what stays.
+    saver.SaveSoon(State(3, 5, {{"10.0.0.1:27910", 0}}));
+    saver.SaveNow(State(3, 1, {{"10.0.0.1:27910", 1}, {"10.0.0.2:27910", 1}}));
+    EXPECT_EQ(ReadFile(path), Lines("10.0.0.1:27910", 1) + Lines("10.0.0.2:27910", 1));
+    EXPECT_EQ(settings.back(), std::make_pair(3, 1));
+    ASSERT_TRUE(WaitPostedMessage(msg, 5000));
+    EXPECT_EQ(msg.message, static_cast<UINT>(WM_RUNSTATESAVED));
+}

@@ -1,6 +1,7 @@
 // When the user's changes reach the disk during a run, and what a save writes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <vector>
 
@@ -78,6 +79,14 @@ CRunState State(int nThreads, int nMode, std::vector<std::pair<const char*, BYTE
     return state;
 }
 
+// The file as the C library reads it in text mode: Windows writes CR LF.
+std::string ReadText(const std::string& path)
+{
+    std::string text = ReadFile(path);
+    text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
+    return text;
+}
+
 std::string Lines(const char* pszAddress, int nFavorite)
 {
     return std::string(pszAddress) + "\nName\n\n" + std::to_string(nFavorite) + "\n0\n";
@@ -101,7 +110,7 @@ TEST_F(Saver, WritesOnlyWhatChangedSinceTheLastWrite)
 {
     CRunStateSaver saver(path.c_str(), Recorder());
     saver.SaveNow(State(5, 5, {{"10.0.0.1:27910", 1}}));
-    EXPECT_EQ(ReadFile(path), Lines("10.0.0.1:27910", 1));
+    EXPECT_EQ(ReadText(path), Lines("10.0.0.1:27910", 1));
     EXPECT_EQ(settings, (std::vector<std::pair<int, int>>{{5, 5}}));
 
     // Nothing changed: neither file is touched (the list would come back).
@@ -117,7 +126,7 @@ TEST_F(Saver, WritesOnlyWhatChangedSinceTheLastWrite)
 
     // A mark alone changed: only the list.
     saver.SaveNow(State(1, 5, {{"10.0.0.1:27910", 0}}));
-    EXPECT_EQ(ReadFile(path), Lines("10.0.0.1:27910", 0));
+    EXPECT_EQ(ReadText(path), Lines("10.0.0.1:27910", 0));
     EXPECT_EQ(settings.size(), 2u);
 }
 
@@ -143,7 +152,7 @@ TEST_F(Saver, AFailureIsToldOnceUntilASaveSucceedsAndIsTriedAgain)
 
     std::filesystem::create_directory(dir.File("later"));
     saver.SaveNow(State(5, 5, {{"10.0.0.1:27910", 1}}));
-    EXPECT_EQ(ReadFile(missing), Lines("10.0.0.1:27910", 1));
+    EXPECT_EQ(ReadText(missing), Lines("10.0.0.1:27910", 1));
     EXPECT_FALSE(saver.TakeFailureToReport(strReason));
 
     // After a success, the next failure is told again.
@@ -160,12 +169,12 @@ TEST_F(Saver, ASaveHandedOverIsWrittenOnItsThreadAndTheFinalWriteComesAfterIt)
     TestMessage msg = {};
     ASSERT_TRUE(WaitPostedMessage(msg, 5000));
     EXPECT_EQ(msg.message, static_cast<UINT>(WM_RUNSTATESAVED));
-    EXPECT_EQ(ReadFile(path), Lines("10.0.0.1:27910", 1));
+    EXPECT_EQ(ReadText(path), Lines("10.0.0.1:27910", 1));
 
     // The final write waits for the one under way, so the later state is what stays.
     saver.SaveSoon(State(3, 5, {{"10.0.0.1:27910", 0}}));
     saver.SaveNow(State(3, 1, {{"10.0.0.1:27910", 1}, {"10.0.0.2:27910", 1}}));
-    EXPECT_EQ(ReadFile(path), Lines("10.0.0.1:27910", 1) + Lines("10.0.0.2:27910", 1));
+    EXPECT_EQ(ReadText(path), Lines("10.0.0.1:27910", 1) + Lines("10.0.0.2:27910", 1));
     EXPECT_EQ(settings.back(), std::make_pair(3, 1));
     ASSERT_TRUE(WaitPostedMessage(msg, 5000));
     EXPECT_EQ(msg.message, static_cast<UINT>(WM_RUNSTATESAVED));

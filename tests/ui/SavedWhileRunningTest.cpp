@@ -9,7 +9,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-const int kThreads1 = 1008, kListMode = 1013;
 // How long after the change the program is ended: the change must be on disk by then.
 const DWORD kKillAfterMs = 2000;
 

@@ -8,7 +8,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-const int kThreads1 = 1008, kThreads3 = 1009, kListMode = 1013, kRefresh = 1005;
 // What Windows allows a program to answer the session end before it is ended anyway.
 const long kSessionAllowanceMs = 5000;
 } // namespace

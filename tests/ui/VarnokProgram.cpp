@@ -40,7 +40,7 @@ void ClickButton(HWND hDialog, int id)
 
 void RightClickFirstRow(HWND hDialog)
 {
-    HWND hList = GetDlgItem(hDialog, 1001);
+    HWND hList = GetDlgItem(hDialog, kServerList);
     RECT header = {};
     GetWindowRect(FindWindowExA(hList, NULL, "SysHeader32", NULL), &header);
     LPARAM point = MAKELPARAM(30, header.bottom - header.top + 6);

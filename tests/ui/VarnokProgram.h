@@ -14,6 +14,8 @@
 #include "TestPaths.h"
 
 const DWORD kProgramWaitMs = 20000;
+// The main window's controls that the tests use.
+const int kServerList = 1001, kRefresh = 1005, kThreads1 = 1008, kThreads3 = 1009, kListMode = 1013;
 
 std::string Address(int port);
 // One record's five lines of serverlist.txt.

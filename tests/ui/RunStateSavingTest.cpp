@@ -64,18 +64,11 @@ TEST(SaveSchedule, ABurstIsOneWriteAndNoChangeWaitsMuchOverASecond)
 
 namespace {
 
-CRunState State(int nThreads, int nMode, std::vector<std::pair<const char*, BYTE>> favourites)
+CRunState State(int nThreads, int nMode, const char* pszAddress, BYTE bFavorite)
 {
-    CRunState state;
-    state.nNumQueryThreads = nThreads;
-    state.nServerListMode = nMode;
-    for (const auto& f : favourites) {
-        CServerFileRecord record;
-        record.m_strAddress = f.first;
-        record.m_strName = "Name";
-        record.m_bFavorite = f.second;
-        state.records.push_back(record);
-    }
+    CRunState state{nThreads, nMode, {CServerFileRecord()}};
+    state.records[0].m_strAddress = pszAddress;
+    state.records[0].m_bFavorite = bFavorite;
     return state;
 }
 
@@ -89,93 +82,56 @@ std::string ReadText(const std::string& path)
 
 std::string Lines(const char* pszAddress, int nFavorite)
 {
-    return std::string(pszAddress) + "\nName\n\n" + std::to_string(nFavorite) + "\n0\n";
+    return std::string(pszAddress) + "\n\n\n" + std::to_string(nFavorite) + "\n0\n";
 }
-
-struct Saver : ::testing::Test {
-    Saver() : dir("ui_run_state_saver"), path(dir.File("serverlist.txt")) {}
-    // Records what the saver writes into the settings.
-    CRunStateSaver::SettingsWriter Recorder()
-    {
-        return [this](int nThreads, int nMode) { settings.push_back({nThreads, nMode}); };
-    }
-    ScratchDir dir;
-    std::string path;
-    std::vector<std::pair<int, int>> settings;
-};
 
 } // namespace
 
-TEST_F(Saver, WritesOnlyWhatChangedSinceTheLastWrite)
+TEST(RunStateSaver, WritesOnlyWhatChangedAndTellsAFailureOnceUntilASaveSucceeds)
 {
-    CRunStateSaver saver(path.c_str(), Recorder());
-    saver.SaveNow(State(5, 5, {{"10.0.0.1:27910", 1}}));
+    ScratchDir dir("ui_run_state_saver");
+    // The list's folder comes and goes: without it, its file cannot be made.
+    const std::string path = dir.File("list") + "/serverlist.txt";
+    std::vector<std::pair<int, int>> settings;
+    CRunStateSaver saver(path.c_str(), [&](int nThreads, int nMode) { settings.push_back({nThreads, nMode}); });
+    CString strReason;
+
+    saver.SaveNow(State(5, 5, "10.0.0.1:27910", 1));
+    ASSERT_TRUE(saver.TakeFailureToReport(strReason));
+    EXPECT_FALSE(strReason.IsEmpty());
+    EXPECT_STREQ(ServerListSaveFailedMessage("Disk full"),
+                 "Your favourite and ignored servers could not be saved to serverlist.txt (Disk full).");
+    saver.SaveNow(State(5, 5, "10.0.0.1:27910", 1));
+    EXPECT_FALSE(saver.TakeFailureToReport(strReason)) << "told twice";
+    EXPECT_EQ(settings, (std::vector<std::pair<int, int>>{{5, 5}})) << "settings written again for nothing";
+
+    // The failed save did not count as written: the same state is tried again.
+    std::filesystem::create_directory(dir.File("list"));
+    saver.SaveNow(State(5, 5, "10.0.0.1:27910", 1));
     EXPECT_EQ(ReadText(path), Lines("10.0.0.1:27910", 1));
-    EXPECT_EQ(settings, (std::vector<std::pair<int, int>>{{5, 5}}));
-
-    // Nothing changed: neither file is touched (the list would come back).
+    // Nothing changed: the list is not written (it would come back).
     std::filesystem::remove(path);
-    saver.SaveNow(State(5, 5, {{"10.0.0.1:27910", 1}}));
+    saver.SaveNow(State(5, 5, "10.0.0.1:27910", 1));
     EXPECT_FALSE(std::filesystem::exists(path));
-    EXPECT_EQ(settings.size(), 1u);
-
     // A setting alone changed: only the settings.
-    saver.SaveNow(State(1, 5, {{"10.0.0.1:27910", 1}}));
+    saver.SaveNow(State(1, 5, "10.0.0.1:27910", 1));
     EXPECT_FALSE(std::filesystem::exists(path));
     EXPECT_EQ(settings.back(), std::make_pair(1, 5));
 
-    // A mark alone changed: only the list.
-    saver.SaveNow(State(1, 5, {{"10.0.0.1:27910", 0}}));
-    EXPECT_EQ(ReadText(path), Lines("10.0.0.1:27910", 0));
-    EXPECT_EQ(settings.size(), 2u);
-}
-
-TEST_F(Saver, AFailureIsToldOnceUntilASaveSucceedsAndIsTriedAgain)
-{
-    // The list's folder does not exist yet: its file cannot be made.
-    const std::string missing = dir.File("later") + "/serverlist.txt";
-    CRunStateSaver saver(missing.c_str(), [](int, int) {});
-    CString strReason;
-    EXPECT_FALSE(saver.TakeFailureToReport(strReason)) << "nothing failed yet";
-
-    saver.SaveNow(State(5, 5, {{"10.0.0.1:27910", 1}}));
-    ASSERT_TRUE(saver.TakeFailureToReport(strReason));
-    EXPECT_FALSE(strReason.IsEmpty());
-    EXPECT_STREQ(ServerListSaveFailedMessage(strReason),
-                 ("Your favourite and ignored servers could not be saved to serverlist.txt (" +
-                  std::string(strReason) + ").").c_str());
-    EXPECT_FALSE(saver.TakeFailureToReport(strReason)) << "told once";
-
-    // The same state again: the failed save did not count as written.
-    saver.SaveNow(State(5, 5, {{"10.0.0.1:27910", 1}}));
-    EXPECT_FALSE(saver.TakeFailureToReport(strReason)) << "later failures stay quiet";
-
-    std::filesystem::create_directory(dir.File("later"));
-    saver.SaveNow(State(5, 5, {{"10.0.0.1:27910", 1}}));
-    EXPECT_EQ(ReadText(missing), Lines("10.0.0.1:27910", 1));
-    EXPECT_FALSE(saver.TakeFailureToReport(strReason));
-
-    // After a success, the next failure is told again.
-    std::filesystem::remove_all(dir.File("later"));
-    saver.SaveNow(State(5, 5, {{"10.0.0.2:27910", 1}}));
-    EXPECT_TRUE(saver.TakeFailureToReport(strReason));
-}
-
-TEST_F(Saver, ASaveHandedOverIsWrittenOnItsThreadAndTheFinalWriteComesAfterIt)
-{
+    // Handed over to the saver's thread: written there, with a notice; the final
+    // write waits for it, so the later state is what stays.
     ReceivePostedMessagesHere();
-    CRunStateSaver saver(path.c_str(), Recorder());
-    saver.SaveSoon(State(5, 5, {{"10.0.0.1:27910", 1}}));
+    saver.SaveSoon(State(1, 5, "10.0.0.1:27910", 0));
+    saver.SaveNow(State(1, 3, "10.0.0.2:27910", 1));
+    EXPECT_EQ(ReadText(path), Lines("10.0.0.2:27910", 1));
+    EXPECT_EQ(settings.back(), std::make_pair(1, 3));
     TestMessage msg = {};
     ASSERT_TRUE(WaitPostedMessage(msg, 5000));
     EXPECT_EQ(msg.message, static_cast<UINT>(WM_RUNSTATESAVED));
-    EXPECT_EQ(ReadText(path), Lines("10.0.0.1:27910", 1));
+    EXPECT_FALSE(saver.TakeFailureToReport(strReason));
 
-    // The final write waits for the one under way, so the later state is what stays.
-    saver.SaveSoon(State(3, 5, {{"10.0.0.1:27910", 0}}));
-    saver.SaveNow(State(3, 1, {{"10.0.0.1:27910", 1}, {"10.0.0.2:27910", 1}}));
-    EXPECT_EQ(ReadText(path), Lines("10.0.0.1:27910", 1) + Lines("10.0.0.2:27910", 1));
-    EXPECT_EQ(settings.back(), std::make_pair(3, 1));
-    ASSERT_TRUE(WaitPostedMessage(msg, 5000));
-    EXPECT_EQ(msg.message, static_cast<UINT>(WM_RUNSTATESAVED));
+    // After a success, the next failure is told again.
+    std::filesystem::remove_all(dir.File("list"));
+    saver.SaveNow(State(1, 3, "10.0.0.3:27910", 1));
+    EXPECT_TRUE(saver.TakeFailureToReport(strReason));
 }

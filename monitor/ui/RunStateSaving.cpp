@@ -5,11 +5,8 @@
 void CMonitorDlg::WriteRunSettings(int nNumQueryThreads, int nServerListMode)
 {
     CWinApp* pApp = AfxGetApp();
-    CString strValue;
-    strValue.Format("%d", nNumQueryThreads);
-    pApp->WriteProfileString(SETTINGS_SECTION, SETTING_NUM_QUERY_THREADS, strValue);
-    strValue.Format("%d", nServerListMode);
-    pApp->WriteProfileString(SETTINGS_SECTION, SETTING_SERVER_LIST_MODE, strValue);
+    pApp->WriteProfileString(SETTINGS_SECTION, SETTING_NUM_QUERY_THREADS, SettingText(nNumQueryThreads));
+    pApp->WriteProfileString(SETTINGS_SECTION, SETTING_SERVER_LIST_MODE, SettingText(nServerListMode));
 }
 
 // The records are copied under their locks, so queries may run meanwhile; the
@@ -17,7 +14,7 @@ void CMonitorDlg::WriteRunSettings(int nNumQueryThreads, int nServerListMode)
 CRunState CMonitorDlg::CurrentRunState() const
 {
     CRunState state;
-    state.nNumQueryThreads = m_nNumQueryThreads;
+    state.nNumQueryThreads = m_poll.GetBudget();
     state.nServerListMode = m_nServerListMode;
     state.records = m_servers.Snapshot();
     return state;

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "framework/SystemError.h"
+#include "framework/FileReplace.h"
 
 CGameServer* CServerCollection::Add(CGameServer* pServer, BOOL bFromFile)
 {
@@ -59,37 +59,13 @@ std::vector<CServerFileRecord> CServerCollection::Snapshot() const
 
 BOOL SaveServerFile(const CString& strPath, const std::vector<CServerFileRecord>& records, CString* pstrReason)
 {
-    // The reason is taken at the failing call, before the clean-up can overwrite it.
-    auto fail = [pstrReason] {
-        if (pstrReason)
-            *pstrReason = LastSystemErrorText();
-    };
-    CString strTemp = strPath + ".tmp";
-    FILE* pFile = std::fopen(strTemp, "w");
-    if (!pFile) {
-        fail();
-        return FALSE;
-    }
-    BOOL bWritten = TRUE;
-    for (const CServerFileRecord& record : records) {
-        if (!record.WriteTo(pFile)) {
-            fail();
-            bWritten = FALSE;
-            break;
+    return ReplaceFileWhole(strPath, "w", [&records](FILE* pFile) {
+        for (const CServerFileRecord& record : records) {
+            if (!record.WriteTo(pFile))
+                return false;
         }
-    }
-    // A full disk may only show when the buffer is flushed at the close.
-    if (std::fclose(pFile) != 0 && bWritten) {
-        fail();
-        bWritten = FALSE;
-    }
-    if (bWritten) {
-        if (ReplaceFileWith(strTemp, strPath))
-            return TRUE;
-        fail();
-    }
-    std::remove(strTemp);
-    return FALSE;
+        return true;
+    }, pstrReason);
 }
 
 void CServerCollection::DeleteAll()

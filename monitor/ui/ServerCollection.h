@@ -63,7 +63,3 @@ private:
 // given) receives the system's reason.
 BOOL SaveServerFile(const CString& strPath, const std::vector<CServerFileRecord>& records,
                     CString* pstrReason = nullptr);
-
-// Moves a finished file over its destination in one step; FALSE on failure (the
-// destination is then unchanged). One implementation per platform.
-BOOL ReplaceFileWith(const char* pszSource, const char* pszDestination);

@@ -1,16 +1,7 @@
 #include "VarnokProgram.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
-
-namespace {
-std::string Env(const char* name)
-{
-    const char* value = std::getenv(name);
-    return value ? value : "";
-}
-} // namespace
 
 std::string Address(int port) { return "127.0.0.1:" + std::to_string(port); }
 

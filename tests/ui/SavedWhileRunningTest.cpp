@@ -182,4 +182,14 @@ TEST_F(SavedWhileRunning, AListThatCannotBeReplacedIsReportedOnceAndKeptWhole)
         EXPECT_FALSE(fs::exists(place.second.empty() ? "serverlist.txt.tmp" : place.second + "/serverlist.txt.tmp"))
             << place.first;
     }
+
+    // With no change during the run, the failure at the close is the first, and
+    // is told before the window goes (the folder is still in the file's place).
+    ChildProgram monitor(m_exe, "#32770", "Kelvane Monitor");
+    ASSERT_TRUE(FirstPollEnded(monitor));
+    PostMessageA(monitor.Window(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    HWND hBox = MessageBoxOf(monitor, m_exeName, kProgramWaitMs);
+    ASSERT_TRUE(hBox) << "the failure at the close went untold";
+    ClickButton(hBox, IDOK);
+    EXPECT_TRUE(monitor.Exited(kProgramWaitMs));
 }

@@ -79,6 +79,10 @@ protected:
     afx_msg HCURSOR OnQueryDragIcon();
     afx_msg void OnTimer(UINT_PTR nIDEvent);
     afx_msg void OnEndSession(BOOL bEnding);
+    // DisplayScale.cpp: what the dialog sets in pixels, at the window's DPI.
+    afx_msg LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
+    void ApplyDisplayScale(int dpi);
+    static void FillPingImages(CImageList& images, int dpi, int nSize);
     // The settings and serverlist.txt, written at most once a run.
     void SaveRunState();
 
@@ -101,6 +105,7 @@ protected:
 
     // ServerList.cpp
     void InitListColumns();
+    void ScaleServerColumns();
     afx_msg void OnClickServer(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnRightClickServer(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnColumnClickServers(NMHDR* pNMHDR, LRESULT* pResult);
@@ -131,6 +136,7 @@ protected:
 
     // PlayerList.cpp
     void InitPlayerColumns();
+    void ScalePlayerColumns();
     void FillPlayerList(const CServerStatus& status);
     afx_msg void OnColumnClickPlayers(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnCustomDrawPlayers(NMHDR* pNMHDR, LRESULT* pResult);
@@ -176,4 +182,5 @@ private:
     BOOL m_bDisplayScheduled;
     BOOL m_bStatusPending;
     int m_nProgressPos;
+    int m_nDpi; // the DPI the pictures, the ping icons and the ticker are made for
 };

@@ -2,6 +2,8 @@
 
 #include "ui/ListMode.h"
 #include "ui/ServerListRules.h"
+#include "DpiArt.h"
+#include "DpiScale.h"
 
 namespace {
 struct ColumnSetup {
@@ -11,6 +13,13 @@ struct ColumnSetup {
 const ColumnSetup kServerColumns[SERVER_COLUMN_COUNT] = {
     {"Server Name", 175}, {"Map", 80}, {"Version", 120}, {"Ping", 50}, {"Players", 50}, {"Address", -485},
 };
+
+// A column's initial width at a DPI (the widths above are at 96 DPI).
+int ServerColumnWidth(int nColumn, const CRect& rcList, int dpi)
+{
+    int nWidth = kServerColumns[nColumn].nWidth;
+    return nWidth < 0 ? rcList.Width() - ScaleToDpi(-nWidth, dpi) : ScaleToDpi(nWidth, dpi);
+}
 
 CString ServerColumnText(CGameServer* pServer, const CServerStatus& status, int nColumn)
 {
@@ -42,16 +51,28 @@ private:
 void CMonitorDlg::InitListColumns()
 {
     m_listServers.SetImageList(m_pImageList, LVSIL_SMALL);
+    ApplyDisplayScale(WindowDpi(m_hWnd));
     m_listServers.SetExtendedStyle(m_listServers.GetExtendedStyle() | LVS_EX_FULLROWSELECT);
     m_listPlayers.SetExtendedStyle(m_listPlayers.GetExtendedStyle() | LVS_EX_FULLROWSELECT);
     CRect rect;
     m_listServers.GetWindowRect(&rect);
-    for (int i = 0; i < SERVER_COLUMN_COUNT; ++i) {
-        int nWidth = kServerColumns[i].nWidth;
-        m_listServers.InsertColumn(i, kServerColumns[i].pszHeading, LVCFMT_LEFT,
-                                   nWidth < 0 ? rect.Width() + nWidth : nWidth);
-    }
+    for (int i = 0; i < SERVER_COLUMN_COUNT; ++i)
+        m_listServers.InsertColumn(i, kServerColumns[i].pszHeading, LVCFMT_LEFT, ServerColumnWidth(i, rect, m_nDpi));
     InitPlayerColumns();
+}
+
+// At a new DPI: the initial widths while the list is empty, else widths that fit
+// the rows in the list's new font.
+void CMonitorDlg::ScaleServerColumns()
+{
+    if (m_listServers.GetItemCount() > 0) {
+        RequestAutoSize(m_listServers);
+        return;
+    }
+    CRect rect;
+    m_listServers.GetWindowRect(&rect);
+    for (int i = 0; i < SERVER_COLUMN_COUNT; ++i)
+        m_listServers.SetColumnWidth(i, ServerColumnWidth(i, rect, m_nDpi));
 }
 
 int CMonitorDlg::FindServerRow(CGameServer* pServer)

@@ -1,0 +1,73 @@
+#include "ui/MonitorDlg.h"
+
+#include "DpiArt.h"
+#include "DpiScale.h"
+
+namespace {
+const UINT kPingBitmaps[] = {IDB_PING_GREEN, IDB_PING_ORANGE, IDB_PING_RED, IDB_PING_DEAD};
+
+struct PictureControl {
+    int nControl;
+    UINT nBitmap;
+    int cx, cy; // at 96 DPI
+};
+const PictureControl kPictures[] = {
+    {IDC_LOGO, IDB_LOGO, 98, 373},
+    {IDC_BANNER1, IDB_BANNER1, 30, 30},
+    {IDC_BANNER2, IDB_BANNER2, 30, 30},
+    {IDC_BANNER3, IDB_BANNER3, 30, 30},
+    {IDC_BANNER4, IDB_BANNER4, 30, 30},
+};
+} // namespace
+
+void CMonitorDlg::FillPingImages(CImageList& images, int dpi, int nSize)
+{
+    images.Create(nSize, nSize, ILC_COLORDDB, 4, 4);
+    for (UINT nBitmap : kPingBitmaps) {
+        CBitmap bitmap;
+        bitmap.Attach(LoadArt(AfxGetInstanceHandle(), nBitmap, dpi, nSize, nSize));
+        images.Add(&bitmap, RGB(0, 0, 0));
+    }
+}
+
+// Pictures, ping icons and the ticker at a DPI. The dialog's own layout (its font
+// and the controls' places) follows the DPI by itself: it is set in dialog units.
+void CMonitorDlg::ApplyDisplayScale(int dpi)
+{
+    if (dpi == m_nDpi)
+        return;
+    m_nDpi = dpi;
+
+    int nIconSize = SmallIconSize(dpi);
+    CImageList* pImages = new CImageList;
+    FillPingImages(*pImages, dpi, nIconSize);
+    // The list lets go of the old images before they are destroyed.
+    m_listServers.SetImageList(pImages, LVSIL_SMALL);
+    delete m_pImageList;
+    m_pImageList = pImages;
+
+    for (const PictureControl& picture : kPictures) {
+        HBITMAP hBitmap = LoadArt(AfxGetInstanceHandle(), picture.nBitmap, dpi, ScaleToDpi(picture.cx, dpi),
+                                  ScaleToDpi(picture.cy, dpi));
+        if (!hBitmap)
+            continue;
+        // The control takes the picture's size; the one it showed is ours to free.
+        HGDIOBJ hOld = reinterpret_cast<HGDIOBJ>(
+            ::SendDlgItemMessageA(m_hWnd, picture.nControl, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(hBitmap)));
+        if (hOld)
+            ::DeleteObject(hOld);
+    }
+    m_ticker.SetDpi(dpi);
+}
+
+LRESULT CMonitorDlg::OnDpiChanged(WPARAM wParam, LPARAM lParam)
+{
+    if (const RECT* pSuggested = reinterpret_cast<const RECT*>(lParam)) {
+        ::SetWindowPos(m_hWnd, nullptr, pSuggested->left, pSuggested->top, pSuggested->right - pSuggested->left,
+                     pSuggested->bottom - pSuggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    ApplyDisplayScale(HIWORD(wParam));
+    ScaleServerColumns();
+    ScalePlayerColumns();
+    return 0;
+}

@@ -82,6 +82,8 @@ protected:
     // DisplayScale.cpp: what the dialog sets in pixels, at the window's DPI.
     afx_msg LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
     void ApplyDisplayScale(int dpi);
+    void LayOutInProportion(int dpi);
+    void KeepLayoutOnDpiChange();
     static void FillPingImages(CImageList& images, int dpi, int nSize);
     // The settings and serverlist.txt, written at most once a run.
     void SaveRunState();

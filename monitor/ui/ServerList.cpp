@@ -51,7 +51,11 @@ private:
 void CMonitorDlg::InitListColumns()
 {
     m_listServers.SetImageList(m_pImageList, LVSIL_SMALL);
-    ApplyDisplayScale(WindowDpi(m_hWnd));
+    KeepLayoutOnDpiChange();
+    int dpi = WindowDpi(m_hWnd);
+    if (dpi != BASE_DPI)
+        LayOutInProportion(dpi);
+    ApplyDisplayScale(dpi);
     m_listServers.SetExtendedStyle(m_listServers.GetExtendedStyle() | LVS_EX_FULLROWSELECT);
     m_listPlayers.SetExtendedStyle(m_listPlayers.GetExtendedStyle() | LVS_EX_FULLROWSELECT);
     CRect rect;

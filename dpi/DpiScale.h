@@ -9,7 +9,7 @@ const int BASE_DPI = 96;
 int ScaleToDpi(int n, int dpi);
 
 // The DPIs with pictures of their own; index 0 is the 96-DPI bitmap.
-const int kArtDpis[] = {96, 120, 144, 168, 192};
+const int kArtDpis[] = {96, 120, 144, 192};
 const int ART_DPI_COUNT = sizeof kArtDpis / sizeof kArtDpis[0];
 
 // Which of kArtDpis to draw at a DPI (its index): the exact one, or else the

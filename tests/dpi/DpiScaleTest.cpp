@@ -27,7 +27,7 @@ TEST(DpiScale, PicturesComeFromTheExactScalingOrTheNextFinerOne)
     EXPECT_EQ(ArtIndexForDpi(97), 1);
     EXPECT_EQ(ArtIndexForDpi(120), 1);
     EXPECT_EQ(ArtIndexForDpi(144), 2);
-    EXPECT_EQ(ArtIndexForDpi(150), 3);
-    EXPECT_EQ(ArtIndexForDpi(192), 4);
-    EXPECT_EQ(ArtIndexForDpi(288), 4) << "beyond the finest, the finest";
+    EXPECT_EQ(ArtIndexForDpi(168), 3) << "175 % shrinks the 200 % pictures";
+    EXPECT_EQ(ArtIndexForDpi(192), 3);
+    EXPECT_EQ(ArtIndexForDpi(288), 3) << "beyond the finest, the finest";
 }

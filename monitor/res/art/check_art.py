@@ -16,8 +16,9 @@ BITMAPS.update({"ping_%s.bmp" % c: (16, 16) for c in ("green", "red", "orange", 
 BITMAPS.update({"banner%d.bmp" % i: (30, 30) for i in range(1, 5)})
 # The caption and about box icons of every display scaling the art is made for.
 ICON_SIZES = [(n, n, 32) for n in (16, 20, 24, 32, 40, 48, 64)]
-# The display scalings above 96 DPI with pictures of their own (125 % to 200 %).
-HIDPI = (120, 144, 168, 192)
+# The display scalings above 96 DPI with pictures of their own (125, 150 and 200 %;
+# 175 % shrinks the 200 % ones, which keeps the programs small).
+HIDPI = (120, 144, 192)
 
 
 def scaled(n, dpi):

@@ -1,10 +1,10 @@
-#include "DpiArt.h"
+#include "dpi/DpiArt.h"
 
 #include <objbase.h>
 #include <wincodec.h>
 
-#include "ArtIds.h"
-#include "DpiScale.h"
+#include "dpi/ArtIds.h"
+#include "dpi/DpiScale.h"
 
 namespace {
 // Present from Windows 10 on; looked up so that the programs still start on older systems.

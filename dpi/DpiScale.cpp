@@ -1,4 +1,4 @@
-#include "DpiScale.h"
+#include "dpi/DpiScale.h"
 
 int ScaleToDpi(int n, int dpi)
 {

@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <string>
 
-#include "DpiArt.h"
-#include "DpiScale.h"
+#include "dpi/DpiArt.h"
+#include "dpi/DpiScale.h"
 #include "ParamFile.h"
 #include "resource.h"
 

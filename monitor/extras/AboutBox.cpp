@@ -2,8 +2,8 @@
 
 #include "res/resource.h"
 #include "web/BuildNumber.h"
-#include "DpiArt.h"
-#include "DpiScale.h"
+#include "dpi/DpiArt.h"
+#include "dpi/DpiScale.h"
 
 CAboutBox::CAboutBox()
     : CDialog(IDD_ABOUTBOX, nullptr)

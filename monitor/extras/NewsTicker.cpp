@@ -1,8 +1,8 @@
 #include "extras/NewsTicker.h"
 
 #include "extras/TickerMotion.h"
-#include "DpiArt.h"
-#include "DpiScale.h"
+#include "dpi/DpiArt.h"
+#include "dpi/DpiScale.h"
 
 BEGIN_MESSAGE_MAP(CNewsTicker, CStatic)
     ON_WM_PAINT()
@@ -16,11 +16,6 @@ CNewsTicker::CNewsTicker()
     LOGFONTA lf;
     GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof(lf), &lf);
     m_font.CreateFontIndirect(&lf);
-}
-
-CNewsTicker::~CNewsTicker()
-{
-    m_font.DeleteObject();
 }
 
 void CNewsTicker::SetText(CString strText)

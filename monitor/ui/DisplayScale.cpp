@@ -1,7 +1,7 @@
 #include "ui/MonitorDlg.h"
 
-#include "DpiArt.h"
-#include "DpiScale.h"
+#include "dpi/DpiArt.h"
+#include "dpi/DpiScale.h"
 
 namespace {
 const UINT kPingBitmaps[] = {IDB_PING_GREEN, IDB_PING_ORANGE, IDB_PING_RED, IDB_PING_DEAD};

@@ -1,7 +1,7 @@
 #include "ui/MonitorDlg.h"
 
 #include "ui/ServerListRules.h"
-#include "DpiScale.h"
+#include "dpi/DpiScale.h"
 
 namespace {
 // Name, score and ping at 96 DPI; the ping column takes the rest of the list.

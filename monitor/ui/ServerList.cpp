@@ -2,8 +2,8 @@
 
 #include "ui/ListMode.h"
 #include "ui/ServerListRules.h"
-#include "DpiArt.h"
-#include "DpiScale.h"
+#include "dpi/DpiArt.h"
+#include "dpi/DpiScale.h"
 
 namespace {
 struct ColumnSetup {
@@ -193,12 +193,12 @@ void CMonitorDlg::OnClickServer(NMHDR*, LRESULT* pResult)
     CGameServer* pServer = GetSelectedServer();
     if (!pServer)
         return;
-    if (m_bPolling) {
+    if (m_poll.IsPolling()) {
         UpdateServerItem(pServer);
         return;
     }
     // Its notice refreshes the row; it is no poll's business.
     if (pServer->StartQuery())
-        ++m_clickAwaited[pServer];
+        m_poll.AwaitClick(pServer);
     UpdateCaption();
 }

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "DpiScale.h"
+#include "dpi/DpiScale.h"
 
 TEST(DpiScale, LengthsKeepTheirPixelsAt96AndRoundAsMulDivElsewhere)
 {

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "ChildProgram.h"
-#include "DpiScale.h"
+#include "dpi/DpiScale.h"
 #include "TestPaths.h"
 #include "resource.h"
 

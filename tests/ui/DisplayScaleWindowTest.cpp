@@ -5,8 +5,8 @@
 
 #include <cstdlib>
 
-#include "DpiArt.h"
-#include "DpiScale.h"
+#include "dpi/DpiArt.h"
+#include "dpi/DpiScale.h"
 
 namespace {
 struct Picture {

@@ -54,6 +54,20 @@ int Relaid(int n, int nNow, int n96, int dpi)
 {
     return ScaleToDpi(MulDiv(n, n96, nNow), dpi);
 }
+
+// Every child of the window moved and sized: x positions and widths through fx,
+// y positions and heights through fy.
+template <typename Fx, typename Fy>
+void MoveChildren(HWND hWnd, Fx fx, Fy fy)
+{
+    for (HWND hChild = ::GetWindow(hWnd, GW_CHILD); hChild; hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
+        RECT rc;
+        ::GetWindowRect(hChild, &rc);
+        ::MapWindowPoints(NULL, hWnd, reinterpret_cast<POINT*>(&rc), 2);
+        ::SetWindowPos(hChild, nullptr, fx(rc.left), fy(rc.top), fx(rc.right - rc.left), fy(rc.bottom - rc.top),
+                       SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
 } // namespace
 
 // The dialog's layout comes from dialog units, that is from its font, and a font's
@@ -69,21 +83,16 @@ void CMonitorDlg::LayOutInProportion(int dpi)
     SIZE at96 = DialogBaseUnits(reinterpret_cast<HFONT>(SendMessage(WM_GETFONT)), dpi, BASE_DPI);
     if (now.cx <= 0 || now.cy <= 0 || at96.cx <= 0 || at96.cy <= 0)
         return;
-    for (HWND hChild = ::GetWindow(m_hWnd, GW_CHILD); hChild; hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
-        RECT rc;
-        ::GetWindowRect(hChild, &rc);
-        ::MapWindowPoints(NULL, m_hWnd, reinterpret_cast<POINT*>(&rc), 2);
-        ::SetWindowPos(hChild, nullptr, Relaid(rc.left, now.cx, at96.cx, dpi), Relaid(rc.top, now.cy, at96.cy, dpi),
-                       Relaid(rc.right - rc.left, now.cx, at96.cx, dpi), Relaid(rc.bottom - rc.top, now.cy, at96.cy, dpi),
-                       SWP_NOZORDER | SWP_NOACTIVATE);
-    }
+    auto fx = [&](int x) { return Relaid(x, now.cx, at96.cx, dpi); };
+    auto fy = [&](int y) { return Relaid(y, now.cy, at96.cy, dpi); };
+    MoveChildren(m_hWnd, fx, fy);
     RECT rcClient, rcWindow;
     ::GetClientRect(m_hWnd, &rcClient);
     ::GetWindowRect(m_hWnd, &rcWindow);
     int nFrameX = (rcWindow.right - rcWindow.left) - rcClient.right;
     int nFrameY = (rcWindow.bottom - rcWindow.top) - rcClient.bottom;
-    ::SetWindowPos(m_hWnd, nullptr, 0, 0, Relaid(rcClient.right, now.cx, at96.cx, dpi) + nFrameX,
-                   Relaid(rcClient.bottom, now.cy, at96.cy, dpi) + nFrameY, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ::SetWindowPos(m_hWnd, nullptr, 0, 0, fx(rcClient.right) + nFrameX, fy(rcClient.bottom) + nFrameY,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CMonitorDlg::FillPingImages(CImageList& images, int dpi, int nSize)
@@ -96,8 +105,8 @@ void CMonitorDlg::FillPingImages(CImageList& images, int dpi, int nSize)
     }
 }
 
-// Pictures, ping icons and the ticker at a DPI. The dialog's own layout (its font
-// and the controls' places) follows the DPI by itself: it is set in dialog units.
+// Pictures, ping icons and the ticker at a DPI (the controls' places are set by
+// LayOutInProportion and OnDpiChanged).
 void CMonitorDlg::ApplyDisplayScale(int dpi)
 {
     if (dpi == m_nDpi)
@@ -126,6 +135,20 @@ void CMonitorDlg::ApplyDisplayScale(int dpi)
     m_ticker.SetDpi(dpi);
 }
 
+// At a new DPI: the initial widths while the list is empty, else widths that fit
+// the rows in the list's new font.
+void CMonitorDlg::ScaleColumns(CListCtrl& list, int nColumns, ColumnWidthFn pfnWidth)
+{
+    if (list.GetItemCount() > 0) {
+        RequestAutoSize(list);
+        return;
+    }
+    CRect rect;
+    list.GetWindowRect(&rect);
+    for (int i = 0; i < nColumns; ++i)
+        list.SetColumnWidth(i, pfnWidth(i, rect, m_nDpi));
+}
+
 // The system would move and size the controls by itself on a DPI change, on
 // systems that do, and leave them on others: the dialog does it, the same everywhere.
 void CMonitorDlg::KeepLayoutOnDpiChange()
@@ -141,14 +164,8 @@ void CMonitorDlg::KeepLayoutOnDpiChange()
 LRESULT CMonitorDlg::OnDpiChanged(WPARAM wParam, LPARAM lParam)
 {
     int dpi = HIWORD(wParam);
-    for (HWND hChild = ::GetWindow(m_hWnd, GW_CHILD); hChild; hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
-        RECT rc;
-        ::GetWindowRect(hChild, &rc);
-        ::MapWindowPoints(NULL, m_hWnd, reinterpret_cast<POINT*>(&rc), 2);
-        ::SetWindowPos(hChild, nullptr, MulDiv(rc.left, dpi, m_nDpi), MulDiv(rc.top, dpi, m_nDpi),
-                       MulDiv(rc.right - rc.left, dpi, m_nDpi), MulDiv(rc.bottom - rc.top, dpi, m_nDpi),
-                       SWP_NOZORDER | SWP_NOACTIVATE);
-    }
+    auto scale = [&](int n) { return MulDiv(n, dpi, m_nDpi); };
+    MoveChildren(m_hWnd, scale, scale);
     if (const RECT* pSuggested = reinterpret_cast<const RECT*>(lParam)) {
         ::SetWindowPos(m_hWnd, nullptr, pSuggested->left, pSuggested->top, pSuggested->right - pSuggested->left,
                      pSuggested->bottom - pSuggested->top, SWP_NOZORDER | SWP_NOACTIVATE);

@@ -80,6 +80,9 @@ protected:
     void ApplyDisplayScale(int dpi);
     void LayOutInProportion(int dpi);
     void KeepLayoutOnDpiChange();
+    // Column nColumn's initial width for a list of that window rectangle at a DPI.
+    typedef int (*ColumnWidthFn)(int nColumn, const CRect& rcList, int dpi);
+    void ScaleColumns(CListCtrl& list, int nColumns, ColumnWidthFn pfnWidth);
     static void FillPingImages(CImageList& images, int dpi, int nSize);
     // The settings and serverlist.txt, written at most once a run.
     void SaveRunState();

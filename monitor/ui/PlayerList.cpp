@@ -27,14 +27,7 @@ void CMonitorDlg::InitPlayerColumns()
 
 void CMonitorDlg::ScalePlayerColumns()
 {
-    if (m_listPlayers.GetItemCount() > 0) {
-        RequestAutoSize(m_listPlayers);
-        return;
-    }
-    CRect rect;
-    m_listPlayers.GetWindowRect(&rect);
-    for (int i = 0; i < PLAYER_COLUMN_COUNT; ++i)
-        m_listPlayers.SetColumnWidth(i, PlayerColumnWidth(i, rect, m_nDpi));
+    ScaleColumns(m_listPlayers, PLAYER_COLUMN_COUNT, PlayerColumnWidth);
 }
 
 // The rows come from the snapshot's copies: a later query may replace the

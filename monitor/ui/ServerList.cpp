@@ -65,18 +65,9 @@ void CMonitorDlg::InitListColumns()
     InitPlayerColumns();
 }
 
-// At a new DPI: the initial widths while the list is empty, else widths that fit
-// the rows in the list's new font.
 void CMonitorDlg::ScaleServerColumns()
 {
-    if (m_listServers.GetItemCount() > 0) {
-        RequestAutoSize(m_listServers);
-        return;
-    }
-    CRect rect;
-    m_listServers.GetWindowRect(&rect);
-    for (int i = 0; i < SERVER_COLUMN_COUNT; ++i)
-        m_listServers.SetColumnWidth(i, ServerColumnWidth(i, rect, m_nDpi));
+    ScaleColumns(m_listServers, SERVER_COLUMN_COUNT, ServerColumnWidth);
 }
 
 int CMonitorDlg::FindServerRow(CGameServer* pServer)

@@ -158,6 +158,7 @@ void CMonitorDlg::OnListMode()
         FillPlayerList(lastListed);
     SortServerList(m_nServerSortColumn, m_bServerSortAscending);
     UpdateCaption();
+    RunStateChanged();
 }
 
 void CMonitorDlg::OnRightClickServer(NMHDR*, LRESULT* pResult)
@@ -176,6 +177,7 @@ void CMonitorDlg::OnRightClickServer(NMHDR*, LRESULT* pResult)
     }
     UpdateServerItem(pServer);
     UpdateCaption();
+    RunStateChanged();
 }
 
 void CMonitorDlg::OnClickServer(NMHDR*, LRESULT* pResult)

@@ -79,13 +79,11 @@ private:
         } else if (word == "key") {
             std::string name = NextWord(rest);
             if (name.empty()) Fail(m_line, "key needs a name");
-            Block().keys.emplace_back(name, rest);
+            Block().keys.emplace_back(name, Unescaped(rest));
         } else if (word == "player") {
             Player(rest);
         } else if (word == "raw") {
-            std::optional<std::string> bytes = UnescapeText(rest);
-            if (!bytes) Fail(m_line, "bad escape in raw text");
-            Block().playerText += *bytes;
+            Block().playerText += Unescaped(rest);
         } else {
             Fail(m_line, "unknown directive '" + word + "'");
         }
@@ -150,7 +148,15 @@ private:
         std::string score = NextWord(rest);
         std::string ping = NextWord(rest);
         if (score.empty() || ping.empty()) Fail(m_line, "player needs a score, a ping and a name");
-        Block().playerText += score + " " + ping + " \"" + rest + "\"\n";
+        Block().playerText += score + " " + ping + " \"" + Unescaped(rest) + "\"\n";
+    }
+
+    // Servers send any byte: the scenario writes the others C-escaped.
+    std::string Unescaped(const std::string& text)
+    {
+        std::optional<std::string> bytes = UnescapeText(text);
+        if (!bytes) Fail(m_line, "bad escape in '" + text + "'");
+        return *bytes;
     }
 
     std::vector<ServerSetup> m_servers;

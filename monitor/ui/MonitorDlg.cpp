@@ -86,6 +86,7 @@ BEGIN_MESSAGE_MAP(CMonitorDlg, CDialog)
     ON_WM_TIMER()
     ON_MESSAGE(WM_QUERYDONE, &CMonitorDlg::OnQueryDone)
     ON_COMMAND(ID_EDIT_COPY, &CMonitorDlg::OnEditCopy)
+    ON_COMMAND(ID_FIND_PLAYER, &CMonitorDlg::OnFindPlayer)
 END_MESSAGE_MAP()
 
 BOOL CMonitorDlg::OnInitDialog()
@@ -95,6 +96,7 @@ BOOL CMonitorDlg::OnInitDialog()
     if (CMenu* pSysMenu = GetSystemMenu(FALSE)) {
         pSysMenu->AppendMenu(MF_SEPARATOR);
         pSysMenu->AppendMenu(MF_STRING, IDM_ABOUTBOX, "About Kelvane Monitor...");
+        pSysMenu->AppendMenu(MF_STRING, IDM_FINDPLAYER, "Find Player...");
     }
     SetIcon(m_hIcon, TRUE);
     SetIcon(m_hIcon, FALSE);
@@ -172,6 +174,7 @@ void CMonitorDlg::OnCancel()
     if (m_bShuttingDown)
         return;
     SaveRunState();
+    CloseServerWindows();
 
     // Rows point at the records: empty the lists before the records go.
     m_bShuttingDown = TRUE;
@@ -188,6 +191,10 @@ void CMonitorDlg::OnSysCommand(UINT nID, LPARAM lParam)
     if ((nID & 0xFFF0) == IDM_ABOUTBOX) {
         CAboutBox dlgAbout;
         dlgAbout.DoModal();
+        return;
+    }
+    if ((nID & 0xFFF0) == IDM_FINDPLAYER) {
+        OnFindPlayer();
         return;
     }
     CDialog::OnSysCommand(nID, lParam);

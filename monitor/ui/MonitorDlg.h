@@ -30,6 +30,8 @@ struct SORTPARAMS {
     const std::unordered_map<LPARAM, SortKey>* pKeys;
 };
 
+class CFindPlayerDlg;
+
 class CMonitorDlg : public CDialog {
 public:
     explicit CMonitorDlg(CWnd* pParent = nullptr);
@@ -107,6 +109,8 @@ protected:
     afx_msg void OnCustomDrawServers(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnServerItemChanged(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnListMode();
+    // Shows the mode's rows, with the button and window captions that go with it.
+    void ShowListMode(int nMode);
     CGameServer* GetSelectedServer();
     int FindServerRow(CGameServer* pServer);
     // Makes the record's row agree with it; TRUE (with the status shown) when listed.
@@ -128,6 +132,14 @@ protected:
     // Keyboard.cpp: Enter on the server list and the accelerators (F5, Ctrl+C).
     virtual BOOL PreTranslateMessage(MSG* pMsg);
     afx_msg void OnEditCopy();
+
+    // FindPlayer.cpp: the Find Player window and going to its match.
+    afx_msg void OnFindPlayer();
+    void GoToServer(CGameServer* pServer, const CString& strPlayer);
+    // Windows opened over this one that follow its records' replies.
+    void ServerNoticed(CGameServer* pServer);
+    void CloseServerWindows();
+    CFindPlayerDlg* m_pFindDlg = nullptr;
 
     // PlayerList.cpp
     void InitPlayerColumns();

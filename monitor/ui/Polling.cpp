@@ -72,6 +72,7 @@ LRESULT CMonitorDlg::OnQueryDone(WPARAM wParam, LPARAM)
     if (m_bShuttingDown)
         return 0;
     CGameServer* pServer = reinterpret_cast<CGameServer*>(wParam);
+    ServerNoticed(pServer);
     if (TakeClickNotice(pServer)) {
         // A poll that has queried the record anew shows it with its own notice.
         if (m_pollAwaited.count(pServer) == 0)

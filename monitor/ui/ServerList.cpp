@@ -128,7 +128,12 @@ void CMonitorDlg::OnServerItemChanged(NMHDR*, LRESULT* pResult)
 
 void CMonitorDlg::OnListMode()
 {
-    m_nServerListMode = NextListMode(m_nServerListMode);
+    ShowListMode(NextListMode(m_nServerListMode));
+}
+
+void CMonitorDlg::ShowListMode(int nMode)
+{
+    m_nServerListMode = nMode;
     m_btnListMode.SetWindowText(ListModeButtonCaption(m_nServerListMode));
     // The player list ends with the last listed record's players: fill it once.
     CServerStatus status, lastListed;

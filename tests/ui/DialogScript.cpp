@@ -44,3 +44,27 @@ void ClickRow(CListCtrl& list, int nRow, UINT nCode)
     SelectListRow(list.GetSafeHwnd(), nRow);
     SendListNotify(list.GetSafeHwnd(), nCode, nRow);
 }
+
+namespace {
+struct TitleSearch {
+    const char* pszTitle;
+    HWND hFound;
+};
+
+BOOL CALLBACK MatchTitle(HWND hWnd, LPARAM lParam)
+{
+    auto* pSearch = reinterpret_cast<TitleSearch*>(lParam);
+    if (IsWindowVisible(hWnd) && WindowText(hWnd) == pSearch->pszTitle) {
+        pSearch->hFound = hWnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+} // namespace
+
+HWND ThreadWindowTitled(const char* pszTitle)
+{
+    TitleSearch search{pszTitle, nullptr};
+    EnumThreadWindows(GetCurrentThreadId(), MatchTitle, reinterpret_cast<LPARAM>(&search));
+    return search.hFound;
+}

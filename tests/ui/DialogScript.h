@@ -26,3 +26,6 @@ DrawAnswer CustomDraw(CListCtrl& list, DWORD dwStage, int nRow);
 void ClickColumn(CListCtrl& list, int nColumn);
 // Selects a row and reports the click (NM_CLICK or NM_RCLICK) as the list would.
 void ClickRow(CListCtrl& list, int nRow, UINT nCode);
+
+// A visible window of this thread with exactly that caption, or null.
+HWND ThreadWindowTitled(const char* pszTitle);

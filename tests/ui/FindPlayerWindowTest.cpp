@@ -11,23 +11,6 @@
 
 namespace {
 
-HWND ThreadWindowTitled(const char* pszTitle)
-{
-    struct Search {
-        const char* pszTitle;
-        HWND hFound;
-    } search{pszTitle, nullptr};
-    EnumThreadWindows(GetCurrentThreadId(), [](HWND hWnd, LPARAM lParam) -> BOOL {
-        auto* p = reinterpret_cast<Search*>(lParam);
-        if (IsWindowVisible(hWnd) && WindowText(hWnd) == p->pszTitle) {
-            p->hFound = hWnd;
-            return FALSE;
-        }
-        return TRUE;
-    }, reinterpret_cast<LPARAM>(&search));
-    return search.hFound;
-}
-
 void Type(HWND hFind, const char* pszText)
 {
     SetDlgItemTextA(hFind, IDC_FIND_TEXT, pszText); // EN_CHANGE, as a keystroke sends

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "framework/FileReplace.h"
+
 const char kParamFileName[] = "q2kelvane.dat";
 const char kDefaultParams[] = "+set game kelvane\r\n+set deathmatch 1";
 
@@ -52,17 +54,10 @@ std::string ReadParamFile(const std::string& path)
 
 bool WriteParamFile(const std::string& path, const std::string& text)
 {
-    const std::string temp = path + ".tmp";
-    FILE* file = std::fopen(temp.c_str(), "wb");
-    if (!file)
-        return false;
     const std::string bytes = EncodeParams(text);
-    bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    written = std::fclose(file) == 0 && written;
-    if (written && MoveParamFileIntoPlace(temp, path))
-        return true;
-    std::remove(temp.c_str());
-    return false;
+    return ReplaceFileWhole(path.c_str(), "wb", [&bytes](FILE* file) {
+        return std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    });
 }
 
 std::string ParamsOrDefault(const std::string& loaded)

@@ -20,9 +20,5 @@ std::string ReadParamFile(const std::string& path);
 // the earlier file is then left as it was.
 bool WriteParamFile(const std::string& path, const std::string& text);
 
-// Moves a finished file over path in one step; false when it could not (path is
-// then unchanged). One implementation per platform.
-bool MoveParamFileIntoPlace(const std::string& from, const std::string& path);
-
 // The text the launcher shows: the file's, or the default one when it reads as empty.
 std::string ParamsOrDefault(const std::string& loaded);

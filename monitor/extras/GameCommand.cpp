@@ -1,14 +1,9 @@
 #include "extras/GameCommand.h"
 
 #include "query/GameServer.h"
+#include "query/ServerAddress.h"
 
 static const char* const DEFAULT_GAME_PORT = ":" DEFAULT_SERVER_PORT;
-
-CString GameHostPart(const CString& strAddress)
-{
-    int nColon = strAddress.Find(':');
-    return nColon < 0 ? strAddress : strAddress.Left(nColon);
-}
 
 // The game splits its command line at blanks and takes "+" and ";" as the start
 // of another command: none of them may come through from a server list line.
@@ -19,13 +14,13 @@ static bool EndsConnectArgument(char ch)
 
 CString GamePortPart(const CString& strAddress)
 {
-    int nColon = strAddress.Find(':');
-    if (nColon < 0)
+    CServerAddress address = SplitServerAddress(strAddress);
+    if (!address.bHasColon)
         return DEFAULT_GAME_PORT;
-    int nEnd = nColon + 1;
-    while (nEnd < strAddress.GetLength() && !EndsConnectArgument(strAddress.GetAt(nEnd)))
+    int nEnd = 0;
+    while (nEnd < address.strPort.GetLength() && !EndsConnectArgument(address.strPort.GetAt(nEnd)))
         ++nEnd;
-    return strAddress.Mid(nColon, nEnd - nColon);
+    return ":" + address.strPort.Left(nEnd);
 }
 
 CString FormatConnectAddress(const BYTE abAddress[4], const CString& strAddress)

@@ -5,10 +5,6 @@
 #include "framework/CString.h"
 #include "framework/Types.h"
 
-// The host of a record's address text: everything before the first colon
-// (the whole text when it has none).
-CString GameHostPart(const CString& strAddress);
-
 // The port of a record's address text, colon included, as written up to the first
 // blank, control character, quote, "+" or ";", so that a server list line cannot
 // add commands to the game's command line. A text without a colon (only a

@@ -1,10 +1,11 @@
 #include "extras/GameStart.h"
 
 #include "extras/GameCommand.h"
+#include "query/ServerAddress.h"
 
 BOOL ResolveConnectAddress(const CString& strAddress, CString& strConnect)
 {
-    CString strHost = GameHostPart(strAddress);
+    CString strHost = SplitServerAddress(strAddress).strHost;
     // An empty name would resolve to this machine's own address.
     if (strHost.IsEmpty())
         return FALSE;

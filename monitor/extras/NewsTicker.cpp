@@ -15,11 +15,6 @@ CNewsTicker::CNewsTicker()
     m_font.CreateFontIndirect(&lf);
 }
 
-CNewsTicker::~CNewsTicker()
-{
-    m_font.DeleteObject();
-}
-
 void CNewsTicker::SetText(CString strText)
 {
     m_strText = strText;

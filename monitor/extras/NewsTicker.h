@@ -7,7 +7,7 @@
 class CNewsTicker : public CStatic {
 public:
     CNewsTicker();
-    virtual ~CNewsTicker();
+    virtual ~CNewsTicker() = default;
 
     // Takes effect at the next tick, at the current position.
     void SetText(CString strText);

@@ -2,10 +2,7 @@
 
 #include <cstring>
 
-#include "web/WebServer.h"
-
-static const char kScheme[] = "http://";
-static const int kSchemeLength = sizeof kScheme - 1;
+#include "query/ServerWebsite.h"
 
 static bool IsHexDigit(char c)
 {
@@ -42,13 +39,5 @@ static CString PercentEncode(const CString& strText)
 
 CString ServerPageUrl(const CString& strWebsite)
 {
-    CString strPage = strWebsite;
-    strPage.Trim();
-    CString strScheme = strPage.Left(kSchemeLength);
-    strScheme.MakeLower();
-    if (strScheme == kScheme)
-        strPage = strPage.Mid(kSchemeLength);
-    if (strPage.IsEmpty())
-        return WebFileUrl("none.html");
-    return kScheme + PercentEncode(strPage);
+    return WebsiteAddress(PercentEncode(WebsitePage(strWebsite)));
 }

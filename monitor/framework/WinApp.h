@@ -18,9 +18,6 @@ public:
     // The message loop after a successful InitInstance; ends with WM_QUIT.
     virtual int Run();
 
-    // Kept so that dialogs look the same as with the original call; a no-op now.
-    BOOL Enable3dControls() { return TRUE; }
-
     // The private profile file m_pszProfileName, read and written at each call.
     // GetProfileString returns lpszDefault (or "") when the entry is absent.
     CString GetProfileString(LPCSTR lpszSection, LPCSTR lpszEntry, LPCSTR lpszDefault = nullptr);

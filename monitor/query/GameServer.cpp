@@ -1,5 +1,6 @@
 #include "query/GameServer.h"
 
+#include "query/ServerAddress.h"
 #include "query/WordFilter.h"
 
 // The word list is read when the first record is made, on the GUI thread and so
@@ -19,12 +20,10 @@ CGameServer::CGameServer() : m_strAddress("0.0.0.0:0")
 
 CGameServer::CGameServer(const CString& strAddress)
 {
-    int nColon = strAddress.Find(':');
-    CString strHost = nColon >= 0 ? strAddress.Left(nColon) : strAddress;
-    CString strPort = nColon >= 0 ? strAddress.Mid(nColon + 1) : CString();
-    if (ReadLeadingInt(strPort) == 0)
-        strPort = DEFAULT_SERVER_PORT;
-    m_strAddress = strHost + ":" + strPort;
+    CServerAddress address = SplitServerAddress(strAddress);
+    if (ReadLeadingInt(address.strPort) == 0)
+        address.strPort = DEFAULT_SERVER_PORT;
+    m_strAddress = address.strHost + ":" + address.strPort;
     LoadWordFilterOnce();
 }
 

@@ -4,6 +4,7 @@
 
 #include "framework/Socket.h"
 #include "query/GameServer.h"
+#include "query/ServerAddress.h"
 
 const char STATUS_REQUEST[10] = {'\xFF', '\xFF', '\xFF', '\xFF', 's', 't', 'a', 't', 'u', 's'};
 
@@ -39,12 +40,10 @@ BOOL ExchangeStatus(const CString& strAddress, CString& strReply, DWORD& nPing)
     CAsyncSocket socket;
     if (!AfxSocketInit() || !socket.Create())
         return FALSE;
-    int nColon = strAddress.Find(':');
-    CString strHost = nColon >= 0 ? strAddress.Left(nColon) : strAddress;
-    UINT nPort = static_cast<UINT>(ReadLeadingInt(nColon >= 0 ? strAddress.Mid(nColon + 1) : CString()));
+    CServerAddress address = SplitServerAddress(strAddress);
     // Connecting makes the socket take datagrams from this server only, and lets
     // the system report an unreachable port.
-    if (!socket.Connect(strHost, nPort))
+    if (!socket.Connect(address.strHost, static_cast<UINT>(ReadLeadingInt(address.strPort))))
         return FALSE;
     // Timed from just before the send: a thread pre-empted right after it must not
     // report less than the server's real delay.

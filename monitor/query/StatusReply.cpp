@@ -2,23 +2,12 @@
 
 #include "query/GameServer.h"
 #include "query/InfoPairs.h"
+#include "query/ServerWebsite.h"
 #include "query/WordFilter.h"
-#include "web/WebServer.h"
 
 // FF FF FF FF "print\n" and the backslash that opens the information string.
 static const char REPLY_HEADER[] = "\xFF\xFF\xFF\xFF" "print\n\\";
 static const int REPLY_HEADER_LENGTH = sizeof REPLY_HEADER - 1;
-
-static CString NormaliseWebsite(CString strValue)
-{
-    strValue.Trim();
-    strValue.MakeLower();
-    if (strValue.IsEmpty() || strValue == "http://")
-        return WebFileUrl("none.html");
-    if (strValue.Left(7) != "http://")
-        strValue = "http://" + strValue;
-    return strValue;
-}
 
 static void ReadPlayers(CString strText, std::vector<CPlayerInfo>& players)
 {
@@ -51,7 +40,7 @@ BOOL CGameServer::ParseStatusReply(LPCTSTR lpszReply, DWORD nPing)
         else if (strKey == "dll_version")
             status.m_strVersion = g_wordFilter.Censor(strValue);
         else if (strKey == "website")
-            status.m_strWebsite = NormaliseWebsite(strValue);
+            status.m_strWebsite = WebsiteAddress(WebsitePage(strValue.MakeLower()));
         else if (strKey == "maxclients" || strKey == "sv_maxclients")
             status.m_nMaxPlayers = ReadLeadingUInt(strValue);
         else if (strKey == "game" && strValue.MakeLower() != "kelvane") {

@@ -21,7 +21,7 @@ void CMonitorDlg::SortList(CListCtrl& list, int nColumn, BOOL bAscending, BOOL b
         }
         keys.emplace(lData, key);
     }
-    SORTPARAMS params{&list, nColumn, bAscending ? 1 : 0, static_cast<BYTE>(bServerList ? 1 : 0), &keys};
+    SORTPARAMS params{bAscending ? 1 : 0, static_cast<BYTE>(bServerList ? 1 : 0), &keys};
     list.SortItems(CompareListItems, reinterpret_cast<DWORD_PTR>(&params));
 }
 

@@ -12,7 +12,6 @@ BOOL CMonitorApp::InitInstance()
         AfxMessageBox(IDP_SOCKETS_INIT_FAILED, MB_OK);
         return FALSE;
     }
-    Enable3dControls();
     m_pMainWnd = &dlg;
     dlg.DoModal();
     m_pMainWnd = nullptr;

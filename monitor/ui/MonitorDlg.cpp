@@ -4,6 +4,7 @@
 #include "ui/MonitorSettings.h"
 #include "ui/ServerListRules.h"
 #include "extras/AboutBox.h"
+#include "query/ServerWebsite.h"
 #include "web/BuildNumber.h"
 #include "web/WebServer.h"
 #include "web/WebStartup.h"
@@ -12,17 +13,13 @@ static const UINT kPingBitmaps[] = {IDB_PING_GREEN, IDB_PING_ORANGE, IDB_PING_RE
 
 CMonitorDlg::CMonitorDlg(CWnd* pParent)
     : CDialog(IDD_VARNOK_DIALOG, pParent),
-      m_nServerListMode(LIST_MODE_ALL),
+      m_nServerListMode(DEFAULT_SERVER_LIST_MODE),
       m_pImageList(new CImageList),
-      m_bPolling(FALSE),
-      m_nNextServer(0),
-      m_nQueriesLeft(0),
       m_hIcon(::LoadIconA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME))),
       m_bServerSortAscending(TRUE),
       m_nServerSortColumn(3),
       m_bPlayerSortAscending(TRUE),
       m_nPlayerSortColumn(0),
-      m_nNumQueryThreads(DEFAULT_NUM_QUERY_THREADS),
       m_bShuttingDown(FALSE),
       m_bRunStateRead(FALSE),
       m_bRunStateSaved(FALSE),
@@ -108,9 +105,10 @@ BOOL CMonitorDlg::OnInitDialog()
 
     CWinApp* pApp = AfxGetApp();
     SetWebServerBase(pApp->GetProfileString(SETTINGS_SECTION, KELVANE_WEB_SERVER_KEY, ""));
-    m_nNumQueryThreads = ThreadBudgetFromSetting(
-        pApp->GetProfileString(SETTINGS_SECTION, SETTING_NUM_QUERY_THREADS, "5"));
-    int nButton = ThreadButtonForBudget(m_nNumQueryThreads);
+    SetNoWebsiteAddress(WebFileUrl("none.html"));
+    m_poll.SetBudget(ThreadBudgetFromSetting(
+        pApp->GetProfileString(SETTINGS_SECTION, SETTING_NUM_QUERY_THREADS, SettingText(DEFAULT_NUM_QUERY_THREADS))));
+    int nButton = ThreadButtonForBudget(m_poll.GetBudget());
     CheckRadioButton(IDC_THREADS1, IDC_THREADS7,
                      nButton == 1 ? IDC_THREADS1 : nButton == 3 ? IDC_THREADS3 : IDC_THREADS7);
 
@@ -121,7 +119,7 @@ BOOL CMonitorDlg::OnInitDialog()
         AfxMessageBox(UpdateAvailableMessage(nBuild), MB_OK);
 
     m_nServerListMode = ListModeFromSetting(
-        pApp->GetProfileString(SETTINGS_SECTION, SETTING_SERVER_LIST_MODE, "5"));
+        pApp->GetProfileString(SETTINGS_SECTION, SETTING_SERVER_LIST_MODE, SettingText(DEFAULT_SERVER_LIST_MODE)));
     m_btnListMode.SetWindowText(ListModeButtonCaption(m_nServerListMode));
 
     FetchMasterList();
@@ -131,7 +129,6 @@ BOOL CMonitorDlg::OnInitDialog()
     m_ticker.SetText(m_strNews);
     m_ticker.Start();
 
-    m_bPolling = FALSE;
     StartPolling();
     return TRUE;
 }
@@ -151,11 +148,8 @@ void CMonitorDlg::SaveRunState()
         return;
     m_bRunStateSaved = TRUE;
     CWinApp* pApp = AfxGetApp();
-    CString strValue;
-    strValue.Format("%d", m_nNumQueryThreads);
-    pApp->WriteProfileString(SETTINGS_SECTION, SETTING_NUM_QUERY_THREADS, strValue);
-    strValue.Format("%d", m_nServerListMode);
-    pApp->WriteProfileString(SETTINGS_SECTION, SETTING_SERVER_LIST_MODE, strValue);
+    pApp->WriteProfileString(SETTINGS_SECTION, SETTING_NUM_QUERY_THREADS, SettingText(m_poll.GetBudget()));
+    pApp->WriteProfileString(SETTINGS_SECTION, SETTING_SERVER_LIST_MODE, SettingText(m_nServerListMode));
     SaveServerList(SERVER_LIST_FILE);
 }
 
@@ -180,8 +174,7 @@ void CMonitorDlg::OnCancel()
     m_bShuttingDown = TRUE;
     m_listServers.DeleteAllItems();
     m_listPlayers.DeleteAllItems();
-    m_pollAwaited.clear();
-    m_clickAwaited.clear();
+    m_poll.Close();
     m_servers.DeleteAll();
     CDialog::OnCancel();
 }

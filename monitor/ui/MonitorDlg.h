@@ -8,13 +8,13 @@
 #pragma once
 
 #include <unordered_map>
-#include <unordered_set>
 
 #include "framework/Framework.h"
 #include "query/GameServer.h"
 #include "query/QueryDone.h"
 #include "extras/NewsTicker.h"
 #include "res/resource.h"
+#include "ui/PollState.h"
 #include "ui/ServerCollection.h"
 #include "ui/ServerRowIndex.h"
 
@@ -23,8 +23,6 @@
 // before the sort: a list view must not be asked for its rows while it sorts.
 struct SortKey;
 struct SORTPARAMS {
-    CListCtrl* pList;
-    int nColumn;
     int bAscending;
     BYTE bServerList;
     const std::unordered_map<LPARAM, SortKey>* pKeys;
@@ -56,9 +54,6 @@ public:
     CString m_strNews;
     int m_nServerListMode;
     CImageList* m_pImageList;
-    BOOL m_bPolling;
-    int m_nNextServer;
-    int m_nQueriesLeft;
     CListCtrl m_listServers;
     CListCtrl m_listPlayers;
     HICON m_hIcon;
@@ -67,8 +62,9 @@ public:
     int m_nServerSortColumn;
     BOOL m_bPlayerSortAscending;
     int m_nPlayerSortColumn;
-    int m_nNumQueryThreads;
     CServerCollection m_servers;
+    // Whether a poll runs, what it awaits, the thread budget.
+    CPollState m_poll;
 
 protected:
     virtual void DoDataExchange(CDataExchange* pDX);
@@ -93,8 +89,6 @@ protected:
     void StartPolling();
     void StartNextQuery();
     void CountPollNotice();
-    // Counts off one of the record's clicked-query notices; FALSE when none is due.
-    BOOL TakeClickNotice(CGameServer* pServer);
     void EndPolling();
     void ShowProgress();
     void HideProgress();
@@ -165,13 +159,7 @@ private:
     // sub-item crText(row's item data).
     static LRESULT AnswerCustomDraw(NMLVCUSTOMDRAW* pDraw, COLORREF (*pfnTextColor)(LPARAM));
 
-    // Records whose notices the running poll awaits; notices of clicked single
-    // queries are not among them and never count against a poll.
-    std::unordered_set<CGameServer*> m_pollAwaited;
-    // Per record, the notices of clicked queries yet to come: one may still be
-    // queued when a second click or a poll has queried the record anew.
-    std::unordered_map<CGameServer*, int> m_clickAwaited;
-    // Set once shut-down starts deleting records: late notices are dropped.
+    // Set once shut-down starts deleting records.
     BOOL m_bShuttingDown;
     BOOL m_bRunStateRead;  // start-up has read the settings and serverlist.txt
     BOOL m_bRunStateSaved;

@@ -9,7 +9,10 @@
 #define SETTING_SERVER_LIST_MODE "ServerListMode"
 
 #define DEFAULT_NUM_QUERY_THREADS 5
-#define DEFAULT_SERVER_LIST_MODE 5
+#define DEFAULT_SERVER_LIST_MODE 5 // all servers
+
+// A number as the settings file stores it: decimal text.
+CString SettingText(int nValue);
 
 // The thread budget for a stored text. A budget below 1 (text reads as 0) would
 // start polls that never query anything and never end, so it falls back to the default.

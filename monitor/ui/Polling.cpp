@@ -8,33 +8,26 @@ void CMonitorDlg::OnRefreshServerList()
     StartPolling();
 }
 
-void CMonitorDlg::OnThreads1() { m_nNumQueryThreads = 1; }
-void CMonitorDlg::OnThreads3() { m_nNumQueryThreads = 3; }
-void CMonitorDlg::OnThreads7() { m_nNumQueryThreads = 7; }
+void CMonitorDlg::OnThreads1() { m_poll.SetBudget(1); }
+void CMonitorDlg::OnThreads3() { m_poll.SetBudget(3); }
+void CMonitorDlg::OnThreads7() { m_poll.SetBudget(7); }
 
 void CMonitorDlg::StartPolling()
 {
-    if (m_bPolling)
+    if (!m_poll.Begin(m_servers.GetCount()))
         return;
     SetWindowText(PollingCaption());
-    m_bPolling = TRUE;
     m_listPlayers.DeleteAllItems();
-    m_nNextServer = 0;
-    m_nQueriesLeft = m_servers.GetCount();
-    m_pollAwaited.clear();
-    m_progress.SetRange32(0, m_nQueriesLeft);
+    m_progress.SetRange32(0, m_servers.GetCount());
     m_progress.SetStep(1);
     m_progress.SetPos(m_nProgressPos = 0);
     ShowProgress();
 
-    // Nothing to wait for: no notice would ever end this poll.
-    if (m_nQueriesLeft == 0) {
+    if (!m_poll.IsPolling()) {
         EndPolling();
         return;
     }
-    // Calls past the last record would do nothing: a budget of millions must not
-    // hold the window for seconds (nor run the index past its range).
-    for (int i = 0; i < m_nNumQueryThreads && m_bPolling && m_nNextServer < m_servers.GetCount(); ++i)
+    for (int i = 0; m_poll.WantsFirstQuery(i, m_servers.GetCount()); ++i)
         StartNextQuery();
 }
 
@@ -44,71 +37,58 @@ void CMonitorDlg::StartPolling()
 void CMonitorDlg::StartNextQuery()
 {
     for (;;) {
-        CGameServer* pServer = m_servers.GetAt(m_nNextServer++);
+        CGameServer* pServer = m_servers.GetAt(m_poll.TakeNext(m_servers.GetCount()));
         if (!pServer)
             return;
         m_strStatus.Format("Querying server at %s...", static_cast<const char*>(pServer->GetAddress()));
         ShowStatusSoon();
 
-        // A record whose clicked query still runs counts once, when its notice comes.
         if (pServer->IsIgnored() != 1) {
             BOOL bStarted = pServer->StartQuery();
             if (bStarted || pServer->IsQuerying()) {
-                if (!bStarted)
-                    TakeClickNotice(pServer); // that query's notice is the poll's now
-                m_pollAwaited.insert(pServer);
+                m_poll.AwaitQuery(pServer, bStarted);
                 return;
             }
         }
         UpdateServerItem(pServer);
         CountPollNotice();
-        if (!m_bPolling)
+        if (!m_poll.IsPolling())
             return;
     }
 }
 
 LRESULT CMonitorDlg::OnQueryDone(WPARAM wParam, LPARAM)
 {
-    if (m_bShuttingDown)
-        return 0;
     CGameServer* pServer = reinterpret_cast<CGameServer*>(wParam);
-    ServerNoticed(pServer);
-    if (TakeClickNotice(pServer)) {
-        // A poll that has queried the record anew shows it with its own notice.
-        if (m_pollAwaited.count(pServer) == 0)
-            UpdateServerItem(pServer);
+    switch (m_poll.TakeNotice(pServer)) {
+    case CPollState::NOTICE_OF_POLL:
+        // The next query goes out first: the network waits for nothing the window does.
+        StartNextQuery();
+        UpdateServerItem(pServer);
+        CountPollNotice();
+        break;
+    case CPollState::NOTICE_OF_CLICK:
+    case CPollState::NOTICE_OTHER:
+        UpdateServerItem(pServer);
+        break;
+    case CPollState::NOTICE_OF_CLICK_HIDDEN:
+    case CPollState::NOTICE_DROPPED:
         return 0;
     }
-    // The next query goes out first: the network waits for nothing the window does.
-    BOOL bCounts = m_bPolling && m_pollAwaited.erase(pServer) != 0;
-    if (bCounts)
-        StartNextQuery();
-    UpdateServerItem(pServer);
-    if (bCounts)
-        CountPollNotice();
+    // The windows that follow a record see what its row now shows.
+    ServerNoticed(pServer);
     return 0;
-}
-
-BOOL CMonitorDlg::TakeClickNotice(CGameServer* pServer)
-{
-    auto click = m_clickAwaited.find(pServer);
-    if (click == m_clickAwaited.end())
-        return FALSE;
-    if (--click->second == 0)
-        m_clickAwaited.erase(click);
-    return TRUE;
 }
 
 void CMonitorDlg::CountPollNotice()
 {
     StepProgressSoon();
-    if (--m_nQueriesLeft == 0)
+    if (m_poll.CountNotice())
         EndPolling();
 }
 
 void CMonitorDlg::EndPolling()
 {
-    m_bPolling = FALSE;
     m_strStatus = "Ready";
     UpdateData(FALSE);
     SortServerList(m_nServerSortColumn, m_bServerSortAscending);

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "framework/FileReplace.h"
+
 CGameServer* CServerCollection::Add(CGameServer* pServer, BOOL bFromFile)
 {
     auto known = m_byAddress.find(pServer->GetAddress().str());
@@ -43,24 +45,13 @@ BOOL CServerCollection::Load(const CString& strPath, const std::function<void(CG
 
 BOOL CServerCollection::Save(const CString& strPath) const
 {
-    CString strTemp = strPath + ".tmp";
-    FILE* pFile = std::fopen(strTemp, "w");
-    if (!pFile)
-        return FALSE;
-    BOOL bWritten = TRUE;
-    for (CGameServer* pServer : m_records) {
-        if (!pServer->WriteToFile(pFile)) {
-            bWritten = FALSE;
-            break;
+    return ReplaceFileWhole(strPath, "w", [this](FILE* pFile) {
+        for (CGameServer* pServer : m_records) {
+            if (!pServer->WriteToFile(pFile))
+                return false;
         }
-    }
-    // A full disk may only show when the buffer is flushed at the close.
-    if (std::fclose(pFile) != 0)
-        bWritten = FALSE;
-    if (bWritten && ReplaceFileWith(strTemp, strPath))
-        return TRUE;
-    std::remove(strTemp);
-    return FALSE;
+        return true;
+    });
 }
 
 void CServerCollection::DeleteAll()

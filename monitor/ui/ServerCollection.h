@@ -56,7 +56,3 @@ private:
     // master list of thousands would otherwise cost a walk per line.
     std::unordered_map<std::string, CGameServer*> m_byAddress;
 };
-
-// Moves a finished file over its destination in one step; FALSE on failure (the
-// destination is then unchanged). One implementation per platform.
-BOOL ReplaceFileWith(const char* pszSource, const char* pszDestination);

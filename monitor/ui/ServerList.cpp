@@ -174,12 +174,12 @@ void CMonitorDlg::OnClickServer(NMHDR*, LRESULT* pResult)
     CGameServer* pServer = GetSelectedServer();
     if (!pServer)
         return;
-    if (m_bPolling) {
+    if (m_poll.IsPolling()) {
         UpdateServerItem(pServer);
         return;
     }
     // Its notice refreshes the row; it is no poll's business.
     if (pServer->StartQuery())
-        ++m_clickAwaited[pServer];
+        m_poll.AwaitClick(pServer);
     UpdateCaption();
 }

@@ -17,11 +17,6 @@ CString NormalizeWebServerBase(const CString& strSetting)
     return base;
 }
 
-CString GetWebServerBase()
-{
-    return g_strWebServerBase;
-}
-
 void SetWebServerBase(const CString& strBase)
 {
     g_strWebServerBase = NormalizeWebServerBase(strBase);

@@ -7,9 +7,8 @@
 // (or with the "WebServer" setting) to point the programs at the real server.
 #define KELVANE_DEFAULT_WEB_SERVER "http://www.kelvane.example/"
 
-// Where a user, a test or the demo names another base location: read at start-up,
-// never written.
-#define KELVANE_WEB_SERVER_SECTION "General"
+// Where a user, a test or the demo names another base location (in the settings'
+// section "General"): read at start-up, never written.
 #define KELVANE_WEB_SERVER_KEY "WebServer"
 
 // The base location that a setting text stands for: white space around it is
@@ -17,8 +16,6 @@
 // and an empty text means the built-in base location.
 CString NormalizeWebServerBase(const CString& strSetting);
 
-// The base location in force, always ending with a slash.
-CString GetWebServerBase();
 // Replaces the base location for this run with NormalizeWebServerBase(strBase).
 void SetWebServerBase(const CString& strBase);
 // The full address of one web file, e.g. WebFileUrl("none.html").

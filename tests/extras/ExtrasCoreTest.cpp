@@ -5,17 +5,18 @@
 #include "extras/GameCommand.h"
 #include "extras/ServerPageUrl.h"
 #include "extras/TickerMotion.h"
-#include "web/WebServer.h"
+#include "query/ServerAddress.h"
+#include "query/ServerWebsite.h"
 
 TEST(GameCommand, ResolvedBytesReplaceTheHostAndThePortStaysAsWritten)
 {
     const BYTE ip[4] = {192, 168, 200, 255};
-    EXPECT_EQ(GameHostPart("q2.example.org:27911"), "q2.example.org");
+    EXPECT_EQ(SplitServerAddress("q2.example.org:27911").strHost, "q2.example.org");
     EXPECT_EQ(FormatConnectAddress(ip, "q2.example.org:27911"), "192.168.200.255:27911");
     EXPECT_EQ(FormatConnectAddress(ip, "h:27911:x"), "192.168.200.255:27911:x"); // first colon only
     // No colon (a hand-edited serverlist.txt): the default port, not a bare address.
-    EXPECT_EQ(GameHostPart("localhost"), "localhost");
-    EXPECT_EQ(GameHostPart(":27911"), ""); // a colon first: no host, not the whole text
+    EXPECT_EQ(SplitServerAddress("localhost").strHost, "localhost");
+    EXPECT_EQ(SplitServerAddress(":27911").strHost, ""); // a colon first: no host, not the whole text
     EXPECT_EQ(FormatConnectAddress(ip, "localhost"), "192.168.200.255:27910");
 }
 
@@ -72,7 +73,7 @@ TEST(TickerMotion, WrapIsStrictAndCopiesTileWithoutGap)
 
 TEST(ServerPageUrl, EveryPageBecomesOneHttpAddress)
 {
-    SetWebServerBase("http://base.example/");
+    SetNoWebsiteAddress("http://base.example/none.html");
     const struct {
         const char* page;
         const char* url;
@@ -102,7 +103,6 @@ TEST(ServerPageUrl, EveryPageBecomesOneHttpAddress)
     };
     for (const auto& c : cases)
         EXPECT_EQ(ServerPageUrl(c.page), c.url) << c.page;
-    SetWebServerBase("");
 }
 
 TEST(ServerPageUrl, ZeroBytesAndLongPagesStayWhole)

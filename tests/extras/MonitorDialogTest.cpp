@@ -43,7 +43,7 @@ protected:
         CMonitorDlg dlg;
         AfxGetApp()->m_pMainWnd = &dlg;
         RunModal(dlg, [&](CDialog&) {
-            ASSERT_TRUE(PumpUntil([&] { return !dlg.m_bPolling; }, 10000)) << "first poll never ended";
+            ASSERT_TRUE(PumpUntil([&] { return !dlg.m_poll.IsPolling(); }, 10000)) << "first poll never ended";
             script(dlg);
             if (IsWindow(dlg.GetSafeHwnd()))
                 SendCommand(dlg.GetSafeHwnd(), IDCANCEL);

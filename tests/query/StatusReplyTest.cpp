@@ -5,7 +5,7 @@
 #include "query/GameServer.h"
 #include "query/InfoPairs.h"
 #include "query/WordFilter.h"
-#include "web/WebServer.h"
+#include "query/ServerWebsite.h"
 
 namespace {
 
@@ -87,7 +87,8 @@ TEST_F(StatusReply, AWrongHeaderLeavesTheRecordAsItWas)
 
 TEST_F(StatusReply, WebsiteIsTrimmedLowerCasedAndGivenTheScheme)
 {
-    const CString none = WebFileUrl("none.html");
+    const CString none = "http://base.example/none.html";
+    SetNoWebsiteAddress(none);
     const std::pair<const char*, CString> cases[] = {
         {"WWW.Clan.Example/Home", "http://www.clan.example/home"},
         {"  http://x.example  ", "http://x.example"},

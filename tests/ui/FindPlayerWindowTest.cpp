@@ -71,7 +71,7 @@ TEST_F(FindPlayerWindow, MatchesFollowTypingSortingAndAPollThenGoToShowsTheServe
             SelectListRow(list, 1);
             // A poll's replies replace the players; the selected match stays selected.
             SendCommand(dlg.GetSafeHwnd(), IDC_REFRESH_LIST);
-            EXPECT_TRUE(PumpUntil([&] { return !dlg.m_bPolling; }, 5000));
+            EXPECT_TRUE(PumpUntil([&] { return !dlg.m_poll.IsPolling(); }, 5000));
             EXPECT_EQ(Matches(hFind, 0), (std::vector<std::string>{"Bob", "Ben"}));
             EXPECT_EQ(ListSelectedRow(list), 1);
             list.Detach();

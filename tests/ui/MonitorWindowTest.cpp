@@ -113,7 +113,7 @@ void MonitorWindow::RunAfterFirstPoll(const std::function<void(CMonitorDlg&)>& s
 {
     CMonitorDlg dlg;
     RunAndClose(dlg, [&] {
-        ASSERT_TRUE(PumpUntil([&] { return !dlg.m_bPolling; }, timeoutMs)) << "first poll never ended";
+        ASSERT_TRUE(PumpUntil([&] { return !dlg.m_poll.IsPolling(); }, timeoutMs)) << "first poll never ended";
         script(dlg);
     });
 }

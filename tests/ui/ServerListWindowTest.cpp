@@ -172,10 +172,10 @@ TEST_F(ServerListWindow, PlayerListFollowsTheShownServerAndSortsByTheSameRule)
         EXPECT_EQ(dlg.m_listPlayers.GetItemCount(), 0);
         // A refresh empties the list; the players of the last answer come back.
         SendCommand(dlg.GetSafeHwnd(), IDC_REFRESH_LIST);
-        EXPECT_TRUE(dlg.m_bPolling);
+        EXPECT_TRUE(dlg.m_poll.IsPolling());
         EXPECT_TRUE(IsWindowVisible(dlg.m_progress.GetSafeHwnd()));
         EXPECT_EQ(WindowText(dlg), "Kelvane Monitor... (Polling Servers...)");
-        EXPECT_TRUE(PumpUntil([&] { return !dlg.m_bPolling; }, 5000));
+        EXPECT_TRUE(PumpUntil([&] { return !dlg.m_poll.IsPolling(); }, 5000));
     });
 }
 
@@ -249,7 +249,7 @@ TEST_F(MonitorWindow, ARowWhoseQueryRunsShowsTheLastAnswer)
             EXPECT_EQ(ColumnTexts(dlg.m_listPlayers, 0), players) << handler.what;
         }
         EXPECT_EQ(WindowText(dlg), "Kelvane Monitor... (1 Servers, 2 Players Online) Now showing active servers.");
-        ASSERT_TRUE(PumpUntil([&] { return !dlg.m_bPolling; }, 3000));
+        ASSERT_TRUE(PumpUntil([&] { return !dlg.m_poll.IsPolling(); }, 3000));
         EXPECT_EQ(RowTexts(dlg, 0)[0], "Slow Base");
         EXPECT_LT(ReadLeadingUInt(RowTexts(dlg, 0)[3].c_str()), 750u);
     });

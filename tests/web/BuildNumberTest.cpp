@@ -40,5 +40,5 @@ TEST(WebServerSetting, FilesLieUnderTheBaseInForce)
     SetWebServerBase("localhost:18080/kelvane");
     EXPECT_EQ(WebFileUrl("news.txt"), "http://localhost:18080/kelvane/news.txt");
     SetWebServerBase("");
-    EXPECT_EQ(GetWebServerBase(), KELVANE_DEFAULT_WEB_SERVER);
+    EXPECT_EQ(WebFileUrl("news.txt"), KELVANE_DEFAULT_WEB_SERVER "news.txt");
 }

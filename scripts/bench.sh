@@ -34,11 +34,11 @@ seconds() {
   awk -v a="$start" -v b="$end" 'BEGIN { printf "%.3f", (b - a) / 1e9 }'
 }
 
-# quakestat over the fleet of tests/ui/bench.scenario, started here on its own.
+# quakestat over the fleet of bench/bench.scenario, started here on its own.
 quakestat_figures() {
   local state=build/windows64/bench-quakestat
   KELVANE_FLEET_LIFETIME=300 KELVANE_FAKEQ2=build/windows64/tools/fakeq2/fake-q2-server \
-    bash scripts/fleet.sh start tests/ui/bench.scenario "$state"
+    bash scripts/fleet.sh start bench/bench.scenario "$state"
   trap 'bash scripts/fleet.sh stop '"$state" RETURN
   local hosts=$state/hosts
   for port in $(seq 29000 30999); do echo "Q2S 127.0.0.1:$port"; done >"$hosts.2000"
@@ -66,9 +66,9 @@ wine_part() {
   fi
   bash scripts/build.sh windows64 >/dev/null
   bash scripts/wine-prefix.sh "$root/build/windows64/wineprefix" win64 >/dev/null
-  echo "== quakestat (native) on the fleet of tests/ui/bench.scenario"
+  echo "== quakestat (native) on the fleet of bench/bench.scenario"
   quakestat_figures
-  echo "== the monitor under Wine on the same fleet (tests/ui/PollBenchmark.cpp)"
+  echo "== the monitor under Wine on the same fleet (bench/PollBenchmark.cpp)"
   bash scripts/with-display.sh ctest --test-dir build/windows64 -R ui_poll_bench -V |
     grep -E '^[0-9]+: (dialog|core|bare|spread|ping|rows)|FAILED|Failure|Passed|tests passed'
 }

@@ -5,18 +5,14 @@
 #include "extras/GameCommand.h"
 #include "extras/ServerPageUrl.h"
 #include "extras/TickerMotion.h"
-#include "query/ServerAddress.h"
 #include "query/ServerWebsite.h"
 
 TEST(GameCommand, ResolvedBytesReplaceTheHostAndThePortStaysAsWritten)
 {
     const BYTE ip[4] = {192, 168, 200, 255};
-    EXPECT_EQ(SplitServerAddress("q2.example.org:27911").strHost, "q2.example.org");
     EXPECT_EQ(FormatConnectAddress(ip, "q2.example.org:27911"), "192.168.200.255:27911");
     EXPECT_EQ(FormatConnectAddress(ip, "h:27911:x"), "192.168.200.255:27911:x"); // first colon only
     // No colon (a hand-edited serverlist.txt): the default port, not a bare address.
-    EXPECT_EQ(SplitServerAddress("localhost").strHost, "localhost");
-    EXPECT_EQ(SplitServerAddress(":27911").strHost, ""); // a colon first: no host, not the whole text
     EXPECT_EQ(FormatConnectAddress(ip, "localhost"), "192.168.200.255:27910");
 }
 

@@ -3,38 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <cstdlib>
-#include <filesystem>
-#include <sstream>
 
-namespace fs = std::filesystem;
 
-const char* const kAppName = "varnok";
 static std::string g_strIniPath;
 
 namespace {
-std::string WindowsPath(const std::string& path)
-{
-    char szFull[MAX_PATH] = "";
-    GetFullPathNameA(path.c_str(), MAX_PATH, szFull, nullptr);
-    return szFull;
-}
-
-// The lines of a log file once it has at least n, or when timeoutMs have passed.
-std::vector<std::string> WaitForLines(const std::string& path, size_t n, int timeoutMs)
-{
-    DWORD start = GetTickCount();
-    for (;;) {
-        std::vector<std::string> lines;
-        std::istringstream in(ReadFile(path));
-        for (std::string line; std::getline(in, line);)
-            lines.push_back(line);
-        if (lines.size() >= n || GetTickCount() - start > static_cast<DWORD>(timeoutMs))
-            return lines;
-        Sleep(50);
-    }
-}
-
 BOOL CALLBACK FindNameEdit(HWND hWnd, LPARAM lParam)
 {
     char cls[16] = "";
@@ -74,41 +47,6 @@ std::unique_ptr<CGameServer> MakeServer(const std::string& address, const std::s
         std::fclose(f);
     }
     return pServer;
-}
-
-FakeGame::FakeGame(const ScratchDir& scratch, const std::string& folder)
-{
-    const char* pszGame = std::getenv("KELVANE_FAKE_QUAKE2"); // set by CMake for the tests that start it
-    fs::path dir = fs::path(scratch.Path()) / folder;
-    fs::create_directories(dir);
-    fs::copy_file(pszGame ? pszGame : "", dir / "quake2.exe", fs::copy_options::overwrite_existing);
-    m_folder = WindowsPath((dir / "").string());
-    m_exe = m_folder + "quake2.exe";
-    m_log = scratch.File("game-runs.log");
-    WriteFile(m_log, "");
-    SetEnvironmentVariableA("KELVANE_FAKE_GAME_LOG", WindowsPath(m_log).c_str());
-}
-
-std::vector<GameRun> FakeGame::WaitForRuns(size_t nRuns, int timeoutMs) const
-{
-    std::vector<std::string> lines = WaitForLines(m_log, 2 * nRuns, timeoutMs);
-    std::vector<GameRun> runs;
-    for (size_t i = 0; i + 1 < lines.size(); i += 2)
-        runs.push_back({lines[i], lines[i + 1]});
-    return runs;
-}
-
-BrowserLog::BrowserLog()
-{
-    const char* log = std::getenv("KELVANE_BROWSER_LOG");
-    const char* prefix = std::getenv("WINEPREFIX");
-    m_path = log && *log ? log : std::string(prefix ? prefix : ".") + "/browser.log";
-    WriteFile(m_path, "");
-}
-
-std::vector<std::string> BrowserLog::WaitFor(size_t n, int timeoutMs) const
-{
-    return WaitForLines(m_path, n, timeoutMs);
 }
 
 void TypeFileName(HWND hFileDialog, const std::string& path)

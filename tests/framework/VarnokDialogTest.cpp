@@ -1,6 +1,7 @@
 // The main dialog's template as the system builds it: every control there with its
 // kind, the push buttons the only tab stops, the frame styles, the pictures loaded.
 #include "GuiHarness.h"
+#include "TestPaths.h"
 #include "resource.h"
 
 #include <gtest/gtest.h>
@@ -54,8 +55,8 @@ TEST(VarnokDialog, TemplateBuildsTheMainWindowAsLaidOut)
     EXPECT_EQ(TextOf(GetDlgItem(hDlg, IDC_STATUS)), "Status");
 
     // Kept on screen on request, for a person to take a picture and compare it with the layout.
-    if (const char* pszHoldMs = std::getenv("KELVANE_DIALOG_HOLD_MS"))
-        PumpMessagesFor(std::atoi(pszHoldMs));
+    if (int nHoldMs = std::atoi(Env("KELVANE_DIALOG_HOLD_MS").c_str()))
+        PumpMessagesFor(nHoldMs);
 }
 
 // Version 6 is the side-by-side assembly; without the manifest the system's own

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "ChildProgram.h"
+#include "FakeGame.h"
 #include "ParamFile.h"
 #include "TestPaths.h"
 #include "resource.h"
@@ -144,23 +145,19 @@ TEST(LauncherWindow, ControlsAnswerToTheirIdsAndAboutNamesTheVersion)
     EXPECT_TRUE(launcher.CloseAndWait());
 }
 
-// The parameters quake2.exe was started with: its command line after the program name.
-static std::string RecordedParams()
-{
-    const std::string commandLine = ReadFile("quake2-args.txt");
-    size_t end = commandLine[0] == '"' ? commandLine.find('"', 1) + 1 : commandLine.find(' ');
-    return end < commandLine.size() ? commandLine.substr(end + 1) : "";
-}
-
-// The parameters that quake2.exe receives when Launch! is clicked with this text.
+// The parameters that quake2.exe receives when Launch! is clicked with this text:
+// its command line after the program name.
 static std::string LaunchedWith(const Launcher& launcher, const std::string& text)
 {
-    fs::remove("quake2-args.txt");
+    fs::remove(FAKE_GAME_DEFAULT_LOG);
     launcher.SetParams(text);
     launcher.Click(IDC_LAUNCH);
-    if (!WaitFor([] { return fs::exists("quake2-args.txt"); }, kWaitMs))
+    std::vector<GameRun> runs = WaitForGameRuns(FAKE_GAME_DEFAULT_LOG, 1, kWaitMs);
+    if (runs.empty())
         return "<not started>";
-    return RecordedParams();
+    const std::string& commandLine = runs[0].commandLine;
+    size_t end = commandLine.rfind('"', 0) == 0 ? commandLine.find('"', 1) + 1 : commandLine.find(' ');
+    return end < commandLine.size() ? commandLine.substr(end + 1) : "";
 }
 
 TEST(LauncherWindow, LaunchStartsQuake2WithTheTextAndAClosingPlus)

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cstdlib>
 #include <fstream>
 #include <memory>
 #include <set>
@@ -11,6 +10,7 @@
 #include <vector>
 
 #include "PostedMessages.h"
+#include "TestPaths.h"
 #include "TestReplies.h"
 #include "query/GameServer.h"
 #include "query/QueryDone.h"
@@ -70,8 +70,7 @@ protected:
 std::vector<std::string> LoggedRequests(const char* port)
 {
     std::vector<std::string> requests;
-    const char* log = std::getenv("KELVANE_FLEET_LOG");
-    std::ifstream in(log ? log : "");
+    std::ifstream in(Env("KELVANE_FLEET_LOG"));
     std::string ms, logPort, sender, bytes;
     while (in >> ms >> logPort >> sender >> bytes)
         if (logPort == port)

@@ -1,64 +1,59 @@
-// The record's text forms beyond the basic cases: address texts, player lines and
-// the five lines of serverlist.txt at their edges.
+// The five lines of a record in serverlist.txt, through a real text file.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "TestPaths.h"
+#include "TestReplies.h"
 #include "query/GameServer.h"
 
 namespace {
 
-TEST(RecordAddress, OnlyTheFirstColonSplitsAndOnlyAZeroPortIsReplaced)
-{
-    const std::pair<const char*, const char*> cases[] = {
-        {"h:27911:x", "h:27911:x"},
-        {"h::27911", "h:27910"},   // the port text ":27911" reads as 0
-        {"h:-5", "h:-5"},          // not 0: kept as written
-        {"h: 27911", "h: 27911"},  // white space before the digits is allowed
-        {"h:+0", "h:27910"},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(CGameServer(c.first).GetAddress(), c.second) << c.first;
-}
-
-TEST(RecordPlayerLine, NumbersScanAsPrintfDecimalsAndNamesKeepUpTo128Characters)
-{
-    const struct { std::string line; int score; DWORD ping; std::string name; } cases[] = {
-        {"+5 +7 \"a\"", 5, 7, "a"},
-        {"\t-2\t9\t\"tab\"", -2, 9, "tab"},
-        {"3 -1 \"wraps\"", 3, 4294967295u, "wraps"},  // an unsigned scan negates
-        {"1 2 \"" + std::string(127, 'n') + "\"", 1, 2, std::string(127, 'n')},
-        {"1 2 \"" + std::string(128, 'n') + "\"", 1, 2, std::string(128, 'n')},
-        {"1 2 \"" + std::string(129, 'n') + "\"", 1, 2, std::string(128, 'n')},
-        {"- 2 \"x\"", 0, 0, ""},
-    };
-    for (const auto& c : cases) {
-        CPlayerInfo player{CString(c.line.c_str())};
-        EXPECT_EQ(player.GetScore(), c.score) << c.line;
-        EXPECT_EQ(player.GetPing(), c.ping) << c.line;
-        EXPECT_EQ(player.GetName(), c.name.c_str()) << c.line;
-    }
-}
-
-class RecordFileLines : public ::testing::Test {
+class RecordLines : public ::testing::Test {
 protected:
-    ScratchDir m_dir{"record_file_lines"};
+    ScratchDir m_dir{"record_lines"};
     std::string m_path = m_dir.File("serverlist.txt");
 
-    bool Read(const std::string& text, CGameServer& server)
+    // Reads the record from the file as it stands.
+    bool ReadFrom(CGameServer& server)
     {
-        WriteFile(m_path, text);
         FILE* file = fopen(m_path.c_str(), "r");
         bool ok = server.ReadFromFile(file);
         fclose(file);
         return ok;
     }
+    bool Read(const std::string& text, CGameServer& server)
+    {
+        WriteFile(m_path, text);
+        return ReadFrom(server);
+    }
 };
 
-TEST_F(RecordFileLines, MarksAreOneForAnyNonZeroLeadingNumber)
+TEST_F(RecordLines, RoundTripKeepsTheFieldsButNotTrailingSpaces)
+{
+    CGameServer written("192.168.1.5:27911");
+    ASSERT_TRUE(written.ParseStatusReply(Reply("hostname\\  My Server  \\website\\www.x.example").c_str(), 10));
+    written.SetFavorite(1);
+    FILE* file = fopen(m_path.c_str(), "w");
+    ASSERT_TRUE(written.WriteToFile(file));
+    fclose(file);
+    std::string text = ReadFile(m_path);
+    text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());  // text mode on Windows
+    EXPECT_EQ(text, "192.168.1.5:27911\n  My Server  \nhttp://www.x.example\n1\n0\n");
+
+    CGameServer read;
+    ASSERT_TRUE(ReadFrom(read));
+    EXPECT_EQ(read.GetAddress(), "192.168.1.5:27911");
+    EXPECT_EQ(read.GetName(), "  My Server");
+    EXPECT_EQ(read.GetWebsite(), "http://www.x.example");
+    EXPECT_EQ(read.IsFavorite(), 1);
+    EXPECT_EQ(read.IsIgnored(), 0);
+}
+
+TEST_F(RecordLines, MarksAreOneForAnyNonZeroLeadingNumber)
 {
     const std::pair<const char*, BYTE> cases[] = {
         {"1", 1}, {"2", 1}, {"-1", 1}, {" 1 ", 1}, {"+1", 1},
@@ -66,19 +61,25 @@ TEST_F(RecordFileLines, MarksAreOneForAnyNonZeroLeadingNumber)
     };
     for (const auto& c : cases) {
         CGameServer server;
-        ASSERT_TRUE(Read(std::string("a:1\nn\nw\n") + c.first + "\n" + c.first + "\n", server)) << c.first;
+        // CR LF ends a line as LF does.
+        ASSERT_TRUE(Read(std::string("a:1\r\nn\r\n\r\n") + c.first + "\r\n" + c.first + "\r\n", server)) << c.first;
+        EXPECT_EQ(server.GetAddress(), "a:1");
+        EXPECT_EQ(server.GetWebsite(), "");
         EXPECT_EQ(server.IsFavorite(), c.second) << c.first;
         EXPECT_EQ(server.IsIgnored(), c.second) << c.first;
     }
 }
 
-TEST_F(RecordFileLines, ARecordIsOnlyReadWithAllFiveLines)
+TEST_F(RecordLines, ARecordIsOnlyReadWithAllFiveLines)
 {
     const char* lines[] = {"a:1\n", "name\n", "http://w\n", "1\n", "1"};
     std::string text;
     for (int n = 0; n < 5; ++n) {
         CGameServer server;
         EXPECT_FALSE(Read(text, server)) << n << " lines";
+        if (n == 3) {
+            EXPECT_EQ(server.GetAddress(), "a:1"); // what was read stays
+        }
         text += lines[n];
     }
     CGameServer server;
@@ -86,7 +87,37 @@ TEST_F(RecordFileLines, ARecordIsOnlyReadWithAllFiveLines)
     EXPECT_EQ(server.IsIgnored(), 1);
 }
 
-TEST_F(RecordFileLines, AZeroByteInALineDoesNotShiftTheNextFields)
+TEST_F(RecordLines, AnOverlongLineStaysOneFieldAndTheRecordsStayAligned)
+{
+    std::string longName(1500, 'n');
+    WriteFile(m_path, "a:1\n" + longName + "\nhttp://w\n0\n1\nb:2\nsecond\n\n1\n0\n");
+    FILE* file = fopen(m_path.c_str(), "r");
+    CGameServer first, second;
+    ASSERT_TRUE(first.ReadFromFile(file));
+    ASSERT_TRUE(second.ReadFromFile(file));
+    fclose(file);
+    EXPECT_EQ(first.GetName(), longName.c_str());
+    EXPECT_EQ(first.IsIgnored(), 1);
+    EXPECT_EQ(second.GetAddress(), "b:2");
+    EXPECT_EQ(second.IsFavorite(), 1);
+}
+
+TEST_F(RecordLines, LineAndFileEndsInANameDoNotShiftOrEndTheFile)
+{
+    // A line feed gets in when a reply's information string starts right after one.
+    CGameServer written("a:1");
+    ASSERT_TRUE(written.ParseStatusReply("\xFF\xFF\xFF\xFFprint\n\\\n\\x\\hostname\\two\nlines\x1a!", 0));
+    ASSERT_EQ(written.GetName(), "two\nlines\x1a!");
+    FILE* file = fopen(m_path.c_str(), "w");
+    ASSERT_TRUE(written.WriteToFile(file));
+    fclose(file);
+    CGameServer read;
+    ASSERT_TRUE(ReadFrom(read));
+    EXPECT_EQ(read.GetName(), "two lines !");
+    EXPECT_EQ(read.IsIgnored(), 0);
+}
+
+TEST_F(RecordLines, AZeroByteInALineDoesNotShiftTheNextFields)
 {
     const char text[] = "a:1\nna\0me\nhttp://w\n0\n1\n";
     CGameServer server;
@@ -97,7 +128,7 @@ TEST_F(RecordFileLines, AZeroByteInALineDoesNotShiftTheNextFields)
     EXPECT_EQ(server.IsIgnored(), 1);
 }
 
-TEST_F(RecordFileLines, AFailedWriteOfAnyLineIsReported)
+TEST_F(RecordLines, AFailedWriteOfAnyLineIsReported)
 {
     // Where the device cannot be had, or a formatted write to it does not report the
     // failure (Wine's runtime counts the characters it was given), there is nothing to test.

@@ -117,6 +117,10 @@ TEST_F(StatusReply, PlayerTextLines)
     ASSERT_TRUE(Parse(Reply("game\\kelvane", "1 1 \"a\"\n\n2 2 \"b\"")));
     ASSERT_EQ(m_server.GetPlayerCount(), 2u);
     EXPECT_EQ(m_server.GetPlayer(1)->GetName(), "b");
+    EXPECT_EQ(m_server.GetPlayer(-1), nullptr); // bounded by the count and the list
+    EXPECT_EQ(m_server.GetPlayer(2), nullptr);
+    ASSERT_EQ(m_server.GetStatus().m_players.size(), 2u);
+    EXPECT_EQ(m_server.GetStatus().m_players[1].GetScore(), 2);
     ASSERT_TRUE(Parse(Reply("game\\kelvane", "junk\n")));
     ASSERT_EQ(m_server.GetPlayerCount(), 1u);  // a line that does not scan still counts
     EXPECT_EQ(m_server.GetPlayer(0)->GetName(), "");

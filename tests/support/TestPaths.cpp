@@ -1,14 +1,16 @@
 #include "TestPaths.h"
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <thread>
 
 namespace fs = std::filesystem;
 
-static std::string Env(const char* name, const char* fallback)
+std::string Env(const char* name, const char* fallback)
 {
     const char* v = std::getenv(name);
     return v && *v ? v : fallback;
@@ -43,4 +45,18 @@ std::string ReadFile(const std::string& path)
     std::ostringstream ss;
     ss << in.rdbuf();
     return ss.str();
+}
+
+std::vector<std::string> WaitForFields(const std::string& path, size_t n, int timeoutMs, char separator)
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    for (;;) {
+        std::vector<std::string> fields;
+        const std::string text = ReadFile(path);
+        for (size_t start = 0, end; (end = text.find(separator, start)) != std::string::npos; start = end + 1)
+            fields.push_back(text.substr(start, end - start));
+        if (fields.size() >= n || std::chrono::steady_clock::now() > deadline)
+            return fields;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
 }

@@ -2,6 +2,10 @@
 #pragma once
 
 #include <string>
+#include <vector>
+
+// An environment variable's value; fallback when it is unset or empty.
+std::string Env(const char* name, const char* fallback = "");
 
 std::string SourceDir();
 std::string BinaryDir();
@@ -21,3 +25,7 @@ private:
 
 void WriteFile(const std::string& path, const std::string& bytes);
 std::string ReadFile(const std::string& path);
+// The fields of a file that another program appends to, each ended by separator
+// (a field not yet ended does not count), once there are n of them or timeoutMs
+// has passed.
+std::vector<std::string> WaitForFields(const std::string& path, size_t n, int timeoutMs, char separator = '\n');

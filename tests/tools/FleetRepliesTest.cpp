@@ -1,5 +1,6 @@
 // The fixture's fleet, seen by quakestat and by a client of our own.
 #include "UdpClient.h"
+#include "TestPaths.h"
 
 #include <gtest/gtest.h>
 
@@ -32,9 +33,9 @@ std::optional<Datagram> Ask(uint16_t port, int timeoutMs = 1000)
 // The log lines that record datagrams from one client port, waiting up to a second for them.
 std::vector<std::string> LogLinesFrom(uint16_t clientPort, size_t expected)
 {
-    const char* path = std::getenv("KELVANE_FLEET_LOG");
+    const std::string path = Env("KELVANE_FLEET_LOG");
     std::vector<std::string> lines;
-    if (!path) return lines;
+    if (path.empty()) return lines;
     std::string sender = " 127.0.0.1:" + std::to_string(clientPort) + " ";
     for (int attempt = 0; attempt < 100 && lines.size() < expected; ++attempt) {
         if (attempt) std::this_thread::sleep_for(std::chrono::milliseconds(10));

@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 
 #include "ChildProgram.h"
@@ -22,12 +21,6 @@ const int kServerList = 1001, kThreads1 = 1008, kThreads3 = 1009, kListMode = 10
 const DWORD kWaitMs = 20000;
 // What Windows allows a program to answer the session end before it is ended anyway.
 const long kSessionAllowanceMs = 5000;
-
-std::string Env(const char* name)
-{
-    const char* value = std::getenv(name);
-    return value ? value : "";
-}
 
 std::string Address(int port) { return "127.0.0.1:" + std::to_string(port); }
 

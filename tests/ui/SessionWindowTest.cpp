@@ -2,26 +2,9 @@
 // Server Website hands to the browser: the real dialog in this process.
 #include "MonitorWindowTest.h"
 
-#include <cstdlib>
 #include <filesystem>
-#include <sstream>
 
-namespace {
-// The addresses the test prefix's recording browser was given, one argument a
-// line, once there are n of them or timeoutMs has passed.
-std::vector<std::string> BrowserArguments(const std::string& path, size_t n, int timeoutMs)
-{
-    std::vector<std::string> lines;
-    for (DWORD start = GetTickCount();; Sleep(50)) {
-        lines.clear();
-        std::istringstream in(ReadFile(path));
-        for (std::string line; std::getline(in, line);)
-            lines.push_back(line);
-        if (lines.size() >= n || GetTickCount() - start > static_cast<DWORD>(timeoutMs))
-            return lines;
-    }
-}
-} // namespace
+#include "BrowserLog.h"
 
 TEST_F(MonitorWindow, TheRunIsWrittenOnceWhicheverOfSessionEndAndCloseComesFirst)
 {
@@ -51,9 +34,7 @@ TEST_F(MonitorWindow, TheRunIsWrittenOnceWhicheverOfSessionEndAndCloseComesFirst
 
 TEST_F(MonitorWindow, VisitServerWebsiteHandsTheBrowserExactlyOneSafeAddress)
 {
-    const char* pszLog = std::getenv("KELVANE_BROWSER_LOG");
-    ASSERT_TRUE(pszLog && *pszLog);
-    WriteFile(pszLog, "");
+    BrowserLog browser;
     // The server sends: evil.example/" --new-window "file:///c:/windows
     ServeMasterList(Lines({28388}));
     RunAfterFirstPoll([&](CMonitorDlg& dlg) {
@@ -62,6 +43,6 @@ TEST_F(MonitorWindow, VisitServerWebsiteHandsTheBrowserExactlyOneSafeAddress)
         EXPECT_EQ(dlg.m_servers.GetAt(0)->GetWebsite(), "http://evil.example/\" --new-window \"file:///c:/windows");
     });
     // One argument arrives at once; a second would follow it within the wait.
-    EXPECT_EQ(BrowserArguments(pszLog, 2, 3000),
+    EXPECT_EQ(browser.WaitFor(2, 3000),
               std::vector<std::string>{"http://evil.example/%22%20--new-window%20%22file:///c:/windows"});
 }

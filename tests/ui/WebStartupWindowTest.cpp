@@ -3,7 +3,6 @@
 #include "MonitorWindowTest.h"
 
 #include <chrono>
-#include <cstdlib>
 
 #include "web/WebServer.h"
 #include "web/WebSession.h"
@@ -11,8 +10,7 @@
 namespace {
 std::string WebLog()
 {
-    const char* psz = std::getenv("KELVANE_UI_WEB_LOG");
-    return ReadFile(psz ? psz : "");
+    return ReadFile(Env("KELVANE_UI_WEB_LOG"));
 }
 
 int Count(const std::string& text, const std::string& what)
@@ -50,7 +48,7 @@ TEST_F(MonitorWindow, AMasterListOrNewsCutShortAddsNothing)
 TEST_F(MonitorWindow, AWebServerThatMisbehavesCostsOneShortWaitAndTheWindowComes)
 {
     ServeMasterList("127.0.0.1:28301\r\n127.0.0.1:28302\r\n", "News");
-    WriteFile((std::string(std::getenv("KELVANE_UI_WEB_ROOT")) + "/" + m_strCase + "/build.txt"), "9\r\n");
+    ServeFile("build.txt", "9\r\n");
     struct Case {
         std::string base;
         const char* what;

@@ -3,7 +3,6 @@
 
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
 
 #include "TestPaths.h"
 #include "web/BuildNumber.h"
@@ -13,12 +12,6 @@
 #include "web/WebStartup.h"
 
 namespace {
-
-const char* Env(const char* name)
-{
-    const char* value = std::getenv(name);
-    return value ? value : "";
-}
 
 // The lines "000000001\r\n", "000000002\r\n", ... cut at count bytes, as serve.py's bytes/<n>.
 std::string PatternBytes(size_t count)

@@ -1,11 +1,15 @@
-// The application object through which the dialog under test reads its settings,
-// and the common controls that the framework's entry point would set up.
+// The application object through which the windows under test read their
+// settings, and the common controls that the framework's entry point would set
+// up: the list views need them.
 #include <gtest/gtest.h>
 
+#include "TestApp.h"
 #include "framework/Framework.h"
 
+const char* const kAppName = "varnok";
+
 namespace {
-CWinApp theTestApp("varnok");
+CWinApp theTestApp(kAppName);
 
 class CommonControls : public ::testing::Environment {
 public:

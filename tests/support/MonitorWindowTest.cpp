@@ -1,7 +1,6 @@
 #include "MonitorWindowTest.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -13,12 +12,6 @@ static std::string TestName()
 {
     const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info();
     return std::string(info->test_suite_name()) + "." + info->name();
-}
-
-static std::string Env(const char* pszName)
-{
-    const char* psz = std::getenv(pszName);
-    return psz ? psz : "";
 }
 
 std::string ReadText(const std::string& path)
@@ -52,20 +45,38 @@ std::string MonitorWindow::StoredSetting(const char* pszKey)
     return value;
 }
 
+static std::filesystem::path WebFile(const std::string& strCase, const std::string& strName)
+{
+    return std::filesystem::path(Env("KELVANE_UI_WEB_ROOT")) / strCase / strName;
+}
+
 void MonitorWindow::ServeMasterList(const std::string& strBody, const std::string& strNews)
 {
-    namespace fs = std::filesystem;
-    fs::path folder = fs::path(Env("KELVANE_UI_WEB_ROOT")) / m_strCase;
-    fs::create_directories(folder);
-    WriteFile((folder / "gameservers.txt").string(), strBody);
-    WriteFile((folder / "news.txt").string(), strNews);
+    ServeFile("gameservers.txt", strBody);
+    ServeFile("news.txt", strNews);
     UseWebPath(m_strCase + "/");
+}
+
+void MonitorWindow::ServeFile(const std::string& strName, const std::string& strBody)
+{
+    std::filesystem::create_directories(WebFile(m_strCase, ""));
+    WriteFile(WebFile(m_strCase, strName).string(), strBody);
+}
+
+void MonitorWindow::UnserveFile(const std::string& strName)
+{
+    std::filesystem::remove(WebFile(m_strCase, strName));
 }
 
 void MonitorWindow::UseWebPath(const std::string& strPath)
 {
     std::string base = "http://127.0.0.1:" + Env("KELVANE_UI_WEB_PORT") + "/" + strPath;
     Setting(KELVANE_WEB_SERVER_KEY, base.c_str());
+}
+
+std::string MonitorWindow::WebBase()
+{
+    return StoredSetting(KELVANE_WEB_SERVER_KEY);
 }
 
 std::string MonitorWindow::Lines(std::initializer_list<int> ports)

@@ -1,12 +1,15 @@
-// A poll of 2,000 fake servers with the budget 7: through the real main dialog in
-// the all view, and the same queries run by the query core alone. Reports the
-// poll times and the longest stretch the dialog's thread was busy.
+// The monitor under Wine against the fake fleet of bench.scenario: a poll of 2,000
+// servers with the budget 7 through the real main dialog in the all view, beside
+// the same queries by the query core alone and by the bare socket calls; spread
+// reply delays against the budget's bound; the ping against the delay the server
+// applied; start-up with many rows. Each case runs on its own (--gtest_filter),
+// prints its figures and fails only where a figure is off by far more than a
+// loaded machine explains.
 #include "MonitorWindowTest.h"
 
 #include <atomic>
 #include <chrono>
 #include <cmath>
-#include <cstdlib>
 #include <sstream>
 #include <cstdio>
 #include <functional>
@@ -78,68 +81,6 @@ std::string FleetLines()
     return s;
 }
 
-double g_dialogPollMs = 0;
-} // namespace
-
-TEST_F(MonitorWindow, DialogPollOfTwoThousandServers)
-{
-    ServeMasterList(FleetLines());
-    Setting("NumQueryThreads", "7");
-    Setting("ServerListMode", "5");
-    CMonitorDlg dlg;
-    // From the moment the first poll starts, inside the dialog's initialisation.
-    BusyProbe firstProbe([] { return ::FindWindowA(nullptr, "Kelvane Monitor... (Polling Servers...)"); });
-    Clock::time_point opened = Clock::now();
-    RunAndClose(dlg, [&] {
-        ASSERT_TRUE(PumpUntil([&] { return !dlg.m_poll.IsPolling(); }, 120000));
-        double firstMs = MsBetween(opened, Clock::now());
-        double firstBusyMs = firstProbe.Stop();
-        EXPECT_EQ(dlg.m_listServers.GetItemCount(), kServers);
-
-        BusyProbe probe(dlg.GetSafeHwnd());
-        Clock::time_point start = Clock::now();
-        SendCommand(dlg.GetSafeHwnd(), IDC_REFRESH_LIST);
-        ASSERT_TRUE(PumpUntil([&] { return !dlg.m_poll.IsPolling(); }, 120000));
-        g_dialogPollMs = MsBetween(start, Clock::now());
-        double busyMs = probe.Stop();
-        std::printf("dialog: first poll (rows added) %.0f ms, longest busy %.0f ms\n", firstMs, firstBusyMs);
-        std::printf("dialog: refresh poll %.0f ms, longest busy %.0f ms\n", g_dialogPollMs, busyMs);
-        // The goals are 100 ms and 1.5 times the core alone; the bounds here are
-        // looser, so that a loaded machine does not fail the run, but a return of
-        // per-row repainting or re-measuring (seconds) does.
-        EXPECT_LT(firstBusyMs, 300);
-        EXPECT_LT(busyMs, 300);
-    }, 300000);
-}
-
-// Start-up with many favourites in serverlist.txt, all ignored, so that the first
-// poll, which finishes every one of them at once, is a row lookup per record: the
-// time until the window shows and until that poll has ended.
-TEST_F(MonitorWindow, StartUpWithManyRows)
-{
-    ServeMasterList("");
-    Setting("ServerListMode", "5");
-    for (int nRows : {5000, 10000, 20000, 40000}) {
-        std::string file;
-        for (int i = 0; i < nRows; ++i)
-            file += "127.0.0.1:" + std::to_string(10000 + i) + "\nStored\nhttp://x.example/\n1\n1\n";
-        WriteFile("serverlist.txt", file);
-        CMonitorDlg dlg;
-        Clock::time_point start = Clock::now();
-        double shownMs = 0, polledMs = 0;
-        RunAndClose(dlg, [&] {
-            ASSERT_TRUE(PumpUntil([&] { return ::IsWindowVisible(dlg.GetSafeHwnd()) != FALSE; }, 120000));
-            shownMs = MsBetween(start, Clock::now());
-            ASSERT_TRUE(PumpUntil([&] { return !dlg.m_poll.IsPolling(); }, 120000));
-            polledMs = MsBetween(start, Clock::now());
-            EXPECT_EQ(dlg.m_listServers.GetItemCount(), nRows);
-        }, 300000);
-        std::printf("rows: %d favourites, window shown after %.0f ms, first poll over after %.0f ms\n", nRows, shownMs,
-                    polledMs);
-    }
-}
-
-namespace {
 // Polls servers [nFirst, nFirst + nCount) with the budget as the dialog does, by the
 // query core alone: the next query starts as each notice arrives. Milliseconds.
 double CorePoll(int nFirst, int nCount)
@@ -170,7 +111,7 @@ double CorePoll(int nFirst, int nCount)
 // The replies.log lines beside the fleet's request log: port and applied delay (ms).
 std::vector<std::pair<int, double>> AppliedDelays()
 {
-    std::string strPath = std::getenv("KELVANE_FLEET_LOG");
+    std::string strPath = Env("KELVANE_FLEET_LOG");
     strPath = strPath.substr(0, strPath.rfind('/') + 1) + "replies.log";
     std::istringstream log(ReadText(strPath));
     std::vector<std::pair<int, double>> delays;
@@ -184,9 +125,7 @@ std::vector<std::pair<int, double>> AppliedDelays()
     }
     return delays;
 }
-} // namespace
 
-namespace {
 // What the socket calls that every query must make cost on this system, and no
 // more: budget threads, each querying the next server with a fresh connected
 // socket, one send, one wait and one receive. No record, no parse, no notice.
@@ -223,17 +162,75 @@ double BareSocketPoll(int nFirst, int nCount)
 }
 } // namespace
 
-// After the dialog: this takes over the main window's notices for good.
-TEST(PollBenchmark, CoreAloneRunsTheSameQueries)
+TEST_F(MonitorWindow, DialogPollOfTwoThousandServers)
 {
-    ASSERT_GT(g_dialogPollMs, 0) << "runs after the dialog's poll";
+    ServeMasterList(FleetLines());
+    Setting("NumQueryThreads", "7");
+    Setting("ServerListMode", "5");
+    CMonitorDlg dlg;
+    // From the moment the first poll starts, inside the dialog's initialisation.
+    double dialogMs = 0;
+    BusyProbe firstProbe([] { return ::FindWindowA(nullptr, "Kelvane Monitor... (Polling Servers...)"); });
+    Clock::time_point opened = Clock::now();
+    RunAndClose(dlg, [&] {
+        ASSERT_TRUE(PumpUntil([&] { return !dlg.m_poll.IsPolling(); }, 120000));
+        double firstMs = MsBetween(opened, Clock::now());
+        double firstBusyMs = firstProbe.Stop();
+        EXPECT_EQ(dlg.m_listServers.GetItemCount(), kServers);
+
+        BusyProbe probe(dlg.GetSafeHwnd());
+        Clock::time_point start = Clock::now();
+        SendCommand(dlg.GetSafeHwnd(), IDC_REFRESH_LIST);
+        ASSERT_TRUE(PumpUntil([&] { return !dlg.m_poll.IsPolling(); }, 120000));
+        dialogMs = MsBetween(start, Clock::now());
+        double busyMs = probe.Stop();
+        std::printf("dialog: first poll (rows added) %.0f ms, longest busy %.0f ms\n", firstMs, firstBusyMs);
+        std::printf("dialog: refresh poll %.0f ms, longest busy %.0f ms\n", dialogMs, busyMs);
+        // The goals are 100 ms and 1.5 times the core alone; the bounds here are
+        // looser, so that a loaded machine does not fail the run, but a return of
+        // per-row repainting or re-measuring (seconds) does.
+        EXPECT_LT(firstBusyMs, 300);
+        EXPECT_LT(busyMs, 300);
+    }, 300000);
+    ASSERT_GT(dialogMs, 0);
+
+    // The same queries without the window, once the dialog has ended: the notices
+    // come here now.
     ReceivePostedMessagesHere();
     double coreMs = CorePoll(kFirstPort, kServers);
     double bareMs = BareSocketPoll(kFirstPort, kServers);
-    std::printf("core alone: %.0f ms; dialog / core = %.2f\n", coreMs, g_dialogPollMs / coreMs);
+    std::printf("core alone: %.0f ms; dialog / core = %.2f\n", coreMs, dialogMs / coreMs);
     std::printf("bare sockets: %.0f ms (the socket calls alone, budget threads); core / bare = %.2f\n", bareMs,
                 coreMs / bareMs);
-    EXPECT_LT(g_dialogPollMs, 3 * coreMs);
+    EXPECT_LT(dialogMs, 3 * coreMs);
+    EXPECT_LT(coreMs, 3 * bareMs);
+}
+
+// Start-up with many favourites in serverlist.txt, all ignored, so that the first
+// poll, which finishes every one of them at once, is a row lookup per record: the
+// time until the window shows and until that poll has ended.
+TEST_F(MonitorWindow, StartUpWithManyRows)
+{
+    ServeMasterList("");
+    Setting("ServerListMode", "5");
+    for (int nRows : {5000, 10000, 20000, 40000}) {
+        std::string file;
+        for (int i = 0; i < nRows; ++i)
+            file += "127.0.0.1:" + std::to_string(10000 + i) + "\nStored\nhttp://x.example/\n1\n1\n";
+        WriteFile("serverlist.txt", file);
+        CMonitorDlg dlg;
+        Clock::time_point start = Clock::now();
+        double shownMs = 0, polledMs = 0;
+        RunAndClose(dlg, [&] {
+            ASSERT_TRUE(PumpUntil([&] { return ::IsWindowVisible(dlg.GetSafeHwnd()) != FALSE; }, 120000));
+            shownMs = MsBetween(start, Clock::now());
+            ASSERT_TRUE(PumpUntil([&] { return !dlg.m_poll.IsPolling(); }, 120000));
+            polledMs = MsBetween(start, Clock::now());
+            EXPECT_EQ(dlg.m_listServers.GetItemCount(), nRows);
+        }, 300000);
+        std::printf("rows: %d favourites, window shown after %.0f ms, first poll over after %.0f ms\n", nRows, shownMs,
+                    polledMs);
+    }
 }
 
 // 300 servers with reply delays of 10-150 ms, every tenth silent: against the
@@ -263,6 +260,7 @@ TEST(PollBenchmark, SpreadDelaysAgainstTheBudgetBound)
     std::printf("spread: %d servers in %.0f ms, bound %.0f ms, ratio %.3f; delays alone in list order %.0f ms, "
                 "ratio %.3f\n",
                 nCount, pollMs, boundMs, pollMs / boundMs, idealMs, pollMs / idealMs);
+    EXPECT_LT(pollMs, 2 * idealMs);
 }
 
 // One query at a time to servers replying after 0, 20 and 100 ms: the ping set
@@ -307,5 +305,6 @@ TEST(PollBenchmark, PingAgainstTheAppliedDelay)
         }
         std::printf("ping: port %d, ping minus applied delay: mean %+.2f ms, mean |error| %.2f ms, max %+.2f ms (%zu)\n",
                     nPort, sum / shown.size(), sumAbs / shown.size(), worst, shown.size());
+        EXPECT_LT(sumAbs / shown.size(), 75) << nPort; // the delays themselves are 0-100 ms
     }
 }

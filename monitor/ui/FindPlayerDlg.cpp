@@ -72,7 +72,10 @@ CFindPlayerDlg::CKeptMatch CFindPlayerDlg::KeptMatch() const
 void CFindPlayerDlg::ShowMatches(const CKeptMatch& kept)
 {
     const int nCount = m_search.GetCount();
-    m_listMatches.SetItemState(-1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+    // Only the selected row: clearing every row's state walks the whole list.
+    for (int nOld = m_listMatches.GetNextItem(-1, LVNI_SELECTED); nOld >= 0;
+         nOld = m_listMatches.GetNextItem(nOld, LVNI_SELECTED))
+        m_listMatches.SetItemState(nOld, 0, LVIS_SELECTED | LVIS_FOCUSED);
     m_listMatches.SetItemCountEx(nCount, LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
     int nRow = kept.pServer ? m_search.Find(kept.pServer, kept.strPlayer) : -1;
     if (nRow < 0 && nCount > 0)

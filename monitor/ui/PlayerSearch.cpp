@@ -8,10 +8,11 @@
 
 void CPlayerSearch::Update(CGameServer* pServer, const CServerStatus& status)
 {
-    // The server's old rows go before its players are replaced: the matches point at them.
-    m_matches.erase(std::remove_if(m_matches.begin(), m_matches.end(),
-                                   [pServer](const CPlayerMatch* p) { return p->pServer == pServer; }),
-                    m_matches.end());
+    // The server's old rows go before its players are replaced: the lists point at them.
+    for (auto* pList : {&m_ordered, &m_matches})
+        pList->erase(std::remove_if(pList->begin(), pList->end(),
+                                    [pServer](const CPlayerMatch* p) { return p->pServer == pServer; }),
+                     pList->end());
     std::vector<CPlayerMatch>& players = m_players[pServer];
     players.clear();
     players.reserve(status.m_players.size());
@@ -28,12 +29,19 @@ void CPlayerSearch::Update(CGameServer* pServer, const CServerStatus& status)
         player.strFolded.MakeLower();
         players.push_back(player);
     }
+    InsertInOrder(m_ordered, players, false);
+    InsertInOrder(m_matches, players, true);
+}
+
+void CPlayerSearch::InsertInOrder(std::vector<const CPlayerMatch*>& list, const std::vector<CPlayerMatch>& players,
+                                  bool bMatchesOnly)
+{
     for (const CPlayerMatch& player : players) {
-        if (Matches(player)) {
-            auto at = std::upper_bound(m_matches.begin(), m_matches.end(), &player,
-                                       [this](const CPlayerMatch* a, const CPlayerMatch* b) { return Before(a, b); });
-            m_matches.insert(at, &player);
-        }
+        if (bMatchesOnly && !Matches(player))
+            continue;
+        auto at = std::upper_bound(list.begin(), list.end(), &player,
+                                   [this](const CPlayerMatch* a, const CPlayerMatch* b) { return Before(a, b); });
+        list.insert(at, &player);
     }
 }
 
@@ -42,19 +50,18 @@ void CPlayerSearch::SetText(const CString& strText)
     m_strFolded = ReadableText(strText);
     m_strFolded.MakeLower();
     m_matches.clear();
-    for (const auto& server : m_players)
-        for (const CPlayerMatch& player : server.second)
-            if (Matches(player))
-                m_matches.push_back(&player);
-    Sort(m_nSortColumn, m_bSortAscending);
+    for (const CPlayerMatch* pPlayer : m_ordered)
+        if (Matches(*pPlayer))
+            m_matches.push_back(pPlayer);
 }
 
 void CPlayerSearch::Sort(int nColumn, BOOL bAscending)
 {
     m_nSortColumn = nColumn >= 0 && nColumn < FIND_COLUMN_COUNT ? nColumn : FIND_COLUMN_PLAYER;
     m_bSortAscending = bAscending;
-    std::sort(m_matches.begin(), m_matches.end(),
-              [this](const CPlayerMatch* a, const CPlayerMatch* b) { return Before(a, b); });
+    auto before = [this](const CPlayerMatch* a, const CPlayerMatch* b) { return Before(a, b); };
+    std::sort(m_ordered.begin(), m_ordered.end(), before);
+    std::sort(m_matches.begin(), m_matches.end(), before);
 }
 
 int CPlayerSearch::Find(CGameServer* pServer, const CString& strPlayer) const

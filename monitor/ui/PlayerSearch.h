@@ -43,8 +43,12 @@ public:
 private:
     bool Matches(const CPlayerMatch& player) const;
     bool Before(const CPlayerMatch* pA, const CPlayerMatch* pB) const;
+    // Puts each of the server's players into the list at its place in the order.
+    void InsertInOrder(std::vector<const CPlayerMatch*>& list, const std::vector<CPlayerMatch>& players, bool bMatchesOnly);
 
     std::unordered_map<CGameServer*, std::vector<CPlayerMatch>> m_players;
+    // Every player in the current order: a keystroke only filters it.
+    std::vector<const CPlayerMatch*> m_ordered;
     std::vector<const CPlayerMatch*> m_matches;
     CString m_strFolded;
     int m_nSortColumn = FIND_COLUMN_PLAYER;

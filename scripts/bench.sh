@@ -70,7 +70,7 @@ wine_part() {
   quakestat_figures
   echo "== the monitor under Wine on the same fleet (bench/PollBenchmark.cpp)"
   bash scripts/with-display.sh ctest --test-dir build/windows64 -R ui_poll_bench -V |
-    grep -E '^[0-9]+: (dialog|core|bare|spread|ping|rows)|FAILED|Failure|Passed|tests passed'
+    grep -E '^[0-9]+: (dialog|core|bare|spread|ping|rows|save)|FAILED|Failure|Passed|tests passed'
 }
 
 case "$part" in

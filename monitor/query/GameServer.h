@@ -52,6 +52,27 @@ struct CServerStatus {
     std::shared_ptr<const CString> m_pInfo;
 };
 
+// A record's five lines of serverlist.txt, copied out of it at one moment, so
+// that a save can write them on another thread while queries go on.
+struct CServerFileRecord {
+    CString m_strAddress;
+    CString m_strName;
+    CString m_strWebsite;
+    BYTE m_bFavorite = 0;
+    BYTE m_bIgnored = 0;
+
+    bool operator==(const CServerFileRecord& other) const
+    {
+        return m_strAddress == other.m_strAddress && m_strName == other.m_strName &&
+               m_strWebsite == other.m_strWebsite && m_bFavorite == other.m_bFavorite &&
+               m_bIgnored == other.m_bIgnored;
+    }
+    bool operator!=(const CServerFileRecord& other) const { return !(*this == other); }
+
+    // Writes the five lines in text mode; FALSE when a write fails.
+    BOOL WriteTo(FILE* pFile) const;
+};
+
 class CGameServer {
 public:
     CGameServer();
@@ -90,6 +111,9 @@ public:
     // either mode, LF or CR LF ending each line.
     BOOL ReadFromFile(FILE* pFile);
     BOOL WriteToFile(FILE* pFile) const;
+    // What WriteToFile writes, as it stands now: the texts as the rows show them.
+    // GUI thread (the marks are its own).
+    CServerFileRecord GetFileRecord() const;
 
     // Takes in one status reply (text up to its first zero byte). TRUE when it was
     // accepted; a wrong header leaves the record as it was, a wrong game keeps

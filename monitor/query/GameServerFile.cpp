@@ -68,10 +68,31 @@ static BOOL WriteRecordLine(FILE* pFile, CString strText)
     return fprintf(pFile, "%s\n", static_cast<LPCTSTR>(strText)) > 0;
 }
 
+BOOL CServerFileRecord::WriteTo(FILE* pFile) const
+{
+    return WriteRecordLine(pFile, m_strAddress) && WriteRecordLine(pFile, m_strName)
+        && WriteRecordLine(pFile, m_strWebsite) && fprintf(pFile, "%d\n", m_bFavorite) > 0
+        && fprintf(pFile, "%d\n", m_bIgnored) > 0;
+}
+
+CServerFileRecord CGameServer::GetFileRecord() const
+{
+    CServerFileRecord record;
+    {
+        // Only the texts the file keeps: a copy of the players would cost a save
+        // of thousands of records for nothing.
+        std::lock_guard<CCriticalSection> lock(m_mutex);
+        const CServerStatus& status = m_statusBeforeQuery ? *m_statusBeforeQuery : m_status;
+        record.m_strAddress = m_strAddress;
+        record.m_strName = status.m_strName;
+        record.m_strWebsite = status.m_strWebsite;
+    }
+    record.m_bFavorite = m_bFavorite;
+    record.m_bIgnored = m_bIgnored;
+    return record;
+}
+
 BOOL CGameServer::WriteToFile(FILE* pFile) const
 {
-    CServerStatus status = GetStatus();
-    return WriteRecordLine(pFile, GetAddress()) && WriteRecordLine(pFile, status.m_strName)
-        && WriteRecordLine(pFile, status.m_strWebsite) && fprintf(pFile, "%d\n", m_bFavorite) > 0
-        && fprintf(pFile, "%d\n", m_bIgnored) > 0;
+    return GetFileRecord().WriteTo(pFile);
 }

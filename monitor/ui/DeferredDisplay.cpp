@@ -10,7 +10,6 @@
 // one go when the timer fires: WM_TIMER comes only when no other message waits,
 // and the delay (ScheduleDisplay's default, 150 ms) bounds how often a long list
 // is measured.
-static const UINT_PTR kDisplayTimer = 1;
 // Sizing a column measures each of its rows: one column per pass, so that a long
 // list costs several short stretches rather than one long one.
 static const UINT kNextColumnDelayMs = 1;
@@ -130,6 +129,10 @@ BOOL CMonitorDlg::ShowDeferred(CListCtrl& list, int nColumns)
 
 void CMonitorDlg::OnTimer(UINT_PTR nIDEvent)
 {
+    if (nIDEvent == kSaveTimer) {
+        ScheduleSave();
+        return;
+    }
     if (nIDEvent != kDisplayTimer) {
         CDialog::OnTimer(nIDEvent);
         return;

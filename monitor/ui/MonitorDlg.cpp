@@ -23,6 +23,7 @@ CMonitorDlg::CMonitorDlg(CWnd* pParent)
       m_bShuttingDown(FALSE),
       m_bRunStateRead(FALSE),
       m_bRunStateSaved(FALSE),
+      m_saver(SERVER_LIST_FILE, WriteRunSettings),
       m_bDisplayScheduled(FALSE),
       m_bStatusPending(FALSE),
       m_nProgressPos(0)
@@ -82,6 +83,7 @@ BEGIN_MESSAGE_MAP(CMonitorDlg, CDialog)
     ON_WM_ENDSESSION()
     ON_WM_TIMER()
     ON_MESSAGE(WM_QUERYDONE, &CMonitorDlg::OnQueryDone)
+    ON_MESSAGE(WM_RUNSTATESAVED, &CMonitorDlg::OnRunStateSaved)
     ON_COMMAND(ID_EDIT_COPY, &CMonitorDlg::OnEditCopy)
     ON_COMMAND(ID_FIND_PLAYER, &CMonitorDlg::OnFindPlayer)
 END_MESSAGE_MAP()
@@ -139,27 +141,13 @@ void CMonitorDlg::OnOK()
 {
 }
 
-// Written once a run: at shut-down or when the Windows session ends, whichever
-// comes first. Until start-up has read the settings and the server list, writing
-// would put defaults and a list without the stored favourites over them.
-void CMonitorDlg::SaveRunState()
-{
-    if (!m_bRunStateRead || m_bRunStateSaved)
-        return;
-    m_bRunStateSaved = TRUE;
-    CWinApp* pApp = AfxGetApp();
-    pApp->WriteProfileString(SETTINGS_SECTION, SETTING_NUM_QUERY_THREADS, SettingText(m_poll.GetBudget()));
-    pApp->WriteProfileString(SETTINGS_SECTION, SETTING_SERVER_LIST_MODE, SettingText(m_nServerListMode));
-    SaveServerList(SERVER_LIST_FILE);
-}
-
 // Windows ends the process right after this returns and allows only a few seconds
 // for it, so running queries are not waited for: their records are read under
 // their locks, and the process end takes the threads with it.
 void CMonitorDlg::OnEndSession(BOOL bEnding)
 {
     if (bEnding)
-        SaveRunState();
+        SaveRunState(FALSE);
 }
 
 void CMonitorDlg::OnCancel()
@@ -167,7 +155,7 @@ void CMonitorDlg::OnCancel()
     // A second Cancel before the dialog is gone would save the emptied collection.
     if (m_bShuttingDown)
         return;
-    SaveRunState();
+    SaveRunState(TRUE);
     CloseServerWindows();
 
     // Rows point at the records: empty the lists before the records go.

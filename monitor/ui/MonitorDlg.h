@@ -2,7 +2,8 @@
 // poll, the server list and the player list. One job per source file:
 // MonitorDlg.cpp (life cycle, collection), Polling.cpp, ServerList.cpp,
 // PlayerList.cpp, ListViews.cpp (what both lists share), DeferredDisplay.cpp,
-// FetchMasterList.cpp, UpdateCheck.cpp, MonitorDlgLinks.cpp, Keyboard.cpp. Every
+// FetchMasterList.cpp, UpdateCheck.cpp, MonitorDlgLinks.cpp, Keyboard.cpp,
+// RunStateSaving.cpp. Every
 // member of the dialog is defined here in ui/; web/ and extras/ hold the free
 // functions that the thin handlers call.
 #pragma once
@@ -14,6 +15,8 @@
 #include "query/QueryDone.h"
 #include "extras/NewsTicker.h"
 #include "res/resource.h"
+#include "ui/RunStateSaver.h"
+#include "ui/SaveSchedule.h"
 #include "ui/PollState.h"
 #include "ui/ServerCollection.h"
 #include "ui/ServerRowIndex.h"
@@ -77,8 +80,19 @@ protected:
     afx_msg HCURSOR OnQueryDragIcon();
     afx_msg void OnTimer(UINT_PTR nIDEvent);
     afx_msg void OnEndSession(BOOL bEnding);
-    // The settings and serverlist.txt, written at most once a run.
-    void SaveRunState();
+
+    // RunStateSaving.cpp: what the shut-down writes also reaches the disk soon
+    // after the user changes it (a mark, the budget, the list mode).
+    void RunStateChanged();
+    // The final write of the settings and serverlist.txt, at most once a run; a
+    // failure is reported unless the session is ending.
+    void SaveRunState(BOOL bReportFailure);
+    afx_msg LRESULT OnRunStateSaved(WPARAM wParam, LPARAM lParam);
+    void ScheduleSave();
+    CRunState CurrentRunState() const;
+    void ReportSaveFailure();
+    // The saver's way to the settings keys; runs on its thread.
+    static void WriteRunSettings(int nNumQueryThreads, int nServerListMode);
 
     // Polling.cpp
     afx_msg void OnRefreshServerList();
@@ -86,6 +100,7 @@ protected:
     afx_msg void OnThreads1();
     afx_msg void OnThreads3();
     afx_msg void OnThreads7();
+    void SetThreadBudget(int nBudget);
     void StartPolling();
     void StartNextQuery();
     void CountPollNotice();
@@ -152,6 +167,9 @@ protected:
 
     DECLARE_MESSAGE_MAP()
 
+    // The dialog's timers.
+    enum : UINT_PTR { kDisplayTimer = 1, kSaveTimer = 2 };
+
 private:
     // ListViews.cpp: what both lists share.
     static void SortList(CListCtrl& list, int nColumn, BOOL bAscending, BOOL bServerList);
@@ -163,6 +181,8 @@ private:
     BOOL m_bShuttingDown;
     BOOL m_bRunStateRead;  // start-up has read the settings and serverlist.txt
     BOOL m_bRunStateSaved;
+    CSaveSchedule m_saveSchedule;
+    CRunStateSaver m_saver;
 
     struct CDeferredList {
         int nSizeColumn = -1; // the next column to size, or -1

@@ -8,9 +8,15 @@ void CMonitorDlg::OnRefreshServerList()
     StartPolling();
 }
 
-void CMonitorDlg::OnThreads1() { m_poll.SetBudget(1); }
-void CMonitorDlg::OnThreads3() { m_poll.SetBudget(3); }
-void CMonitorDlg::OnThreads7() { m_poll.SetBudget(7); }
+void CMonitorDlg::OnThreads1() { SetThreadBudget(1); }
+void CMonitorDlg::OnThreads3() { SetThreadBudget(3); }
+void CMonitorDlg::OnThreads7() { SetThreadBudget(7); }
+
+void CMonitorDlg::SetThreadBudget(int nBudget)
+{
+    m_poll.SetBudget(nBudget);
+    RunStateChanged();
+}
 
 void CMonitorDlg::StartPolling()
 {

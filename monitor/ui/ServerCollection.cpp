@@ -45,13 +45,27 @@ BOOL CServerCollection::Load(const CString& strPath, const std::function<void(CG
 
 BOOL CServerCollection::Save(const CString& strPath) const
 {
-    return ReplaceFileWhole(strPath, "w", [this](FILE* pFile) {
-        for (CGameServer* pServer : m_records) {
-            if (!pServer->WriteToFile(pFile))
+    return SaveServerFile(strPath, Snapshot());
+}
+
+std::vector<CServerFileRecord> CServerCollection::Snapshot() const
+{
+    std::vector<CServerFileRecord> records;
+    records.reserve(m_records.size());
+    for (const CGameServer* pServer : m_records)
+        records.push_back(pServer->GetFileRecord());
+    return records;
+}
+
+BOOL SaveServerFile(const CString& strPath, const std::vector<CServerFileRecord>& records, CString* pstrReason)
+{
+    return ReplaceFileWhole(strPath, "w", [&records](FILE* pFile) {
+        for (const CServerFileRecord& record : records) {
+            if (!record.WriteTo(pFile))
                 return false;
         }
         return true;
-    });
+    }, pstrReason);
 }
 
 void CServerCollection::DeleteAll()

@@ -34,6 +34,8 @@ public:
     // Writes every record, five lines each, into a file beside strPath and moves it
     // into place only when all of it was written: the old file survives any failure.
     BOOL Save(const CString& strPath) const;
+    // Every record's lines as they stand now, for a save on another thread.
+    std::vector<CServerFileRecord> Snapshot() const;
 
     // Deletes the records from the head; each deletion waits for its running query.
     void DeleteAll();
@@ -56,3 +58,8 @@ private:
     // master list of thousands would otherwise cost a walk per line.
     std::unordered_map<std::string, CGameServer*> m_byAddress;
 };
+
+// Saves records as CServerCollection::Save does. On failure, pstrReason (when
+// given) receives the system's reason.
+BOOL SaveServerFile(const CString& strPath, const std::vector<CServerFileRecord>& records,
+                    CString* pstrReason = nullptr);

@@ -148,6 +148,7 @@ void CMonitorDlg::ShowListMode(int nMode)
         FillPlayerList(lastListed);
     SortServerList(m_nServerSortColumn, m_bServerSortAscending);
     UpdateCaption();
+    RunStateChanged();
 }
 
 void CMonitorDlg::OnRightClickServer(NMHDR*, LRESULT* pResult)
@@ -166,6 +167,7 @@ void CMonitorDlg::OnRightClickServer(NMHDR*, LRESULT* pResult)
     }
     UpdateServerItem(pServer);
     UpdateCaption();
+    RunStateChanged();
 }
 
 void CMonitorDlg::OnClickServer(NMHDR*, LRESULT* pResult)

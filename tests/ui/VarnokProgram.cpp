@@ -1,0 +1,79 @@
+#include "VarnokProgram.h"
+
+#include <algorithm>
+#include <filesystem>
+
+std::string Address(int port) { return "127.0.0.1:" + std::to_string(port); }
+
+std::string Record(int port, const std::string& name, int favorite, int ignored, const std::string& page)
+{
+    return Address(port) + "\n" + name + "\n" + page + "\n" + std::to_string(favorite) + "\n" +
+           std::to_string(ignored) + "\n";
+}
+
+std::string ReadText(const std::string& path)
+{
+    std::string text = ReadFile(path);
+    text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
+    return text;
+}
+
+bool FirstPollEnded(const ChildProgram& monitor)
+{
+    return WaitFor([&] { return AskWindowText(monitor.Window()).find("Players Online") != std::string::npos; },
+        kProgramWaitMs);
+}
+
+void ClickButton(HWND hDialog, int id)
+{
+    SendMessageTimeoutA(GetDlgItem(hDialog, id), BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, kProgramWaitMs, NULL);
+}
+
+void RightClickFirstRow(HWND hDialog)
+{
+    HWND hList = GetDlgItem(hDialog, kServerList);
+    RECT header = {};
+    GetWindowRect(FindWindowExA(hList, NULL, "SysHeader32", NULL), &header);
+    LPARAM point = MAKELPARAM(30, header.bottom - header.top + 6);
+    PostMessageA(hList, WM_RBUTTONDOWN, MK_RBUTTON, point);
+    PostMessageA(hList, WM_RBUTTONUP, 0, point);
+    // Answered only once the posted clicks ahead of it are handled.
+    SendMessageTimeoutA(hList, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kProgramWaitMs, NULL);
+}
+
+VarnokProgram::VarnokProgram()
+    : m_case(::testing::UnitTest::GetInstance()->current_test_info()->name()), m_dir("varnok_" + m_case),
+      m_exeName("varnok-" + m_case)
+{
+    char windows[MAX_PATH] = "";
+    GetWindowsDirectoryA(windows, MAX_PATH);
+    m_ini = std::string(windows) + "\\" + m_exeName + ".INI";
+    m_exe = m_dir.File(m_exeName + ".exe");
+    CopyFileA(VARNOK_EXE, m_exe.c_str(), FALSE);
+    m_web = Env("KELVANE_UI_WEB_ROOT") + "/varnok_" + m_case;
+    std::filesystem::create_directories(m_web);
+    Serve("news.txt", "");
+    FreshSettings();
+}
+
+VarnokProgram::~VarnokProgram() { DeleteFileA(m_ini.c_str()); }
+
+void VarnokProgram::FreshSettings()
+{
+    DeleteFileA(m_ini.c_str());
+    Setting("WebServer", "http://127.0.0.1:" + Env("KELVANE_UI_WEB_PORT") + "/varnok_" + m_case + "/");
+}
+
+void VarnokProgram::Serve(const std::string& file, const std::string& body) { WriteFile(m_web + "/" + file, body); }
+
+void VarnokProgram::Setting(const char* key, const std::string& value)
+{
+    WritePrivateProfileStringA("General", key, value.c_str(), m_ini.c_str());
+}
+
+std::string VarnokProgram::StoredSetting(const char* key) const
+{
+    char value[64] = "";
+    GetPrivateProfileStringA("General", key, "(absent)", value, sizeof value, m_ini.c_str());
+    return value;
+}

@@ -1,0 +1,46 @@
+// varnok.exe run as its own process and met only through its windows and files,
+// as a user or the system meets it. The program is a copy of varnok.exe named for
+// the test, so that its settings file (named after the executable, in the Windows
+// directory) is the test's own.
+#pragma once
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "ChildProgram.h"
+#include "TestPaths.h"
+
+const DWORD kProgramWaitMs = 20000;
+// The main window's controls that the tests use.
+const int kServerList = 1001, kRefresh = 1005, kThreads1 = 1008, kThreads3 = 1009, kListMode = 1013;
+
+std::string Address(int port);
+// One record's five lines of serverlist.txt.
+std::string Record(int port, const std::string& name, int favorite, int ignored, const std::string& page = "");
+// A text file with its line ends read as LF.
+std::string ReadText(const std::string& path);
+
+// The main window once its first poll has ended (its caption then has the totals).
+bool FirstPollEnded(const ChildProgram& monitor);
+void ClickButton(HWND hDialog, int id);
+// A right click on the first row of the server list, as the mouse gives it.
+void RightClickFirstRow(HWND hDialog);
+
+class VarnokProgram : public ::testing::Test {
+protected:
+    VarnokProgram();
+    ~VarnokProgram() override;
+
+    // A settings file that names only the test's web folder.
+    void FreshSettings();
+    void Serve(const std::string& file, const std::string& body);
+    void Setting(const char* key, const std::string& value);
+    std::string StoredSetting(const char* key) const;
+
+    std::string m_case;
+    ScratchDir m_dir;
+    std::string m_exeName, m_ini, m_exe, m_web;
+};

@@ -1,6 +1,7 @@
 #include "ui/MonitorDlg.h"
 
 #include "ui/ListMode.h"
+#include "ui/SlotWaitDlg.h"
 #include "ui/MonitorSettings.h"
 #include "ui/ServerListRules.h"
 #include "extras/AboutBox.h"
@@ -86,6 +87,7 @@ BEGIN_MESSAGE_MAP(CMonitorDlg, CDialog)
     ON_MESSAGE(WM_RUNSTATESAVED, &CMonitorDlg::OnRunStateSaved)
     ON_COMMAND(ID_EDIT_COPY, &CMonitorDlg::OnEditCopy)
     ON_COMMAND(ID_FIND_PLAYER, &CMonitorDlg::OnFindPlayer)
+    ON_COMMAND(ID_SERVER_DETAILS, &CMonitorDlg::OnServerDetails)
 END_MESSAGE_MAP()
 
 BOOL CMonitorDlg::OnInitDialog()
@@ -96,6 +98,7 @@ BOOL CMonitorDlg::OnInitDialog()
         pSysMenu->AppendMenu(MF_SEPARATOR);
         pSysMenu->AppendMenu(MF_STRING, IDM_ABOUTBOX, "About Kelvane Monitor...");
         pSysMenu->AppendMenu(MF_STRING, IDM_FINDPLAYER, "Find Player...");
+        pSysMenu->AppendMenu(MF_STRING, IDM_SERVERDETAILS, "Server Details...");
     }
     SetIcon(m_hIcon, TRUE);
     SetIcon(m_hIcon, FALSE);
@@ -176,6 +179,10 @@ void CMonitorDlg::OnSysCommand(UINT nID, LPARAM lParam)
     }
     if ((nID & 0xFFF0) == IDM_FINDPLAYER) {
         OnFindPlayer();
+        return;
+    }
+    if ((nID & 0xFFF0) == IDM_SERVERDETAILS) {
+        OnServerDetails();
         return;
     }
     CDialog::OnSysCommand(nID, lParam);

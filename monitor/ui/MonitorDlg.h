@@ -8,6 +8,7 @@
 // functions that the thin handlers call.
 #pragma once
 
+#include <memory>
 #include <unordered_map>
 
 #include "framework/Framework.h"
@@ -32,6 +33,7 @@ struct SORTPARAMS {
 };
 
 class CFindPlayerDlg;
+class CSlotWaitDlg;
 
 class CMonitorDlg : public CDialog {
 public:
@@ -47,6 +49,11 @@ public:
     void SortServerList(int nColumn, BOOL bAscending);
     void SortPlayerList(int nColumn, BOOL bAscending);
     static int CALLBACK CompareListItems(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort);
+
+    // For the free-slot wait: one query of the record, as a left click between
+    // polls makes it (none while a poll runs); and Join for the record.
+    void AskServerAgain(CGameServer* pServer);
+    void JoinServerNow(CGameServer* pServer);
 
     BOOL FetchMasterList();
     bool CheckForUpdate(int& build);
@@ -142,13 +149,17 @@ protected:
     virtual BOOL PreTranslateMessage(MSG* pMsg);
     afx_msg void OnEditCopy();
 
-    // FindPlayer.cpp: the Find Player window and going to its match.
+    // ServerWindows.cpp: Find Player and going to its match, Server Details, the
+    // wait for a free slot.
     afx_msg void OnFindPlayer();
+    afx_msg void OnServerDetails();
+    void WaitForFreeSlot(CGameServer* pServer);
     void GoToServer(CGameServer* pServer, const CString& strPlayer);
     // Windows opened over this one that follow its records' replies.
     void ServerNoticed(CGameServer* pServer);
     void CloseServerWindows();
     CFindPlayerDlg* m_pFindDlg = nullptr;
+    std::unique_ptr<CSlotWaitDlg> m_pSlotWait;
 
     // PlayerList.cpp
     void InitPlayerColumns();

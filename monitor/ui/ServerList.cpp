@@ -180,8 +180,6 @@ void CMonitorDlg::OnClickServer(NMHDR*, LRESULT* pResult)
         UpdateServerItem(pServer);
         return;
     }
-    // Its notice refreshes the row; it is no poll's business.
-    if (pServer->StartQuery())
-        m_poll.AwaitClick(pServer);
+    AskServerAgain(pServer);
     UpdateCaption();
 }

@@ -1,5 +1,8 @@
 #include "DialogScript.h"
 
+#include "TestPaths.h"
+#include "query/WordFilter.h"
+
 void RunAndClose(CMonitorDlg& dlg, const std::function<void()>& script, int timeoutMs)
 {
     // As in the program: the query threads post their notices to the main window.
@@ -67,4 +70,30 @@ HWND ThreadWindowTitled(const char* pszTitle)
     TitleSearch search{pszTitle, nullptr};
     EnumThreadWindows(GetCurrentThreadId(), MatchTitle, reinterpret_cast<LPARAM>(&search));
     return search.hFound;
+}
+
+CString ClipboardText()
+{
+    CString strText = "(none)";
+    if (!::OpenClipboard(nullptr))
+        return strText;
+    if (HANDLE hText = ::GetClipboardData(CF_TEXT)) {
+        if (const char* pszText = static_cast<const char*>(::GlobalLock(hText))) {
+            strText = pszText;
+            ::GlobalUnlock(hText);
+        }
+    }
+    ::CloseClipboard();
+    return strText;
+}
+
+void ListTestWord()
+{
+    static const bool bListed = [] {
+        ScratchDir dir("test_word");
+        WriteFile(dir.File("words.txt"), "zonk\n");
+        g_wordFilter.LoadFromFile(dir.File("words.txt").c_str());
+        return true;
+    }();
+    (void)bListed;
 }

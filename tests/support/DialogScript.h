@@ -29,3 +29,10 @@ void ClickRow(CListCtrl& list, int nRow, UINT nCode);
 
 // A visible window of this thread with exactly that caption, or null.
 HWND ThreadWindowTitled(const char* pszTitle);
+
+// The clipboard's text, or "(none)" when it holds none.
+CString ClipboardText();
+
+// Lists "zonk" in the process's word filter, once: the word that the fake servers
+// of dialog.scenario write in the game's alternate letters.
+void ListTestWord();

@@ -2,8 +2,6 @@
 // names, sorted as shown, filtered in the alternate letters, stored as sent.
 #include "MonitorWindowTest.h"
 
-#include "query/WordFilter.h"
-
 namespace {
 const char kStoredName[] = "\xcb\xe5\xec\xf6\xe1\xee\xe5 CTF \x10" "EU\x11";
 
@@ -21,13 +19,7 @@ class GameTextWindow : public MonitorWindow {
 protected:
     GameTextWindow()
     {
-        // The process's filter is loaded once; the word is one no other test sends.
-        static const bool bLoaded = [this] {
-            WriteFile("zonk.txt", "zonk\n");
-            g_wordFilter.LoadFromFile("zonk.txt");
-            return true;
-        }();
-        (void)bLoaded;
+        ListTestWord();
         ServeMasterList(Lines({28300, 28301, 28370}));
     }
 };

@@ -155,14 +155,15 @@ void CMonitorDlg::OnEndSession(BOOL bEnding)
 
 void CMonitorDlg::OnCancel()
 {
-    // A second Cancel before the dialog is gone would save the emptied collection.
+    // A second Cancel before the dialog is gone, even one that comes while the box
+    // of a failed save is up, must not end the dialog under the first.
     if (m_bShuttingDown)
         return;
+    m_bShuttingDown = TRUE;
     SaveRunState(TRUE);
     CloseServerWindows();
 
     // Rows point at the records: empty the lists before the records go.
-    m_bShuttingDown = TRUE;
     m_listServers.DeleteAllItems();
     m_listPlayers.DeleteAllItems();
     m_poll.Close();

@@ -188,7 +188,7 @@ private:
     // sub-item crText(row's item data).
     static LRESULT AnswerCustomDraw(NMLVCUSTOMDRAW* pDraw, COLORREF (*pfnTextColor)(LPARAM));
 
-    // Set once shut-down starts deleting records.
+    // Set once the shut-down sequence has begun.
     BOOL m_bShuttingDown;
     BOOL m_bRunStateRead;  // start-up has read the settings and serverlist.txt
     BOOL m_bRunStateSaved;

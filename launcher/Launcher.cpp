@@ -3,8 +3,11 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <algorithm>
 #include <string>
 
+#include "dpi/DpiArt.h"
+#include "dpi/DpiScale.h"
 #include "ParamFile.h"
 #include "resource.h"
 
@@ -22,26 +25,42 @@ static const DWORD kButtonStyle = WS_CHILD | WS_VISIBLE | BS_FLAT;
 static const DWORD kLabelStyle = WS_CHILD | WS_VISIBLE;
 static const DWORD kEditStyle = WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
 static const int kShellFileNotFound = 2;
+// The window's outer size at 96 DPI; it and every control scale with the DPI.
+static const int kWindowWidth = 680;
+static const int kWindowHeight = 365;
+static const int kLogoWidth = 680;
+static const int kLogoHeight = 131;
+
+enum ControlFont { BOLD, SMALL };
+struct ControlPlace {
+    int nId;
+    int x, y, nWidth, nHeight; // at 96 DPI
+    ControlFont font;
+};
+// In creation order.
+static const ControlPlace kControls[] = {
+    {IDC_LAUNCH, 583, 155, 80, 30, BOLD},
+    {IDC_WEBSITE, 583, 205, 80, 30, BOLD},
+    {IDC_ABOUT, 583, 255, 80, 30, BOLD},
+    {IDC_QUIT, 583, 305, 80, 30, BOLD},
+    {IDC_PARAMS_LABEL, 10, 135, 150, 20, BOLD},
+    {IDC_PARAMS, 5, 155, 567, 180, BOLD},
+    {IDC_VERSION, 592, 135, 150, 20, SMALL},
+};
 
 HWND g_hMainWnd = NULL;
 HBRUSH g_hbrBackground = CreateSolidBrush(RGB(0, 0, 0));
 HFONT g_hBoldFont = NULL;
 HFONT g_hSmallFont = NULL;
 HBITMAP g_hLogo = NULL;
+// The DPI the fonts, the controls and the logo are made for.
+int g_nDpi = BASE_DPI;
 // The window class is named after the title, so either finds the window.
 static const char* const g_szClassName = kTitle;
 
 void ShowError(const char* text, const char* caption)
 {
     MessageBoxA(NULL, text, caption, MB_OK | MB_ICONWARNING);
-}
-
-static int ScreenDpiY()
-{
-    HDC hdc = GetDC(NULL);
-    int dpi = GetDeviceCaps(hdc, LOGPIXELSY);
-    ReleaseDC(NULL, hdc);
-    return dpi;
 }
 
 static void ReplaceFont(HFONT& hFont, int height, int weight)
@@ -57,10 +76,11 @@ static void ReplaceFont(HFONT& hFont, int height, int weight)
     hFont = hNew;
 }
 
+// For the DPI of g_nDpi: the screen's until the window knows its own.
 void CreateFonts()
 {
-    ReplaceFont(g_hBoldFont, -MulDiv(10, ScreenDpiY(), 72), FW_BOLD);
-    ReplaceFont(g_hSmallFont, -MulDiv(10, ScreenDpiY(), 96), FW_DONTCARE);
+    ReplaceFont(g_hBoldFont, -MulDiv(10, g_nDpi, 72), FW_BOLD);
+    ReplaceFont(g_hSmallFont, -MulDiv(10, g_nDpi, 96), FW_DONTCARE);
 }
 
 static HWND CreateControl(DWORD exStyle, const char* cls, const char* text, DWORD style, int x, int y, int width,
@@ -98,27 +118,110 @@ static void SetFont(HWND hControl, HFONT hFont)
     SendMessageA(hControl, WM_SETFONT, reinterpret_cast<WPARAM>(hFont), FALSE);
 }
 
+static HWND CreateAt(const ControlPlace& place, HWND hWnd)
+{
+    int x = ScaleToDpi(place.x, g_nDpi), y = ScaleToDpi(place.y, g_nDpi);
+    int nWidth = ScaleToDpi(place.nWidth, g_nDpi), nHeight = ScaleToDpi(place.nHeight, g_nDpi);
+    switch (place.nId) {
+    case IDC_LAUNCH: return CreateFlatButton("Launch!", x, y, nWidth, nHeight, hWnd, place.nId);
+    case IDC_WEBSITE: return CreateFlatButton("Website", x, y, nWidth, nHeight, hWnd, place.nId);
+    case IDC_ABOUT: return CreateFlatButton("About", x, y, nWidth, nHeight, hWnd, place.nId);
+    case IDC_QUIT: return CreateFlatButton("Quit", x, y, nWidth, nHeight, hWnd, place.nId);
+    case IDC_PARAMS_LABEL:
+        return CreateControl(0, "STATIC", "Launch Parameters:", kLabelStyle, x, y, nWidth, nHeight, hWnd, place.nId);
+    case IDC_PARAMS: return CreateControl(WS_EX_CLIENTEDGE, "EDIT", "", kEditStyle, x, y, nWidth, nHeight, hWnd, place.nId);
+    default: return CreateControl(0, "STATIC", "Version 4.0", kLabelStyle, x, y, nWidth, nHeight, hWnd, place.nId);
+    }
+}
+
+static void SetControlFonts(HWND hWnd)
+{
+    for (const ControlPlace& place : kControls)
+        SetFont(GetDlgItem(hWnd, place.nId), place.font == BOLD ? g_hBoldFont : g_hSmallFont);
+}
+
+// Text does not grow in step with the DPI (a font's letters are fitted to whole
+// pixels at each size), so at a scaled DPI a label or button that its text would
+// overflow is widened, and made taller, to fit it. At 96 DPI the table holds.
+static void FitTexts(HWND hWnd)
+{
+    if (g_nDpi == BASE_DPI)
+        return;
+    for (const ControlPlace& place : kControls) {
+        if (place.nId == IDC_PARAMS)
+            continue;
+        HWND hControl = GetDlgItem(hWnd, place.nId);
+        char szText[64];
+        int nLength = GetWindowTextA(hControl, szText, sizeof szText);
+        HDC hdc = GetDC(hControl);
+        if (!hdc)
+            continue;
+        HGDIOBJ hOld = SelectObject(hdc, place.font == BOLD ? g_hBoldFont : g_hSmallFont);
+        SIZE extent = {};
+        GetTextExtentPoint32A(hdc, szText, nLength, &extent);
+        SelectObject(hdc, hOld);
+        ReleaseDC(hControl, hdc);
+        // A button's frame and the room its face keeps around the text.
+        int nMargin = place.nId == IDC_PARAMS_LABEL || place.nId == IDC_VERSION ? 0 : ScaleToDpi(8, g_nDpi);
+        RECT rcClient, rcWindow;
+        GetClientRect(hControl, &rcClient);
+        GetWindowRect(hControl, &rcWindow);
+        int nGrowX = std::max(0L, extent.cx + nMargin - rcClient.right);
+        int nGrowY = std::max(0L, extent.cy + nMargin - rcClient.bottom);
+        if (nGrowX || nGrowY) {
+            SetWindowPos(hControl, NULL, 0, 0, rcWindow.right - rcWindow.left + nGrowX,
+                rcWindow.bottom - rcWindow.top + nGrowY, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+    }
+}
+
+// The logo for g_nDpi; null, with the old one kept, when it cannot be loaded.
+static HBITMAP LoadLogo()
+{
+    return LoadArt(GetModuleHandleA(NULL), IDB_BMPLOGO, g_nDpi, ScaleToDpi(kLogoWidth, g_nDpi),
+        ScaleToDpi(kLogoHeight, g_nDpi));
+}
+
 static void OnCreate(HWND hWnd)
 {
-    HWND hLaunch = CreateFlatButton("Launch!", 583, 155, 80, 30, hWnd, IDC_LAUNCH);
-    HWND hWebsite = CreateFlatButton("Website", 583, 205, 80, 30, hWnd, IDC_WEBSITE);
-    HWND hAbout = CreateFlatButton("About", 583, 255, 80, 30, hWnd, IDC_ABOUT);
-    HWND hQuit = CreateFlatButton("Quit", 583, 305, 80, 30, hWnd, IDC_QUIT);
-    HWND hLabel = CreateControl(0, "STATIC", "Launch Parameters:", kLabelStyle, 10, 135, 150, 20, hWnd, IDC_PARAMS_LABEL);
-    HWND hEdit = CreateControl(WS_EX_CLIENTEDGE, "EDIT", "", kEditStyle, 5, 155, 567, 180, hWnd, IDC_PARAMS);
-    HWND hVersion = CreateControl(0, "STATIC", "Version 4.0", kLabelStyle, 592, 135, 150, 20, hWnd, IDC_VERSION);
-    if (!hLaunch || !hQuit)
+    for (const ControlPlace& place : kControls)
+        CreateAt(place, hWnd);
+    if (!GetDlgItem(hWnd, IDC_LAUNCH) || !GetDlgItem(hWnd, IDC_QUIT))
         ShowError("Initialization failed in WM_CREATE!", "Error!");
 
-    for (HWND hControl : {hLaunch, hQuit, hWebsite, hAbout, hEdit, hLabel})
-        SetFont(hControl, g_hBoldFont);
-    SetFont(hVersion, g_hSmallFont);
+    SetControlFonts(hWnd);
+    FitTexts(hWnd);
 
     SetDlgItemTextA(hWnd, IDC_PARAMS, ParamsOrDefault(LoadParams()).c_str());
 
-    g_hLogo = LoadBitmapA(GetModuleHandleA(NULL), MAKEINTRESOURCEA(IDB_BMPLOGO));
+    g_hLogo = LoadLogo();
     if (!g_hLogo)
         MessageBoxA(hWnd, "Could not load IDB_BMPLOGO!", "Error", MB_OK | MB_ICONEXCLAMATION);
+}
+
+// The window at another DPI: its size (at pSuggested when the system gives a
+// place), every control, the fonts and the logo, without a restart.
+static void ApplyDpi(HWND hWnd, int dpi, const RECT* pSuggested)
+{
+    g_nDpi = dpi;
+    RECT rc;
+    GetWindowRect(hWnd, &rc);
+    if (pSuggested)
+        rc = *pSuggested;
+    SetWindowPos(hWnd, NULL, rc.left, rc.top, pSuggested ? rc.right - rc.left : ScaleToDpi(kWindowWidth, dpi),
+        pSuggested ? rc.bottom - rc.top : ScaleToDpi(kWindowHeight, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
+    CreateFonts();
+    for (const ControlPlace& place : kControls) {
+        SetWindowPos(GetDlgItem(hWnd, place.nId), NULL, ScaleToDpi(place.x, dpi), ScaleToDpi(place.y, dpi),
+            ScaleToDpi(place.nWidth, dpi), ScaleToDpi(place.nHeight, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    SetControlFonts(hWnd);
+    FitTexts(hWnd);
+    if (HBITMAP hLogo = LoadLogo()) {
+        DeleteObject(g_hLogo);
+        g_hLogo = hLogo;
+    }
+    InvalidateRect(hWnd, NULL, TRUE);
 }
 
 static void OnPaint(HWND hWnd)
@@ -186,6 +289,9 @@ LRESULT CALLBACK WndProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_CLOSE:
         DestroyWindow(hWnd);
         return 0;
+    case WM_DPICHANGED_MSG:
+        ApplyDpi(hWnd, HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+        return 0;
     case WM_ENDSESSION:
         // Windows ends the process as soon as this returns, without WM_DESTROY. A
         // message box now would only hold up the end of the session: a failed
@@ -208,6 +314,7 @@ LRESULT CALLBACK WndProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
 
 int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int nCmdShow)
 {
+    g_nDpi = SystemDpi();
     CreateFonts();
 
     WNDCLASSEXA wc = {};
@@ -225,11 +332,15 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int nCmdShow)
     }
 
     g_hMainWnd = CreateWindowExA(WS_EX_WINDOWEDGE, g_szClassName, kTitle, WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
-        CW_USEDEFAULT, CW_USEDEFAULT, 680, 365, NULL, NULL, hInstance, NULL);
+        CW_USEDEFAULT, CW_USEDEFAULT, ScaleToDpi(kWindowWidth, g_nDpi), ScaleToDpi(kWindowHeight, g_nDpi), NULL, NULL,
+        hInstance, NULL);
     if (!g_hMainWnd) {
         ShowError("Window Creation Failed!", "Error!");
         return 0;
     }
+    // Opened on a monitor whose DPI is not the screen's.
+    if (WindowDpi(g_hMainWnd) != g_nDpi)
+        ApplyDpi(g_hMainWnd, WindowDpi(g_hMainWnd), NULL);
     ShowWindow(g_hMainWnd, nCmdShow);
     UpdateWindow(g_hMainWnd);
 

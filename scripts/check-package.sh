@@ -20,6 +20,10 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# The hash that players compare their download with.
+(cd "$(dirname "$zipfile")" && grep -F " $(basename "$zipfile")" SHA256SUMS | sha256sum --quiet -c -) ||
+  { echo "check-package: SHA256SUMS beside the zip does not name its hash" >&2; exit 1; }
+
 mkdir -p "$work/run"
 unzip -q "$zipfile" -d "$work/run"
 for f in varnok.exe kelvane-launcher.exe obscenities.txt README.txt; do

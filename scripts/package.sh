@@ -22,8 +22,17 @@ for text in obscenities.txt README.txt; do
   sed 's/\r*$/\r/' "scripts/package/$text" >"$stage/$text"
 done
 
+# Players download the zip; it and what it unpacks to stay small.
+max_programs=1500000 max_zip=1000000
+programs=$(( $(stat -c %s "$stage/varnok.exe") + $(stat -c %s "$stage/kelvane-launcher.exe") ))
+[ "$programs" -le "$max_programs" ] || { echo "package: the programs take $programs bytes, over $max_programs" >&2; exit 1; }
+
 mkdir -p dist
 zipfile=$PWD/dist/kelvane-$version.zip
 rm -f "$zipfile"
 (cd "$stage" && zip -q -X "$zipfile" varnok.exe kelvane-launcher.exe obscenities.txt README.txt)
-echo "package: $zipfile"
+zipped=$(stat -c %s "$zipfile")
+[ "$zipped" -le "$max_zip" ] || { echo "package: the zip takes $zipped bytes, over $max_zip" >&2; rm -f "$zipfile"; exit 1; }
+# The hash beside the zip, for players whose virus scanner doubts the download.
+(cd dist && sha256sum "$(basename "$zipfile")" >SHA256SUMS)
+echo "package: $zipfile ($zipped bytes; programs $programs bytes unpacked); dist/SHA256SUMS"

@@ -1,10 +1,17 @@
 #!/usr/bin/env python3
-"""Draws the launcher's art: logo.bmp (680 x 131, 8-bit palettised) and
+"""Draws the launcher's art: logo.bmp (680 x 131, 8-bit palettised), the same
+logo drawn afresh for the larger display scalings (logo-<dpi>.png) and
 launcher.ico (32 x 32 and 16 x 16, 24-bit). Pure Python, no imaging library:
 run it from anywhere, it writes beside itself. Deterministic output."""
 import math
 import os
 import struct
+import sys
+
+sys.dont_write_bytecode = True
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', '..', 'monitor', 'res', 'art'))
+from imagefiles import png_bytes  # noqa: E402
+from check_art import HIDPI  # noqa: E402
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 
@@ -54,7 +61,7 @@ class Rng:
 def value_noise(width, height, cell, seed):
     """Smooth noise in [0, 1]: random values on a grid, bilinearly blended."""
     rng = Rng(seed)
-    gw, gh = width // cell + 2, height // cell + 2
+    gw, gh = int(width // cell) + 2, int(height // cell) + 2
     grid = [[rng.next() for _ in range(gw)] for _ in range(gh)]
     out = []
     for y in range(height):
@@ -78,7 +85,8 @@ def text_width(text, scale):
 
 
 def text_mask(width, height, text, scale, left, top):
-    """Coverage mask of text drawn from the pixel font, each font pixel a scale x scale block."""
+    """Coverage mask of text drawn from the pixel font, each font pixel a scale x scale
+    block (block edges rounded to whole pixels when scale is fractional)."""
     mask = [[0] * width for _ in range(height)]
     x0 = left
     for ch in text:
@@ -87,8 +95,8 @@ def text_mask(width, height, text, scale, left, top):
             for cx, cell in enumerate(line):
                 if cell != 'X':
                     continue
-                for py in range(top + cy * scale, top + (cy + 1) * scale):
-                    for px in range(x0 + cx * scale, x0 + (cx + 1) * scale):
+                for py in range(round(top + cy * scale), round(top + (cy + 1) * scale)):
+                    for px in range(round(x0 + cx * scale), round(x0 + (cx + 1) * scale)):
                         if 0 <= px < width and 0 <= py < height:
                             mask[py][px] = 1
         x0 += (len(glyph[0]) + 1) * scale
@@ -207,27 +215,42 @@ def index(material, level):
     return base + round(level * (size - 1))
 
 
-def draw_logo(width=680, height=131, visible_width=674):
-    grain = value_noise(width, height, 3, 7)
-    clouds = value_noise(width, height, 23, 11)
-    rng = Rng(5)
-    streaks = [rng.next() for _ in range(height)]
+def scaled(n, scale):
+    """A 96-DPI pixel length at another scale, rounded as Windows' MulDiv rounds."""
+    return int(math.floor(n * scale + 0.5))
 
-    title, unit, half, gap = "KELVANE", 12, 0.62, 14
-    title_left = (visible_width - stroke_text_width(title, unit, half, gap)) // 2
-    title_top = 7
+
+def draw_logo(scale=1.0):
+    """The logo at 96 DPI times scale: every length of the drawing is scaled, so
+    the picture is the same, only with finer pixels."""
+    width, height, visible_width = scaled(680, scale), scaled(131, scale), scaled(674, scale)
+    grain = value_noise(width, height, 3 * scale, 7)
+    clouds = value_noise(width, height, 23 * scale, 11)
+    rng = Rng(5)
+    # One streak per row of the 96-DPI picture.
+    streaks = [rng.next() for _ in range(131)]
+
+    title, unit, half, gap = "KELVANE", 12 * scale, 0.62, scaled(14, scale)
+    title_left = int((visible_width - stroke_text_width(title, unit, half, gap)) // 2)
+    title_top = scaled(7, scale)
     title_bottom = title_top + int((6 + 2 * half) * unit)
     letters = stroke_mask(width, height, title, unit, title_left, title_top, half, gap)
-    shadow = blur([[letters[y - 4][x - 5] if y >= 4 and x >= 5 else 0 for x in range(width)] for y in range(height)], 3)
-    metal = shade_metal(letters, title_top, title_bottom, 4, grain)
+    dy, dx = scaled(4, scale), scaled(5, scale)
+    shadow = blur([[letters[y - dy][x - dx] if y >= dy and x >= dx else 0 for x in range(width)]
+                   for y in range(height)], scaled(3, scale))
+    metal = shade_metal(letters, title_top, title_bottom, scaled(4, scale), grain)
 
     sub = "QUAKE II MODIFICATION LAUNCHER"
-    sub_scale = 2
-    sub_left = (visible_width - text_width(sub, sub_scale)) // 2
-    sub_top = title_bottom + 7
+    sub_scale = 2 * scale
+    sub_left = int((visible_width - text_width(sub, sub_scale)) // 2)
+    sub_top = title_bottom + scaled(7, scale)
     subtitle = text_mask(width, height, sub, sub_scale, sub_left, sub_top)
 
     cx, cy = visible_width / 2, (title_top + title_bottom) / 2
+    rails = (scaled(3, scale), height - scaled(12, scale))
+    rail_width, rail_light = scaled(2, scale), scaled(1, scale)
+    rivets = range(scaled(18, scale), visible_width, scaled(64, scale))
+    rivet_reach = 4 * scale
     pixels = []
     for y in range(height):
         row = []
@@ -239,21 +262,23 @@ def draw_logo(width=680, height=131, visible_width=674):
                 row.append(index('accent', 0.75 + 0.25 * grain[y][x]))
                 continue
             # rusted plate: dark at the edges, a warm glow behind the title, grain and brush streaks
-            glow = math.exp(-(((x - cx) / 300) ** 2 + ((y - cy) / 70) ** 2))
+            glow = math.exp(-(((x - cx) / (300 * scale)) ** 2 + ((y - cy) / (70 * scale)) ** 2))
             level = 0.28 + 0.42 * glow + 0.22 * (clouds[y][x] - 0.5) + 0.1 * (grain[y][x] - 0.5)
-            level += 0.05 * (streaks[y] - 0.5)
+            level += 0.05 * (streaks[int(y / scale)] - 0.5)
             level -= 0.55 * shadow[y][x]
             # rails near the top and bottom edges, with rivets
-            for rail in (3, height - 12):
-                if rail <= y < rail + 2:
-                    level = 0.62 if y == rail else 0.15
-            for rail in (3, height - 12):
-                for rx in range(18, visible_width, 64):
-                    d = math.hypot(x - rx, y - (rail + 0.5))
-                    if d < 2.6:
-                        level = 0.95 - 0.25 * (x - rx + y - rail) / 3
+            for rail in rails:
+                if rail <= y < rail + rail_width:
+                    level = 0.62 if y < rail + rail_light else 0.15
+            for rail in rails:
+                if abs(y - rail) > rivet_reach:
+                    continue
+                for rx in rivets:
+                    d = math.hypot(x - rx, y - (rail + 0.5 * scale))
+                    if d < 2.6 * scale:
+                        level = 0.95 - 0.25 * (x - rx + y - rail) / (3 * scale)
             # fade into the black window below and at the ends
-            fade = min(1.0, (height - 1 - y) / 10, x / 24, (visible_width - 1 - x) / 24)
+            fade = min(1.0, (height - 1 - y) / (10 * scale), x / (24 * scale), (visible_width - 1 - x) / (24 * scale))
             row.append(index('backdrop', level * max(0.0, fade)))
         pixels.append(row)
     return pixels
@@ -315,4 +340,7 @@ def write_ico(path, images):
 
 if __name__ == '__main__':
     write_bmp8(os.path.join(HERE, 'logo.bmp'), draw_logo(), PALETTE)
+    for dpi in HIDPI:
+        with open(os.path.join(HERE, 'logo-%d.png' % dpi), 'wb') as f:
+            f.write(png_bytes(draw_logo(dpi / 96), PALETTE))
     write_ico(os.path.join(HERE, 'launcher.ico'), [draw_icon(32), draw_icon(16)])

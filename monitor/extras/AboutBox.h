@@ -13,5 +13,8 @@ protected:
     virtual BOOL OnInitDialog();
 
 private:
+    void ShowIconForDpi();
+
     CStatic m_wndBuild;
+    HICON m_hIcon = nullptr; // the icon for the DPI, when not the dialog's own
 };

@@ -1,6 +1,8 @@
 #include "extras/NewsTicker.h"
 
 #include "extras/TickerMotion.h"
+#include "dpi/DpiArt.h"
+#include "dpi/DpiScale.h"
 
 BEGIN_MESSAGE_MAP(CNewsTicker, CStatic)
     ON_WM_PAINT()
@@ -8,7 +10,8 @@ BEGIN_MESSAGE_MAP(CNewsTicker, CStatic)
 END_MESSAGE_MAP()
 
 CNewsTicker::CNewsTicker()
-    : m_nPos(0)
+    : m_nStep(TICKER_STEP),
+      m_nPos(0)
 {
     LOGFONTA lf;
     GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof(lf), &lf);
@@ -18,6 +21,20 @@ CNewsTicker::CNewsTicker()
 void CNewsTicker::SetText(CString strText)
 {
     m_strText = strText;
+}
+
+void CNewsTicker::SetDpi(int dpi)
+{
+    // The stock font is made for the screen's DPI, which a monitor may not share.
+    LOGFONTA lf;
+    GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof(lf), &lf);
+    lf.lfHeight = MulDiv(lf.lfHeight, dpi, SystemDpi());
+    CFont font;
+    if (font.CreateFontIndirect(&lf)) {
+        m_font.DeleteObject();
+        m_font.Attach(font.Detach());
+    }
+    m_nStep = ScaleToDpi(TICKER_STEP, dpi);
 }
 
 void CNewsTicker::Start()
@@ -31,7 +48,7 @@ void CNewsTicker::Start()
 void CNewsTicker::OnTimer(UINT_PTR /*nIDEvent*/)
 {
     Default();
-    m_nPos = TickerAdvance(m_nPos);
+    m_nPos = TickerAdvance(m_nPos, m_nStep);
     // No erase: the paint covers every pixel, and erasing first would flicker.
     InvalidateRect(nullptr, FALSE);
 }

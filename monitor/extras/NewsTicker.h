@@ -13,6 +13,8 @@ public:
     void SetText(CString strText);
     // Puts the text at the right edge and starts the timer; the window must exist.
     void Start();
+    // Font and step for the window's DPI: the text keeps its size and speed to the eye.
+    void SetDpi(int dpi);
 
 protected:
     afx_msg void OnPaint();
@@ -23,6 +25,7 @@ private:
     void DrawBand(CDC& dc, const CRect& rcClient);
 
     CFont m_font;
+    int m_nStep;
     int m_nPos;
     CString m_strText;
 };

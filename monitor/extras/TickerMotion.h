@@ -7,8 +7,8 @@ const int TICKER_TIMER_ID = 1;
 const int TICKER_INTERVAL_MS = 50;
 const int TICKER_STEP = 2; // pixels per tick: 40 pixels a second
 
-// The position after one tick.
-inline int TickerAdvance(int nPos) { return nPos - TICKER_STEP; }
+// The position after one tick (the step grows with the display's DPI).
+inline int TickerAdvance(int nPos, int nStep = TICKER_STEP) { return nPos - nStep; }
 
 // Once the first copy is more than its own width past the left edge, the band
 // starts again at 0; the copies repeat every nTextWidth pixels, so the text

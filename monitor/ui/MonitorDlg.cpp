@@ -9,8 +9,8 @@
 #include "web/BuildNumber.h"
 #include "web/WebServer.h"
 #include "web/WebStartup.h"
-
-static const UINT kPingBitmaps[] = {IDB_PING_GREEN, IDB_PING_ORANGE, IDB_PING_RED, IDB_PING_DEAD};
+#include "dpi/DpiArt.h"
+#include "dpi/DpiScale.h"
 
 CMonitorDlg::CMonitorDlg(CWnd* pParent)
     : CDialog(IDD_VARNOK_DIALOG, pParent),
@@ -27,15 +27,11 @@ CMonitorDlg::CMonitorDlg(CWnd* pParent)
       m_saver(SERVER_LIST_FILE, WriteRunSettings),
       m_bDisplayScheduled(FALSE),
       m_bStatusPending(FALSE),
-      m_nProgressPos(0)
+      m_nProgressPos(0),
+      m_nDpi(BASE_DPI)
 {
-    m_pImageList->Create(16, 16, ILC_COLORDDB, 4, 4);
-    for (UINT nBitmap : kPingBitmaps) {
-        CBitmap bitmap;
-        bitmap.LoadBitmap(nBitmap);
-        m_pImageList->Add(&bitmap, RGB(0, 0, 0));
-        bitmap.DeleteObject();
-    }
+    // The window, and with it its DPI, comes later (InitListColumns).
+    FillPingImages(*m_pImageList, BASE_DPI, 16);
 }
 
 CMonitorDlg::~CMonitorDlg()
@@ -85,6 +81,7 @@ BEGIN_MESSAGE_MAP(CMonitorDlg, CDialog)
     ON_WM_TIMER()
     ON_MESSAGE(WM_QUERYDONE, &CMonitorDlg::OnQueryDone)
     ON_MESSAGE(WM_RUNSTATESAVED, &CMonitorDlg::OnRunStateSaved)
+    ON_MESSAGE(WM_DPICHANGED_MSG, &CMonitorDlg::OnDpiChanged)
     ON_COMMAND(ID_EDIT_COPY, &CMonitorDlg::OnEditCopy)
     ON_COMMAND(ID_FIND_PLAYER, &CMonitorDlg::OnFindPlayer)
     ON_COMMAND(ID_SERVER_DETAILS, &CMonitorDlg::OnServerDetails)

@@ -101,6 +101,16 @@ protected:
     // The saver's way to the settings keys; runs on its thread.
     static void WriteRunSettings(int nNumQueryThreads, int nServerListMode);
 
+    // DisplayScale.cpp: what the dialog sets in pixels, at the window's DPI.
+    afx_msg LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
+    void ApplyDisplayScale(int dpi);
+    void LayOutInProportion(int dpi);
+    void KeepLayoutOnDpiChange();
+    // Column nColumn's initial width for a list of that window rectangle at a DPI.
+    typedef int (*ColumnWidthFn)(int nColumn, const CRect& rcList, int dpi);
+    void ScaleColumns(CListCtrl& list, int nColumns, ColumnWidthFn pfnWidth);
+    static void FillPingImages(CImageList& images, int dpi, int nSize);
+
     // Polling.cpp
     afx_msg void OnRefreshServerList();
     afx_msg LRESULT OnQueryDone(WPARAM wParam, LPARAM lParam);
@@ -119,6 +129,7 @@ protected:
 
     // ServerList.cpp
     void InitListColumns();
+    void ScaleServerColumns();
     afx_msg void OnClickServer(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnRightClickServer(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnColumnClickServers(NMHDR* pNMHDR, LRESULT* pResult);
@@ -145,7 +156,7 @@ protected:
     afx_msg void OnLogo();
     afx_msg void OnAddServer();
 
-    // Keyboard.cpp: Enter on the server list and the accelerators (F5, Ctrl+C).
+    // Keyboard.cpp: Enter on the server list and the accelerators (F5, Ctrl+C, Ctrl+F, Alt+Enter).
     virtual BOOL PreTranslateMessage(MSG* pMsg);
     afx_msg void OnEditCopy();
 
@@ -163,6 +174,7 @@ protected:
 
     // PlayerList.cpp
     void InitPlayerColumns();
+    void ScalePlayerColumns();
     void FillPlayerList(const CServerStatus& status);
     afx_msg void OnColumnClickPlayers(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnCustomDrawPlayers(NMHDR* pNMHDR, LRESULT* pResult);
@@ -207,4 +219,5 @@ private:
     BOOL m_bDisplayScheduled;
     BOOL m_bStatusPending;
     int m_nProgressPos;
+    int m_nDpi; // the DPI the pictures, the ping icons and the ticker are made for
 };

@@ -2,15 +2,33 @@
 
 #include "query/GameText.h"
 #include "ui/ServerListRules.h"
+#include "dpi/DpiScale.h"
+
+namespace {
+// Name, score and ping at 96 DPI; the ping column takes the rest of the list.
+const int kPlayerColumnWidths[] = {200, 100};
+
+int PlayerColumnWidth(int nColumn, const CRect& rcList, int dpi)
+{
+    if (nColumn < 2)
+        return ScaleToDpi(kPlayerColumnWidths[nColumn], dpi);
+    return rcList.Width() - ScaleToDpi(kPlayerColumnWidths[0] + kPlayerColumnWidths[1] + 10, dpi);
+}
+} // namespace
 
 void CMonitorDlg::InitPlayerColumns()
 {
     CRect rect;
     m_listPlayers.GetWindowRect(&rect);
-    m_listPlayers.InsertColumn(0, "Name", LVCFMT_LEFT, 200);
-    m_listPlayers.InsertColumn(1, "Score", LVCFMT_LEFT, 100);
-    m_listPlayers.InsertColumn(2, "Ping", LVCFMT_LEFT, rect.Width() - 310);
+    m_listPlayers.InsertColumn(0, "Name", LVCFMT_LEFT, PlayerColumnWidth(0, rect, m_nDpi));
+    m_listPlayers.InsertColumn(1, "Score", LVCFMT_LEFT, PlayerColumnWidth(1, rect, m_nDpi));
+    m_listPlayers.InsertColumn(2, "Ping", LVCFMT_LEFT, PlayerColumnWidth(2, rect, m_nDpi));
     static_assert(PLAYER_COLUMN_COUNT == 3, "name, score, ping");
+}
+
+void CMonitorDlg::ScalePlayerColumns()
+{
+    ScaleColumns(m_listPlayers, PLAYER_COLUMN_COUNT, PlayerColumnWidth);
 }
 
 // The rows come from the snapshot's copies: a later query may replace the

@@ -8,6 +8,7 @@
 #include "query/InfoPairs.h"
 #include "query/WordFilter.h"
 #include "res/resource.h"
+#include "ui/MonitorKeys.h"
 
 namespace {
 void AddColumns(CListCtrl& list, std::initializer_list<std::pair<const char*, int>> columns)
@@ -71,8 +72,7 @@ BOOL CServerDetailsDlg::OnInitDialog()
 
 BOOL CServerDetailsDlg::PreTranslateMessage(MSG* pMsg)
 {
-    static const HACCEL hAccelerators = ::LoadAcceleratorsA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME));
-    if (hAccelerators && ::TranslateAcceleratorA(m_hWnd, hAccelerators, pMsg))
+    if (TranslateMonitorKeys(m_hWnd, pMsg))
         return TRUE;
     return CDialog::PreTranslateMessage(pMsg);
 }

@@ -3,6 +3,8 @@
 #include "query/GameText.h"
 #include "ui/ListMode.h"
 #include "ui/ServerListRules.h"
+#include "dpi/DpiArt.h"
+#include "dpi/DpiScale.h"
 
 namespace {
 struct ColumnSetup {
@@ -12,6 +14,13 @@ struct ColumnSetup {
 const ColumnSetup kServerColumns[SERVER_COLUMN_COUNT] = {
     {"Server Name", 175}, {"Map", 80}, {"Version", 120}, {"Ping", 50}, {"Players", 50}, {"Address", -485},
 };
+
+// A column's initial width at a DPI (the widths above are at 96 DPI).
+int ServerColumnWidth(int nColumn, const CRect& rcList, int dpi)
+{
+    int nWidth = kServerColumns[nColumn].nWidth;
+    return nWidth < 0 ? rcList.Width() - ScaleToDpi(-nWidth, dpi) : ScaleToDpi(nWidth, dpi);
+}
 
 CString ServerColumnText(CGameServer* pServer, const CServerStatus& status, int nColumn)
 {
@@ -43,16 +52,23 @@ private:
 void CMonitorDlg::InitListColumns()
 {
     m_listServers.SetImageList(m_pImageList, LVSIL_SMALL);
+    KeepLayoutOnDpiChange();
+    int dpi = WindowDpi(m_hWnd);
+    if (dpi != BASE_DPI)
+        LayOutInProportion(dpi);
+    ApplyDisplayScale(dpi);
     m_listServers.SetExtendedStyle(m_listServers.GetExtendedStyle() | LVS_EX_FULLROWSELECT);
     m_listPlayers.SetExtendedStyle(m_listPlayers.GetExtendedStyle() | LVS_EX_FULLROWSELECT);
     CRect rect;
     m_listServers.GetWindowRect(&rect);
-    for (int i = 0; i < SERVER_COLUMN_COUNT; ++i) {
-        int nWidth = kServerColumns[i].nWidth;
-        m_listServers.InsertColumn(i, kServerColumns[i].pszHeading, LVCFMT_LEFT,
-                                   nWidth < 0 ? rect.Width() + nWidth : nWidth);
-    }
+    for (int i = 0; i < SERVER_COLUMN_COUNT; ++i)
+        m_listServers.InsertColumn(i, kServerColumns[i].pszHeading, LVCFMT_LEFT, ServerColumnWidth(i, rect, m_nDpi));
     InitPlayerColumns();
+}
+
+void CMonitorDlg::ScaleServerColumns()
+{
+    ScaleColumns(m_listServers, SERVER_COLUMN_COUNT, ServerColumnWidth);
 }
 
 int CMonitorDlg::FindServerRow(CGameServer* pServer)

@@ -10,8 +10,8 @@ SIZE, BAND_TOP = 30, 22
 WHITE = (255, 255, 255)
 
 
-def _banner(background, band, caption):
-    canvas = Canvas(SIZE, SIZE, background)
+def _banner(background, band, caption, scale):
+    canvas = Canvas(SIZE, SIZE, background, scale=scale)
     canvas.paint(rect(0, BAND_TOP, SIZE, SIZE),
                  vgradient(BAND_TOP, band, SIZE, mix(band, (0, 0, 0), 0.35)), ss=1)
     left = (SIZE - text_width(PIXEL_3X5, caption)) // 2
@@ -19,9 +19,9 @@ def _banner(background, band, caption):
     return canvas
 
 
-def medical():
+def medical(scale):
     """A stethoscope: ear tubes joining in a U, a tube down to the chest piece."""
-    canvas = _banner((250, 246, 240), (196, 22, 28), "MSF")
+    canvas = _banner((250, 246, 240), (196, 22, 28), "MSF", scale)
     tube = (60, 60, 66)
     arc = [(15 + 6 * math.cos(a * math.pi / 8), 9 + 6 * math.sin(a * math.pi / 8)) for a in range(9)]
     canvas.paint(polyline([(21, 2)] + arc + [(9, 2)], 1.8), tube)
@@ -33,9 +33,9 @@ def medical():
     return canvas
 
 
-def globe_child():
+def globe_child(scale):
     """A child reaching up to a globe."""
-    canvas = _banner((214, 236, 250), (24, 128, 204), "UNICEF")
+    canvas = _banner((214, 236, 250), (24, 128, 204), "UNICEF", scale)
     cx, cy, r = 19, 9.5, 8
     globe = disc(cx, cy, r)
     canvas.paint(globe, sphere(cx, cy, r, (36, 120, 210)))
@@ -54,9 +54,9 @@ def globe_child():
     return canvas
 
 
-def leaf():
+def leaf(scale):
     """A single leaf with its midrib, stem to the lower left."""
-    canvas = _banner((246, 248, 236), (40, 110, 44), "WWF")
+    canvas = _banner((246, 248, 236), (40, 110, 44), "WWF", scale)
     (x0, y0), (x1, y1) = (7, 19), (24, 2)
     mx, my = (x0 + x1) / 2, (y0 + y1) / 2
     half = math.hypot(x1 - x0, y1 - y0) / 2
@@ -71,9 +71,9 @@ def leaf():
     return canvas
 
 
-def water_drop():
+def water_drop(scale):
     """A glossy drop of clean water."""
-    canvas = _banner((236, 246, 226), (64, 140, 40), "OXFAM")
+    canvas = _banner((236, 246, 226), (64, 140, 40), "OXFAM", scale)
     cx, cy, r, tip = 15, 13.5, 6.5, 2
     d = cy - tip
     cos_a, sin_a = r / d, math.sqrt(1 - (r / d) ** 2)
@@ -84,6 +84,6 @@ def water_drop():
     return canvas
 
 
-def banners():
-    return {"banner1.bmp": medical(), "banner2.bmp": globe_child(),
-            "banner3.bmp": leaf(), "banner4.bmp": water_drop()}
+def banners(scale=1.0):
+    return {"banner1": medical(scale), "banner2": globe_child(scale),
+            "banner3": leaf(scale), "banner4": water_drop(scale)}

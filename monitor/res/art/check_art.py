@@ -8,13 +8,21 @@ sys.dont_write_bytecode = True
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)
 
-from imagefiles import bmp_geometry, bmp_pixel, ico_geometry  # noqa: E402
+from imagefiles import bmp_geometry, bmp_pixel, ico_geometry, png_geometry  # noqa: E402
 
 RES = os.path.dirname(HERE)
 BITMAPS = {"logo.bmp": (98, 373)}
 BITMAPS.update({"ping_%s.bmp" % c: (16, 16) for c in ("green", "red", "orange", "dead")})
 BITMAPS.update({"banner%d.bmp" % i: (30, 30) for i in range(1, 5)})
-ICON_SIZES = [(16, 16, 32), (32, 32, 32), (48, 48, 32)]
+# The caption and about box icons of every display scaling the art is made for.
+ICON_SIZES = [(n, n, 32) for n in (16, 20, 24, 32, 40, 48, 64)]
+# The display scalings above 96 DPI with pictures of their own (125, 150 and 200 %;
+# 175 % shrinks the 200 % ones, which keeps the programs small).
+HIDPI = (120, 144, 192)
+
+
+def scaled(n, dpi):
+    return (n * dpi + 48) // 96
 
 
 def problems():
@@ -32,6 +40,12 @@ def problems():
                 found.append("%s: corners are not the black mask colour" % name)
             if bmp_pixel(data, 7, 7) == (0, 0, 0):
                 found.append("%s: the picture's centre is masked out" % name)
+    for name, (width, height) in BITMAPS.items():
+        for dpi in HIDPI:
+            png = os.path.join("hidpi", "%s-%d.png" % (name[:-4], dpi))
+            want = (scaled(width, dpi), scaled(height, dpi))
+            if png_geometry(read(png)) != want:
+                found.append("%s: %r, want %r" % (png, png_geometry(read(png)), want))
     if ico_geometry(read("varnok.ico")) != ICON_SIZES:
         found.append("varnok.ico: %r, want %r" % (ico_geometry(read("varnok.ico")), ICON_SIZES))
     return found

@@ -1,5 +1,6 @@
 """BMP and ICO bytes for the resource compiler, written with struct alone."""
 import struct
+import zlib
 
 
 def _padded(row_bytes):
@@ -82,3 +83,61 @@ def ico_geometry(data):
             raise ValueError("malformed icon entry %d" % i)
         sizes.append((w, h, bpp))
     return sizes
+
+
+def _png_chunk(kind, body):
+    return struct.pack(">I", len(body)) + kind + body + struct.pack(">I", zlib.crc32(kind + body) & 0xFFFFFFFF)
+
+
+def _filtered(rows, bpp):
+    """Each scan line with the PNG filter (none, sub, up, average, Paeth) that
+    leaves the smallest sum of bytes, the usual rule for a small file."""
+    out, previous = [], bytes(len(rows[0]))
+    for line in rows:
+        candidates = []
+        for kind in range(5):
+            f = bytearray(len(line))
+            for i, v in enumerate(line):
+                a = line[i - bpp] if i >= bpp else 0
+                b = previous[i]
+                c = previous[i - bpp] if i >= bpp else 0
+                if kind == 0:
+                    pred = 0
+                elif kind == 1:
+                    pred = a
+                elif kind == 2:
+                    pred = b
+                elif kind == 3:
+                    pred = (a + b) // 2
+                else:
+                    p = a + b - c
+                    pa, pb, pc = abs(p - a), abs(p - b), abs(p - c)
+                    pred = a if pa <= pb and pa <= pc else b if pb <= pc else c
+                f[i] = (v - pred) & 0xFF
+            candidates.append((sum(min(x, 256 - x) for x in f), kind, bytes(f)))
+        _, kind, best = min(candidates)
+        out.append(bytes([kind]) + best)
+        previous = line
+    return b"".join(out)
+
+
+def png_bytes(rows, palette=None):
+    """PNG of top-down rows: (r, g, b) tuples, or palette indexes when a palette
+    of (r, g, b) is given. The programs load it through the system's decoder."""
+    height, width = len(rows), len(rows[0])
+    if palette:
+        lines, bpp, colour_type = [bytes(row) for row in rows], 1, 3
+    else:
+        lines, bpp, colour_type = [bytes(v for px in row for v in px) for row in rows], 3, 2
+    chunks = _png_chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, colour_type, 0, 0, 0))
+    if palette:
+        chunks += _png_chunk(b"PLTE", b"".join(bytes(c) for c in palette))
+    chunks += _png_chunk(b"IDAT", zlib.compress(_filtered(lines, bpp), 9))
+    return b"\x89PNG\r\n\x1a\n" + chunks + _png_chunk(b"IEND", b"")
+
+
+def png_geometry(data):
+    """(width, height) of a PNG file's bytes, checking its signature and header."""
+    if data[:8] != b"\x89PNG\r\n\x1a\n" or data[12:16] != b"IHDR":
+        raise ValueError("not a PNG")
+    return struct.unpack_from(">II", data, 16)

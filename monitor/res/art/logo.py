@@ -65,8 +65,8 @@ def _caption(canvas, text, top):
                        vgradient(top, (240, 150, 60), top + 14, RUST_LIGHT))
 
 
-def logo():
-    canvas = Canvas(WIDTH, HEIGHT)
+def logo(scale=1.0):
+    canvas = Canvas(WIDTH, HEIGHT, scale=scale)
     _plate(canvas)
     draw_emblem(canvas, WIDTH / 2, 48, 33)
     _rule(canvas, 88)

@@ -6,9 +6,9 @@ MASK = (0, 0, 0)
 NEAR_BLACK = (16, 16, 16)
 
 BALLS = {
-    "ping_green.bmp": (52, 200, 40),
-    "ping_orange.bmp": (255, 140, 16),
-    "ping_red.bmp": (224, 28, 24),
+    "ping_green": (52, 200, 40),
+    "ping_orange": (255, 140, 16),
+    "ping_red": (224, 28, 24),
 }
 
 # Skull over crossed bones: W bone white, G grey, D dark grey edge, B the
@@ -35,8 +35,8 @@ SKULL_COLOURS = {"W": (212, 212, 212), "G": (150, 150, 150), "D": (88, 88, 88),
                  "B": (112, 112, 112), "K": NEAR_BLACK}
 
 
-def ball(colour):
-    canvas = Canvas(16, 16, alpha=0.0)
+def ball(colour, scale):
+    canvas = Canvas(16, 16, alpha=0.0, scale=scale)
     canvas.paint(disc(7.5, 7.5, 6.6), sphere(7.5, 7.5, 6.6, colour), ss=6)
     # Blending edges into black would leave near-black specks that the mask
     # keeps: a pixel either belongs to the ball, tinted by its coverage
@@ -49,15 +49,15 @@ def ball(colour):
     return canvas
 
 
-def skull():
-    canvas = Canvas(16, 16)
+def skull(scale):
+    canvas = Canvas(16, 16, scale=scale)
     for key, colour in SKULL_COLOURS.items():
         canvas.fill_pixels([(x, y) for y, line in enumerate(SKULL)
                             for x, ch in enumerate(line) if ch == key], colour)
     return canvas
 
 
-def ping_pictures():
-    pictures = {name: ball(colour) for name, colour in BALLS.items()}
-    pictures["ping_dead.bmp"] = skull()
+def ping_pictures(scale=1.0):
+    pictures = {name: ball(colour, scale) for name, colour in BALLS.items()}
+    pictures["ping_dead"] = skull(scale)
     return pictures

@@ -130,10 +130,19 @@ def sphere(cx, cy, r, base, light=(-0.45, -0.55)):
     return field
 
 
+def scaled(n, scale):
+    """A 96-DPI pixel length at another scale, rounded as Windows' MulDiv rounds."""
+    return int(math.floor(n * scale + 0.5))
+
+
 class Canvas:
-    def __init__(self, width, height, color=(0, 0, 0), alpha=1.0):
-        self.width, self.height = width, height
-        self.px = [[list(color) + [alpha] for _ in range(width)] for _ in range(height)]
+    """Drawing coordinates are always the 96-DPI ones; scale sets how many pixels
+    stand for one of them, so each size is rendered afresh rather than stretched."""
+
+    def __init__(self, width, height, color=(0, 0, 0), alpha=1.0, scale=1.0):
+        self.scale = scale
+        self.width, self.height = scaled(width, scale), scaled(height, scale)
+        self.px = [[list(color) + [alpha] for _ in range(self.width)] for _ in range(self.height)]
 
     def blend(self, x, y, c, a):
         p = self.px[y][x]
@@ -148,15 +157,20 @@ class Canvas:
         """Fill a shape; each pixel gets the fraction of its sub-samples inside."""
         inside, (bx0, by0, bx1, by1) = shape
         field = color if callable(color) else solid(color)
+        s = self.scale
         offsets = [(i + 0.5) / ss for i in range(ss)]
-        for y in range(max(0, int(math.floor(by0))), min(self.height, int(math.ceil(by1)) + 1)):
-            for x in range(max(0, int(math.floor(bx0))), min(self.width, int(math.ceil(bx1)) + 1)):
-                hits = sum(1 for oy in offsets for ox in offsets if inside(x + ox, y + oy))
+        for y in range(max(0, int(math.floor(by0 * s))), min(self.height, int(math.ceil(by1 * s)) + 1)):
+            for x in range(max(0, int(math.floor(bx0 * s))), min(self.width, int(math.ceil(bx1 * s)) + 1)):
+                hits = sum(1 for oy in offsets for ox in offsets if inside((x + ox) / s, (y + oy) / s))
                 if hits:
-                    self.blend(x, y, field(x + 0.5, y + 0.5), alpha * hits / (ss * ss))
+                    self.blend(x, y, field((x + 0.5) / s, (y + 0.5) / s), alpha * hits / (ss * ss))
 
     def fill_pixels(self, cells, color, alpha=1.0):
         """Hard-edged pixel cells (for lettering and hand-drawn pixel art)."""
+        if self.scale != 1.0:
+            for x, y in cells:
+                self.paint(rect(x, y, x + 1, y + 1), color, alpha)
+            return
         field = color if callable(color) else solid(color)
         for x, y in cells:
             if 0 <= x < self.width and 0 <= y < self.height:

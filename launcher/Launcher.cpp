@@ -4,6 +4,7 @@
 #include <shellapi.h>
 
 #include <algorithm>
+#include <cstring>
 #include <string>
 
 #include "dpi/DpiArt.h"
@@ -31,21 +32,24 @@ static const int kWindowHeight = 365;
 static const int kLogoWidth = 680;
 static const int kLogoHeight = 131;
 
+enum ControlKind { BUTTON, LABEL, EDIT };
 enum ControlFont { BOLD, SMALL };
 struct ControlPlace {
     int nId;
+    ControlKind kind;
+    const char* pszText;
     int x, y, nWidth, nHeight; // at 96 DPI
     ControlFont font;
 };
 // In creation order.
 static const ControlPlace kControls[] = {
-    {IDC_LAUNCH, 583, 155, 80, 30, BOLD},
-    {IDC_WEBSITE, 583, 205, 80, 30, BOLD},
-    {IDC_ABOUT, 583, 255, 80, 30, BOLD},
-    {IDC_QUIT, 583, 305, 80, 30, BOLD},
-    {IDC_PARAMS_LABEL, 10, 135, 150, 20, BOLD},
-    {IDC_PARAMS, 5, 155, 567, 180, BOLD},
-    {IDC_VERSION, 592, 135, 150, 20, SMALL},
+    {IDC_LAUNCH, BUTTON, "Launch!", 583, 155, 80, 30, BOLD},
+    {IDC_WEBSITE, BUTTON, "Website", 583, 205, 80, 30, BOLD},
+    {IDC_ABOUT, BUTTON, "About", 583, 255, 80, 30, BOLD},
+    {IDC_QUIT, BUTTON, "Quit", 583, 305, 80, 30, BOLD},
+    {IDC_PARAMS_LABEL, LABEL, "Launch Parameters:", 10, 135, 150, 20, BOLD},
+    {IDC_PARAMS, EDIT, "", 5, 155, 567, 180, BOLD},
+    {IDC_VERSION, LABEL, "Version 4.0", 592, 135, 150, 20, SMALL},
 };
 
 HWND g_hMainWnd = NULL;
@@ -122,15 +126,10 @@ static HWND CreateAt(const ControlPlace& place, HWND hWnd)
 {
     int x = ScaleToDpi(place.x, g_nDpi), y = ScaleToDpi(place.y, g_nDpi);
     int nWidth = ScaleToDpi(place.nWidth, g_nDpi), nHeight = ScaleToDpi(place.nHeight, g_nDpi);
-    switch (place.nId) {
-    case IDC_LAUNCH: return CreateFlatButton("Launch!", x, y, nWidth, nHeight, hWnd, place.nId);
-    case IDC_WEBSITE: return CreateFlatButton("Website", x, y, nWidth, nHeight, hWnd, place.nId);
-    case IDC_ABOUT: return CreateFlatButton("About", x, y, nWidth, nHeight, hWnd, place.nId);
-    case IDC_QUIT: return CreateFlatButton("Quit", x, y, nWidth, nHeight, hWnd, place.nId);
-    case IDC_PARAMS_LABEL:
-        return CreateControl(0, "STATIC", "Launch Parameters:", kLabelStyle, x, y, nWidth, nHeight, hWnd, place.nId);
-    case IDC_PARAMS: return CreateControl(WS_EX_CLIENTEDGE, "EDIT", "", kEditStyle, x, y, nWidth, nHeight, hWnd, place.nId);
-    default: return CreateControl(0, "STATIC", "Version 4.0", kLabelStyle, x, y, nWidth, nHeight, hWnd, place.nId);
+    switch (place.kind) {
+    case BUTTON: return CreateFlatButton(place.pszText, x, y, nWidth, nHeight, hWnd, place.nId);
+    case LABEL: return CreateControl(0, "STATIC", place.pszText, kLabelStyle, x, y, nWidth, nHeight, hWnd, place.nId);
+    default: return CreateControl(WS_EX_CLIENTEDGE, "EDIT", place.pszText, kEditStyle, x, y, nWidth, nHeight, hWnd, place.nId);
     }
 }
 
@@ -148,21 +147,19 @@ static void FitTexts(HWND hWnd)
     if (g_nDpi == BASE_DPI)
         return;
     for (const ControlPlace& place : kControls) {
-        if (place.nId == IDC_PARAMS)
+        if (place.kind == EDIT)
             continue;
         HWND hControl = GetDlgItem(hWnd, place.nId);
-        char szText[64];
-        int nLength = GetWindowTextA(hControl, szText, sizeof szText);
         HDC hdc = GetDC(hControl);
         if (!hdc)
             continue;
         HGDIOBJ hOld = SelectObject(hdc, place.font == BOLD ? g_hBoldFont : g_hSmallFont);
         SIZE extent = {};
-        GetTextExtentPoint32A(hdc, szText, nLength, &extent);
+        GetTextExtentPoint32A(hdc, place.pszText, static_cast<int>(strlen(place.pszText)), &extent);
         SelectObject(hdc, hOld);
         ReleaseDC(hControl, hdc);
         // A button's frame and the room its face keeps around the text.
-        int nMargin = place.nId == IDC_PARAMS_LABEL || place.nId == IDC_VERSION ? 0 : ScaleToDpi(8, g_nDpi);
+        int nMargin = place.kind == BUTTON ? ScaleToDpi(8, g_nDpi) : 0;
         RECT rcClient, rcWindow;
         GetClientRect(hControl, &rcClient);
         GetWindowRect(hControl, &rcWindow);

@@ -19,9 +19,12 @@ static BOOL AskForGameExecutable(CWnd* pOwner, CString& strPath)
 
 void JoinSelectedServer(CWnd* pOwner, CListCtrl& listServers)
 {
-    CGameServer* pServer = SelectedServerOrExplain(listServers);
-    if (!pServer)
-        return;
+    if (CGameServer* pServer = SelectedServerOrExplain(listServers))
+        JoinServer(pOwner, pServer);
+}
+
+void JoinServer(CWnd* pOwner, CGameServer* pServer)
+{
 
     CWinApp* pApp = AfxGetApp();
     CString strExePath = pApp->GetProfileString(GAME_LOCATION_SECTION, GAME_LOCATION_KEY);

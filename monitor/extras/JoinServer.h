@@ -3,6 +3,8 @@
 
 #include "framework/Framework.h"
 
+class CGameServer;
+
 // The settings value that holds the game executable's full path.
 #define GAME_LOCATION_SECTION "General"
 #define GAME_LOCATION_KEY "Quake2Location"
@@ -11,3 +13,5 @@
 // resolves the server's host and starts the game. Nothing is started when the
 // user cancels the file dialog or the host cannot be resolved.
 void JoinSelectedServer(CWnd* pOwner, CListCtrl& listServers);
+// The same for a record the caller holds.
+void JoinServer(CWnd* pOwner, CGameServer* pServer);

@@ -32,6 +32,22 @@ public:
 
     // The next row after nItem (-1: from the start) with the LVNI_ flags, or -1.
     int GetNextItem(int nItem, int nFlags) const { return static_cast<int>(SendMessage(LVM_GETNEXTITEM, nItem, MAKELPARAM(nFlags, 0))); }
+    BOOL SetItemState(int nItem, UINT nState, UINT nMask)
+    {
+        LVITEMA item = {};
+        item.state = nState;
+        item.stateMask = nMask;
+        return static_cast<BOOL>(SendMessage(LVM_SETITEMSTATE, nItem, reinterpret_cast<LPARAM>(&item)));
+    }
+    BOOL EnsureVisible(int nItem, BOOL bPartialOK)
+    {
+        return static_cast<BOOL>(SendMessage(LVM_ENSUREVISIBLE, nItem, bPartialOK));
+    }
+    // The row count of a list that asks its owner for the texts (LVS_OWNERDATA).
+    BOOL SetItemCountEx(int nItems, DWORD dwFlags)
+    {
+        return static_cast<BOOL>(SendMessage(LVM_SETITEMCOUNT, nItems, dwFlags));
+    }
     // Sorts by the comparison, which receives the two rows' item data and dwData.
     BOOL SortItems(PFNLVCOMPARE pfnCompare, DWORD_PTR dwData)
     {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdio>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -45,6 +46,10 @@ struct CServerStatus {
     // In reply order. While a query runs, and after one that got no reply, the
     // previous players stay here beyond m_nPlayers, hidden from every reader.
     std::vector<CPlayerInfo> m_players;
+    // The information string of the last accepted reply as it came, unfiltered
+    // (SplitInfoPairs reads it); null until one is accepted. Kept whole and
+    // shared between copies: a reply of a thousand tiny pairs costs its bytes.
+    std::shared_ptr<const CString> m_pInfo;
 };
 
 // A record's five lines of serverlist.txt, copied out of it at one moment, so

@@ -1,21 +1,13 @@
 #include <cstring>
 
 #include "query/GameServer.h"
+#include "query/InfoPairs.h"
 #include "query/ServerWebsite.h"
 #include "query/WordFilter.h"
 
 // FF FF FF FF "print\n" and the backslash that opens the information string.
 static const char REPLY_HEADER[] = "\xFF\xFF\xFF\xFF" "print\n\\";
 static const int REPLY_HEADER_LENGTH = sizeof REPLY_HEADER - 1;
-
-// Splits off the text before the next backslash; the whole text when there is none.
-static CString TakeUntilBackslash(CString& strRest)
-{
-    int nSlash = strRest.Find('\\');
-    CString strPart = nSlash >= 0 ? strRest.Left(nSlash) : strRest;
-    strRest = nSlash >= 0 ? strRest.Mid(nSlash + 1) : CString();
-    return strPart;
-}
 
 static void ReadPlayers(CString strText, std::vector<CPlayerInfo>& players)
 {
@@ -38,10 +30,9 @@ BOOL CGameServer::ParseStatusReply(LPCTSTR lpszReply, DWORD nPing)
 
     // Gathered apart and published whole: no reader sees part of this reply.
     CServerStatus status;
-    while (strInfo.Find('\\') >= 0) {
-        CString strKey = TakeUntilBackslash(strInfo);
+    status.m_pInfo = std::make_shared<const CString>(strInfo);
+    for (auto& [strKey, strValue] : SplitInfoPairs(strInfo)) {
         strKey.MakeLower();
-        CString strValue = TakeUntilBackslash(strInfo);
         if (strKey == "hostname")
             status.m_strName = g_wordFilter.Censor(strValue);
         else if (strKey == "mapname")
@@ -65,12 +56,14 @@ BOOL CGameServer::ParseStatusReply(LPCTSTR lpszReply, DWORD nPing)
 }
 
 // A refused reply still replaces the texts and empties the player list; only an
-// accepted one sets the ping and lists players. The replaced status is freed
+// accepted one sets the ping, lists players and replaces the information string. The replaced status is freed
 // after the lock is released.
 void CGameServer::Publish(CServerStatus& status, bool bAccepted)
 {
     std::lock_guard<CCriticalSection> lock(m_mutex);
-    if (!bAccepted)
+    if (!bAccepted) {
         status.m_nPing = m_status.m_nPing;
+        status.m_pInfo = m_status.m_pInfo;
+    }
     std::swap(m_status, status);
 }

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "query/GameText.h"
+
 CWordFilter g_wordFilter;
 BOOL g_bWordFilterLoaded = FALSE;
 
@@ -27,17 +29,59 @@ void CWordFilter::LoadFromFile(LPCTSTR lpszPath)
     fclose(file);
 }
 
+namespace {
+// A byte of the text matches a byte of a (lower-cased) word as it came in, in any
+// case, or as the game shows it: players write listed words in the alternate
+// letters too, and those read plainly once the names are readable.
+struct CFoldedText {
+    explicit CFoldedText(const CString& strText) : plain(strText), shown(strText)
+    {
+        plain.MakeLower();
+        for (int i = 0; i < strText.GetLength(); ++i) {
+            unsigned char c = static_cast<unsigned char>(strText.GetAt(i));
+            if (IsGameGlyph(c))
+                shown.SetAt(i, ReadableChar(c));
+        }
+        shown.MakeLower();
+    }
+
+    bool MatchesAt(int nPos, const CString& word) const
+    {
+        if (nPos + word.GetLength() > plain.GetLength())
+            return false;
+        const std::string& w = word.str();
+        const char* pPlain = plain.str().data() + nPos;
+        const char* pShown = shown.str().data() + nPos;
+        for (size_t i = 0; i < w.size(); ++i) {
+            if (pPlain[i] != w[i] && pShown[i] != w[i])
+                return false;
+        }
+        return true;
+    }
+
+    CString plain;
+    CString shown;
+};
+} // namespace
+
 CString CWordFilter::Censor(const CString& strText) const
 {
-    // Every word is sought in the letters as they came in, so overlapping
-    // matches of different words are all starred.
-    CString lower = strText;
-    lower.MakeLower();
+    // Every word is sought in the letters as they came in, never in the starred
+    // result, so overlapping matches of different words are all starred.
+    if (m_words.GetSize() == 0)
+        return strText;
+    const CFoldedText text(strText);
     CString result = strText;
     for (const CString& word : m_words) {
-        for (int nPos = lower.Find(word); nPos >= 0; nPos = lower.Find(word, nPos + word.GetLength()))
+        for (int nPos = 0; nPos + word.GetLength() <= strText.GetLength();) {
+            if (!text.MatchesAt(nPos, word)) {
+                ++nPos;
+                continue;
+            }
             for (int i = 0; i < word.GetLength(); ++i)
                 result.SetAt(nPos + i, '*');
+            nPos += word.GetLength();
+        }
     }
     return result;
 }

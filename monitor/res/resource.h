@@ -6,6 +6,9 @@
 #define IDD_ABOUTBOX 100
 #define IDD_VARNOK_DIALOG 102
 #define IDP_SOCKETS_INIT_FAILED 103
+#define IDD_FIND_PLAYER 104
+#define IDD_SERVER_DETAILS 105
+#define IDD_WAIT_FOR_SLOT 106
 
 // Icon and bitmaps
 #define IDR_MAINFRAME 128
@@ -39,6 +42,14 @@
 #define IDC_BANNER3 1016
 #define IDC_BANNER4 1017
 #define IDC_LOGO 1019
+// Controls of the Find Player, Server Details and free-slot windows
+#define IDC_FIND_TEXT 1030
+#define IDC_FIND_MATCHES 1031
+#define IDC_DETAILS_PAIRS 1032
+#define IDC_DETAILS_PLAYERS 1033
+#define IDC_DETAILS_NOTE 1034
+#define IDC_WAIT_SERVER 1035
+#define IDC_WAIT_COUNT 1036
 
 #ifndef IDC_STATIC
 #define IDC_STATIC (-1)
@@ -46,8 +57,13 @@
 
 // System menu command of the about box; the low four bits are the system's own.
 #define IDM_ABOUTBOX 0x0010
+#define IDM_FINDPLAYER 0x0020
+#define IDM_SERVERDETAILS 0x0030
 
 // Keyboard command of the main dialog: Ctrl+C copies the focused list's selection.
 #define ID_EDIT_COPY 0xE122
+// Ctrl+F and Alt+Enter: the same as the system menu's items.
+#define ID_FIND_PLAYER 0x8010
+#define ID_SERVER_DETAILS 0x8011
 
 #endif

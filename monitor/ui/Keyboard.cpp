@@ -1,9 +1,11 @@
 // The keys a player expects of a Windows list: F5 refreshes, Ctrl+C copies the
-// focused list's selection, Enter on the server list joins. F5 and Ctrl+C are the
-// accelerator table IDR_MAINFRAME; Enter is taken here before the dialog manager,
+// focused list's selection, Enter on the server list joins; Ctrl+F finds a player,
+// Alt+Enter shows the server's details. All but Enter are the accelerator table
+// IDR_MAINFRAME; Enter is taken here before the dialog manager,
 // which would make it the OK command that does nothing.
 #include "ui/MonitorDlg.h"
 
+#include "ui/MonitorKeys.h"
 #include "ui/ServerListRules.h"
 
 static const LPARAM kKeyWasDown = 1 << 30;
@@ -16,10 +18,15 @@ BOOL CMonitorDlg::PreTranslateMessage(MSG* pMsg)
             OnJoinServer();
         return TRUE;
     }
-    static const HACCEL hAccelerators = ::LoadAcceleratorsA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME));
-    if (hAccelerators && ::TranslateAcceleratorA(m_hWnd, hAccelerators, pMsg))
+    if (TranslateMonitorKeys(m_hWnd, pMsg))
         return TRUE;
     return CDialog::PreTranslateMessage(pMsg);
+}
+
+BOOL TranslateMonitorKeys(HWND hWnd, MSG* pMsg)
+{
+    static const HACCEL hAccelerators = ::LoadAcceleratorsA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME));
+    return hAccelerators && ::TranslateAcceleratorA(hWnd, hAccelerators, pMsg);
 }
 
 // The texts as the rows show them: the server's address, the player's name.

@@ -1,6 +1,7 @@
 #include "ui/MonitorDlg.h"
 
 #include "ui/ListMode.h"
+#include "ui/SlotWaitDlg.h"
 #include "ui/MonitorSettings.h"
 #include "ui/ServerListRules.h"
 #include "extras/AboutBox.h"
@@ -82,6 +83,8 @@ BEGIN_MESSAGE_MAP(CMonitorDlg, CDialog)
     ON_MESSAGE(WM_RUNSTATESAVED, &CMonitorDlg::OnRunStateSaved)
     ON_MESSAGE(WM_DPICHANGED_MSG, &CMonitorDlg::OnDpiChanged)
     ON_COMMAND(ID_EDIT_COPY, &CMonitorDlg::OnEditCopy)
+    ON_COMMAND(ID_FIND_PLAYER, &CMonitorDlg::OnFindPlayer)
+    ON_COMMAND(ID_SERVER_DETAILS, &CMonitorDlg::OnServerDetails)
 END_MESSAGE_MAP()
 
 BOOL CMonitorDlg::OnInitDialog()
@@ -91,6 +94,8 @@ BOOL CMonitorDlg::OnInitDialog()
     if (CMenu* pSysMenu = GetSystemMenu(FALSE)) {
         pSysMenu->AppendMenu(MF_SEPARATOR);
         pSysMenu->AppendMenu(MF_STRING, IDM_ABOUTBOX, "About Kelvane Monitor...");
+        pSysMenu->AppendMenu(MF_STRING, IDM_FINDPLAYER, "Find Player...");
+        pSysMenu->AppendMenu(MF_STRING, IDM_SERVERDETAILS, "Server Details...");
     }
     SetIcon(m_hIcon, TRUE);
     SetIcon(m_hIcon, FALSE);
@@ -153,6 +158,7 @@ void CMonitorDlg::OnCancel()
         return;
     m_bShuttingDown = TRUE;
     SaveRunState(TRUE);
+    CloseServerWindows();
 
     // Rows point at the records: empty the lists before the records go.
     m_listServers.DeleteAllItems();
@@ -167,6 +173,14 @@ void CMonitorDlg::OnSysCommand(UINT nID, LPARAM lParam)
     if ((nID & 0xFFF0) == IDM_ABOUTBOX) {
         CAboutBox dlgAbout;
         dlgAbout.DoModal();
+        return;
+    }
+    if ((nID & 0xFFF0) == IDM_FINDPLAYER) {
+        OnFindPlayer();
+        return;
+    }
+    if ((nID & 0xFFF0) == IDM_SERVERDETAILS) {
+        OnServerDetails();
         return;
     }
     CDialog::OnSysCommand(nID, lParam);

@@ -9,6 +9,7 @@
 // CPollState (PollState.h), which the handlers of Polling.cpp drive.
 #pragma once
 
+#include <memory>
 #include <unordered_map>
 
 #include "framework/Framework.h"
@@ -32,6 +33,9 @@ struct SORTPARAMS {
     const std::unordered_map<LPARAM, SortKey>* pKeys;
 };
 
+class CFindPlayerDlg;
+class CSlotWaitDlg;
+
 class CMonitorDlg : public CDialog {
 public:
     explicit CMonitorDlg(CWnd* pParent = nullptr);
@@ -46,6 +50,11 @@ public:
     void SortServerList(int nColumn, BOOL bAscending);
     void SortPlayerList(int nColumn, BOOL bAscending);
     static int CALLBACK CompareListItems(LPARAM lParam1, LPARAM lParam2, LPARAM lParamSort);
+
+    // For the free-slot wait: one query of the record, as a left click between
+    // polls makes it (none while a poll runs); and Join for the record.
+    void AskServerAgain(CGameServer* pServer);
+    void JoinServerNow(CGameServer* pServer);
 
     BOOL FetchMasterList();
     bool CheckForUpdate(int& build);
@@ -128,6 +137,8 @@ protected:
     afx_msg void OnCustomDrawServers(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnServerItemChanged(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnListMode();
+    // Shows the mode's rows, with the button and window captions that go with it.
+    void ShowListMode(int nMode);
     CGameServer* GetSelectedServer();
     int FindServerRow(CGameServer* pServer);
     // Makes the record's row agree with it; TRUE (with the status shown) when listed.
@@ -146,9 +157,21 @@ protected:
     afx_msg void OnLogo();
     afx_msg void OnAddServer();
 
-    // Keyboard.cpp: Enter on the server list and the accelerators (F5, Ctrl+C).
+    // Keyboard.cpp: Enter on the server list and the accelerators (F5, Ctrl+C, Ctrl+F, Alt+Enter).
     virtual BOOL PreTranslateMessage(MSG* pMsg);
     afx_msg void OnEditCopy();
+
+    // ServerWindows.cpp: Find Player and going to its match, Server Details, the
+    // wait for a free slot.
+    afx_msg void OnFindPlayer();
+    afx_msg void OnServerDetails();
+    void WaitForFreeSlot(CGameServer* pServer);
+    void GoToServer(CGameServer* pServer, const CString& strPlayer);
+    // Windows opened over this one that follow its records' replies.
+    void ServerNoticed(CGameServer* pServer);
+    void CloseServerWindows();
+    CFindPlayerDlg* m_pFindDlg = nullptr;
+    std::unique_ptr<CSlotWaitDlg> m_pSlotWait;
 
     // PlayerList.cpp
     void InitPlayerColumns();

@@ -7,11 +7,6 @@
 #include "extras/WebLinks.h"
 #include "web/WebServer.h"
 
-void CMonitorDlg::OnJoinServer()
-{
-    JoinSelectedServer(this, m_listServers);
-}
-
 // Joins whatever row is selected: the first click of the double-click selected it.
 void CMonitorDlg::OnDblclkServerList(NMHDR* /*pNMHDR*/, LRESULT* pResult)
 {

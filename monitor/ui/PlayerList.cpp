@@ -1,5 +1,6 @@
 #include "ui/MonitorDlg.h"
 
+#include "query/GameText.h"
 #include "ui/ServerListRules.h"
 #include "dpi/DpiScale.h"
 
@@ -41,7 +42,7 @@ void CMonitorDlg::FillPlayerList(const CServerStatus& status)
     int nCount = static_cast<int>(status.m_players.size());
     for (int i = 0; i < nCount; ++i) {
         const CPlayerInfo& player = status.m_players[static_cast<size_t>(i)];
-        int nRow = m_listPlayers.InsertItem(i, player.GetName());
+        int nRow = m_listPlayers.InsertItem(i, ReadableText(player.GetName()));
         if (nRow < 0)
             continue;
         CString s;

@@ -79,8 +79,10 @@ LRESULT CMonitorDlg::OnQueryDone(WPARAM wParam, LPARAM)
         break;
     case CPollState::NOTICE_OF_CLICK_HIDDEN:
     case CPollState::NOTICE_DROPPED:
-        break;
+        return 0;
     }
+    // The windows that follow a record see what its row now shows.
+    ServerNoticed(pServer);
     return 0;
 }
 

@@ -1,5 +1,6 @@
 #include "ui/MonitorDlg.h"
 
+#include "query/GameText.h"
 #include "ui/ListMode.h"
 #include "ui/ServerListRules.h"
 #include "dpi/DpiArt.h"
@@ -25,9 +26,9 @@ CString ServerColumnText(CGameServer* pServer, const CServerStatus& status, int 
 {
     CString s;
     switch (nColumn) {
-    case SERVER_COLUMN_NAME: return status.m_strName;
-    case SERVER_COLUMN_MAP: return status.m_strMap;
-    case SERVER_COLUMN_VERSION: return status.m_strVersion;
+    case SERVER_COLUMN_NAME: return ReadableText(status.m_strName);
+    case SERVER_COLUMN_MAP: return ReadableText(status.m_strMap);
+    case SERVER_COLUMN_VERSION: return ReadableText(status.m_strVersion);
     case SERVER_COLUMN_PING: s.Format("%lu", static_cast<unsigned long>(status.m_nPing)); return s;
     case SERVER_COLUMN_PLAYERS:
         s.Format("%lu/%lu", static_cast<unsigned long>(status.m_nPlayers),
@@ -86,7 +87,7 @@ BOOL CMonitorDlg::UpdateServerRow(CGameServer* pServer, CServerStatus& status)
         return FALSE;
     }
     if (nRow < 0) {
-        nRow = m_listServers.InsertItem(m_listServers.GetItemCount(), status.m_strName);
+        nRow = m_listServers.InsertItem(m_listServers.GetItemCount(), ReadableText(status.m_strName));
         if (nRow < 0)
             return FALSE;
         m_listServers.SetItemData(nRow, reinterpret_cast<DWORD_PTR>(pServer));
@@ -143,7 +144,12 @@ void CMonitorDlg::OnServerItemChanged(NMHDR*, LRESULT* pResult)
 
 void CMonitorDlg::OnListMode()
 {
-    m_nServerListMode = NextListMode(m_nServerListMode);
+    ShowListMode(NextListMode(m_nServerListMode));
+}
+
+void CMonitorDlg::ShowListMode(int nMode)
+{
+    m_nServerListMode = nMode;
     m_btnListMode.SetWindowText(ListModeButtonCaption(m_nServerListMode));
     // The player list ends with the last listed record's players: fill it once.
     CServerStatus status, lastListed;
@@ -190,8 +196,6 @@ void CMonitorDlg::OnClickServer(NMHDR*, LRESULT* pResult)
         UpdateServerItem(pServer);
         return;
     }
-    // Its notice refreshes the row; it is no poll's business.
-    if (pServer->StartQuery())
-        m_poll.AwaitClick(pServer);
+    AskServerAgain(pServer);
     UpdateCaption();
 }

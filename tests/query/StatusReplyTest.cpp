@@ -3,6 +3,7 @@
 #include "TestPaths.h"
 #include "TestReplies.h"
 #include "query/GameServer.h"
+#include "query/InfoPairs.h"
 #include "query/WordFilter.h"
 #include "query/ServerWebsite.h"
 
@@ -36,6 +37,22 @@ TEST_F(StatusReply, AcceptedReplyFillsTheRecordCensored)
     EXPECT_EQ(m_server.GetPlayer(0)->GetName(), "****it");
     EXPECT_EQ(m_server.GetPlayer(1)->GetScore(), -1);
     EXPECT_EQ(m_server.GetWebsite(), "");
+}
+
+TEST_F(StatusReply, TheLastAcceptedReplysPairsStayInReplyOrderAsSent)
+{
+    EXPECT_EQ(m_server.GetStatus().m_pInfo, nullptr);
+    ASSERT_TRUE(Parse(Reply("hostname\\darn\\Rule\\1\\rule\\2\\game\\kelvane\\empty\\\\last")));
+    std::shared_ptr<const CString> pInfo = m_server.GetStatus().m_pInfo;
+    ASSERT_NE(pInfo, nullptr);
+    const std::vector<CInfoPair> expected = {
+        {"hostname", "darn"}, {"Rule", "1"}, {"rule", "2"}, {"game", "kelvane"}, {"empty", ""}};
+    EXPECT_EQ(SplitInfoPairs(*pInfo), expected) << "a key without a backslash after it is no pair";
+    EXPECT_EQ(SplitInfoPairs("a\\b\\c\\"), (std::vector<CInfoPair>{{"a", "b"}, {"c", ""}}));
+
+    // Another game's reply leaves them as they were.
+    EXPECT_FALSE(Parse(Reply("hostname\\Other\\game\\baseq2")));
+    EXPECT_EQ(m_server.GetStatus().m_pInfo, pInfo);
 }
 
 TEST_F(StatusReply, KeysAndTheGameValueMatchInAnyCase)

@@ -52,6 +52,25 @@ TEST(WordFilter, EmptyLinesAndTheRestOfA126CharacterLineAddNoWord)
     EXPECT_EQ(filter.Censor("cab"), "c**");
 }
 
+TEST(WordFilter, WordsInTheGamesAlternateLettersAreStarredWhereverTheyStand)
+{
+    CWordFilter filter = FilterFrom("cat\n1337\n\xe9t\xe9\n");
+    const struct {
+        const char* text;
+        const char* censored;
+    } cases[] = {
+        {"\xe3\xe1\xf4s", "***s"},       // wholly alternate, lower case
+        {"a C\xc1T!", "a ***!"},           // partly, upper case
+        {"\x13\x15\x15\x19", "****"},   // bold digits
+        {"\x93\x95\x15\x19x", "****x"}, // their alternate copies
+        {"\xe9t\xe9", "***"},             // an 8-bit word still matches itself
+        {"\xe3\xe1\n\xf4", "\xe3\xe1\n\xf4"}, // a line end is no letter
+        {"\x83" "at", "\x83" "at"}, // 0x83 reads as '.', not 'c'
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(filter.Censor(c.text), c.censored) << c.text;
+}
+
 TEST(WordFilter, NoFileChangesNothing)
 {
     CWordFilter filter;

@@ -1,5 +1,8 @@
 #include "DialogScript.h"
 
+#include "TestPaths.h"
+#include "query/WordFilter.h"
+
 void RunAndClose(CMonitorDlg& dlg, const std::function<void()>& script, int timeoutMs)
 {
     // As in the program: the query threads post their notices to the main window.
@@ -43,4 +46,54 @@ void ClickRow(CListCtrl& list, int nRow, UINT nCode)
 {
     SelectListRow(list.GetSafeHwnd(), nRow);
     SendListNotify(list.GetSafeHwnd(), nCode, nRow);
+}
+
+namespace {
+struct TitleSearch {
+    const char* pszTitle;
+    HWND hFound;
+};
+
+BOOL CALLBACK MatchTitle(HWND hWnd, LPARAM lParam)
+{
+    auto* pSearch = reinterpret_cast<TitleSearch*>(lParam);
+    if (IsWindowVisible(hWnd) && WindowText(hWnd) == pSearch->pszTitle) {
+        pSearch->hFound = hWnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+} // namespace
+
+HWND ThreadWindowTitled(const char* pszTitle)
+{
+    TitleSearch search{pszTitle, nullptr};
+    EnumThreadWindows(GetCurrentThreadId(), MatchTitle, reinterpret_cast<LPARAM>(&search));
+    return search.hFound;
+}
+
+CString ClipboardText()
+{
+    CString strText = "(none)";
+    if (!::OpenClipboard(nullptr))
+        return strText;
+    if (HANDLE hText = ::GetClipboardData(CF_TEXT)) {
+        if (const char* pszText = static_cast<const char*>(::GlobalLock(hText))) {
+            strText = pszText;
+            ::GlobalUnlock(hText);
+        }
+    }
+    ::CloseClipboard();
+    return strText;
+}
+
+void ListTestWord()
+{
+    static const bool bListed = [] {
+        ScratchDir dir("test_word");
+        WriteFile(dir.File("words.txt"), "zonk\n");
+        g_wordFilter.LoadFromFile(dir.File("words.txt").c_str());
+        return true;
+    }();
+    (void)bListed;
 }

@@ -26,3 +26,13 @@ DrawAnswer CustomDraw(CListCtrl& list, DWORD dwStage, int nRow);
 void ClickColumn(CListCtrl& list, int nColumn);
 // Selects a row and reports the click (NM_CLICK or NM_RCLICK) as the list would.
 void ClickRow(CListCtrl& list, int nRow, UINT nCode);
+
+// A visible window of this thread with exactly that caption, or null.
+HWND ThreadWindowTitled(const char* pszTitle);
+
+// The clipboard's text, or "(none)" when it holds none.
+CString ClipboardText();
+
+// Lists "zonk" in the process's word filter, once: the word that the fake servers
+// of dialog.scenario write in the game's alternate letters.
+void ListTestWord();

@@ -78,18 +78,3 @@ void KeyboardUser::Send(std::initializer_list<INPUT> inputs)
     std::vector<INPUT> events(inputs);
     ::SendInput(static_cast<UINT>(events.size()), events.data(), sizeof(INPUT));
 }
-
-CString ClipboardText()
-{
-    CString strText = "(none)";
-    if (!::OpenClipboard(nullptr))
-        return strText;
-    if (HANDLE hText = ::GetClipboardData(CF_TEXT)) {
-        if (const char* pszText = static_cast<const char*>(::GlobalLock(hText))) {
-            strText = pszText;
-            ::GlobalUnlock(hText);
-        }
-    }
-    ::CloseClipboard();
-    return strText;
-}

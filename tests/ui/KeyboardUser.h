@@ -29,6 +29,3 @@ private:
 
     DWORD m_nWindowThread;
 };
-
-// The clipboard's text, or "(none)" when it holds none.
-CString ClipboardText();

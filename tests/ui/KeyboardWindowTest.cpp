@@ -167,4 +167,30 @@ TEST_F(MonitorKeys, EnterOnTheServerListJoinsAsTheButtonDoesAndNothingElsewhere)
     });
 }
 
+TEST_F(MonitorKeys, CtrlFFindsAPlayerAndEnterTwiceJoinsTheServer)
+{
+    FakeGame game(m_dir, "Quake2");
+    Setting("Quake2Location", game.ExePath().c_str());
+    // Dee plays on 28301, listed first; Cy on 28300.
+    ServeMasterList(Lines({28301, 28300}));
+    RunWithUser([&game](KeyboardUser& keys, HWND hDialog) {
+        HWND hServers = GetDlgItem(hDialog, IDC_SERVER_LIST);
+        SelectListRow(hServers, 0);
+        ASSERT_TRUE(keys.Focus(hDialog, hServers));
+        keys.Press('F', true);
+        HWND hFind = nullptr;
+        ASSERT_TRUE(PumpUntil([&] { return (hFind = FindWindowA(nullptr, "Find Player")) && IsWindowVisible(hFind); }, 5000));
+        ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == hFind; }, 5000));
+        keys.Press('C');
+        keys.Press('Y');
+        keys.Press(VK_RETURN);
+        ASSERT_TRUE(PumpUntil([&] { return !IsWindow(hFind) || !IsWindowVisible(hFind); }, 5000));
+        ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == hDialog; }, 5000));
+        keys.Press(VK_RETURN);
+        auto runs = game.WaitForRuns(1);
+        ASSERT_EQ(runs.size(), 1u);
+        EXPECT_EQ(runs[0].commandLine, game.ExePath() + kJoinTail + "127.0.0.1:28300");
+    });
+}
+
 } // namespace

@@ -66,8 +66,22 @@ Fleet::Fleet(std::vector<ServerSetup> servers, RequestLog& log) : m_log(log)
     m_servers.reserve(servers.size());
     for (ServerSetup& setup : servers) {
         std::string reply = ReplyFor(setup);
-        m_servers.push_back({std::move(setup), std::move(reply), -1});
+        std::vector<std::pair<unsigned, std::string>> later;
+        for (const auto& stage : setup.later) {
+            ServerSetup staged = setup;
+            static_cast<ReplyContent&>(staged) = stage.second;
+            later.emplace_back(stage.first, ReplyFor(staged));
+        }
+        m_servers.push_back({std::move(setup), std::move(reply), -1, std::move(later), 0});
     }
+}
+
+const std::string& Fleet::Server::NextReply() const
+{
+    const std::string* pReply = &reply;
+    for (const auto& stage : later)
+        if (sent >= stage.first) pReply = &stage.second;
+    return *pReply;
 }
 
 Fleet::~Fleet()
@@ -118,7 +132,7 @@ void Fleet::Serve(Clock::time_point until)
 
 void Fleet::Receive(size_t index)
 {
-    const Server& server = m_servers[index];
+    Server& server = m_servers[index];
     static char buffer[65536];
     for (;;) {
         sockaddr_in sender{};
@@ -147,12 +161,14 @@ void Fleet::SendDue(Clock::time_point now)
     }
 }
 
-void Fleet::Send(const Server& server, const sockaddr_in& to, Clock::time_point received)
+void Fleet::Send(Server& server, const sockaddr_in& to, Clock::time_point received)
 {
     int from = server.setup.mode == ServerMode::OtherPort ? m_straySocket : server.socket;
     // Stamped as the reply leaves: the client that it wakes may run before sendto returns here.
     long long appliedUs = std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - received).count();
     // A reply that cannot go out is lost, as on a real network; the client's time-out covers it.
-    sendto(from, server.reply.data(), server.reply.size(), 0, reinterpret_cast<const sockaddr*>(&to), sizeof to);
+    const std::string& reply = server.NextReply();
+    ++server.sent;
+    sendto(from, reply.data(), reply.size(), 0, reinterpret_cast<const sockaddr*>(&to), sizeof to);
     m_log.RecordReply(server.setup.port, to, appliedUs);
 }

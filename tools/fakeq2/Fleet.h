@@ -31,6 +31,10 @@ private:
         ServerSetup setup;
         std::string reply;
         int socket = -1;
+        // The replies of the setup's later stages, from which reply count on.
+        std::vector<std::pair<unsigned, std::string>> later;
+        unsigned sent = 0;
+        const std::string& NextReply() const;
     };
     struct PendingReply {
         Clock::time_point due;
@@ -46,7 +50,7 @@ private:
 
     void Receive(size_t index);
     void SendDue(Clock::time_point now);
-    void Send(const Server& server, const sockaddr_in& to, Clock::time_point received);
+    void Send(Server& server, const sockaddr_in& to, Clock::time_point received);
 
     std::vector<Server> m_servers;
     RequestLog& m_log;

@@ -79,16 +79,26 @@ private:
         } else if (word == "key") {
             std::string name = NextWord(rest);
             if (name.empty()) Fail(m_line, "key needs a name");
-            Block().keys.emplace_back(name, rest);
+            Content().keys.emplace_back(name, Unescaped(rest));
         } else if (word == "player") {
             Player(rest);
         } else if (word == "raw") {
-            std::optional<std::string> bytes = UnescapeText(rest);
-            if (!bytes) Fail(m_line, "bad escape in raw text");
-            Block().playerText += *bytes;
+            Content().playerText += Unescaped(rest);
+        } else if (word == "after") {
+            std::string countText = NextWord(rest);
+            unsigned long count;
+            if (!ReadNumber(countText, 1000000, count) || count == 0) Fail(m_line, "bad reply count '" + countText + "'");
+            Block().later.push_back({static_cast<unsigned>(count), ReplyContent()});
         } else {
             Fail(m_line, "unknown directive '" + word + "'");
         }
+    }
+
+    // What key, player and raw lines add to: the last "after" stage of the block, if any.
+    ReplyContent& Content()
+    {
+        ServerSetup& server = Block();
+        return server.later.empty() ? static_cast<ReplyContent&>(server) : server.later.back().second;
     }
 
     ServerSetup& Block()
@@ -150,7 +160,15 @@ private:
         std::string score = NextWord(rest);
         std::string ping = NextWord(rest);
         if (score.empty() || ping.empty()) Fail(m_line, "player needs a score, a ping and a name");
-        Block().playerText += score + " " + ping + " \"" + rest + "\"\n";
+        Content().playerText += score + " " + ping + " \"" + Unescaped(rest) + "\"\n";
+    }
+
+    // Servers send any byte: the scenario writes the others C-escaped.
+    std::string Unescaped(const std::string& text)
+    {
+        std::optional<std::string> bytes = UnescapeText(text);
+        if (!bytes) Fail(m_line, "bad escape in '" + text + "'");
+        return *bytes;
     }
 
     std::vector<ServerSetup> m_servers;

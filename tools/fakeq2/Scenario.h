@@ -10,12 +10,18 @@
 
 enum class ServerMode { Reply, Silent, Garbage, Oversize, OtherPort, Closed };
 
-struct ServerSetup {
+struct ReplyContent {
+    std::vector<std::pair<std::string, std::string>> keys; // in reply order
+    std::string playerText;                                 // player lines and raw text, in file order
+};
+
+struct ServerSetup : ReplyContent {
     uint16_t port = 0;
     unsigned delayMs = 0;
     ServerMode mode = ServerMode::Reply;
-    std::vector<std::pair<std::string, std::string>> keys; // in reply order
-    std::string playerText;                                 // player lines and raw text, in file order
+    // What the server says from its (first + 1)-th reply on, in file order: a
+    // server whose players come and go.
+    std::vector<std::pair<unsigned, ReplyContent>> later;
 };
 
 struct ScenarioError : std::runtime_error {

@@ -1,0 +1,56 @@
+// The players of every server, searched by name as the Find Player window types:
+// each reply replaces its server's players, and a keystroke searches all of them
+// without asking a single record.
+#pragma once
+
+#include <unordered_map>
+#include <vector>
+
+#include "query/GameServer.h"
+
+enum PlayerSearchColumn {
+    FIND_COLUMN_PLAYER, FIND_COLUMN_SERVER, FIND_COLUMN_PING, FIND_COLUMN_ADDRESS, FIND_COLUMN_COUNT
+};
+
+// One player of one server, with the texts its row shows.
+struct CPlayerMatch {
+    CGameServer* pServer;
+    int nPlayer; // the player's place in the server's reply
+    CString strColumns[FIND_COLUMN_COUNT];
+    CString strFolded; // the shown name lower-cased: where typed text is sought
+};
+
+class CPlayerSearch {
+public:
+    virtual ~CPlayerSearch() = default;
+
+    // The server's players are now those of its status; the matches follow.
+    void Update(CGameServer* pServer, const CServerStatus& status);
+    // Lists the players whose shown name holds the text in any case (every one
+    // for the empty text), in the current order.
+    void SetText(const CString& strText);
+    // Orders the matches by the column's texts as both main lists compare them.
+    void Sort(int nColumn, BOOL bAscending);
+    int GetSortColumn() const { return m_nSortColumn; }
+    BOOL IsSortAscending() const { return m_bSortAscending; }
+
+    int GetCount() const { return static_cast<int>(m_matches.size()); }
+    const CPlayerMatch& GetAt(int nRow) const { return *m_matches[static_cast<size_t>(nRow)]; }
+    // The first row of a player so named (as shown) on that server, or -1: a
+    // new reply may list the player at another place.
+    int Find(CGameServer* pServer, const CString& strPlayer) const;
+
+private:
+    bool Matches(const CPlayerMatch& player) const;
+    bool Before(const CPlayerMatch* pA, const CPlayerMatch* pB) const;
+    // Puts each of the server's players into the list at its place in the order.
+    void InsertInOrder(std::vector<const CPlayerMatch*>& list, const std::vector<CPlayerMatch>& players, bool bMatchesOnly);
+
+    std::unordered_map<CGameServer*, std::vector<CPlayerMatch>> m_players;
+    // Every player in the current order: a keystroke only filters it.
+    std::vector<const CPlayerMatch*> m_ordered;
+    std::vector<const CPlayerMatch*> m_matches;
+    CString m_strFolded;
+    int m_nSortColumn = FIND_COLUMN_PLAYER;
+    BOOL m_bSortAscending = TRUE;
+};

@@ -1,0 +1,76 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/PlayerSearch.h"
+
+namespace {
+
+// A record that has answered with these players, each "<score> <ping> \"<name>\"".
+std::unique_ptr<CGameServer> Answered(int nPort, const std::string& name, const std::vector<std::string>& players)
+{
+    auto pServer = std::make_unique<CGameServer>(CString(("10.0.0.1:" + std::to_string(nPort)).c_str()));
+    std::string reply = std::string("\xFF\xFF\xFF\xFFprint\n\\hostname\\") + name + "\\game\\kelvane\n";
+    for (const std::string& player : players)
+        reply += player + "\n";
+    EXPECT_TRUE(pServer->ParseStatusReply(reply.c_str(), 40));
+    return pServer;
+}
+
+std::vector<std::string> Column(const CPlayerSearch& search, int nColumn)
+{
+    std::vector<std::string> texts;
+    for (int i = 0; i < search.GetCount(); ++i)
+        texts.push_back(search.GetAt(i).strColumns[nColumn].str());
+    return texts;
+}
+
+class PlayerSearch : public ::testing::Test {
+protected:
+    PlayerSearch()
+    {
+        m_servers.push_back(Answered(1, "\xcb" "elvane", {"1 80 \"\xc2ob\"", "2 15 \"Al\""}));
+        m_servers.push_back(Answered(2, "Other", {"0 120 \"bobby\"", "3 9 \"Cy\""}));
+        for (auto& pServer : m_servers)
+            m_search.Update(pServer.get(), pServer->GetStatus());
+    }
+
+    std::vector<std::unique_ptr<CGameServer>> m_servers;
+    CPlayerSearch m_search;
+};
+
+TEST_F(PlayerSearch, TypedTextMatchesShownNamesInAnyCase)
+{
+    m_search.SetText("");
+    EXPECT_EQ(Column(m_search, FIND_COLUMN_PLAYER), (std::vector<std::string>{"Al", "Bob", "Cy", "bobby"})) << "byte order, as the main lists sort";
+    m_search.SetText("OB");
+    EXPECT_EQ(Column(m_search, FIND_COLUMN_PLAYER), (std::vector<std::string>{"Bob", "bobby"}));
+    EXPECT_EQ(Column(m_search, FIND_COLUMN_SERVER), (std::vector<std::string>{"Kelvane", "Other"}));
+    EXPECT_EQ(Column(m_search, FIND_COLUMN_PING), (std::vector<std::string>{"80", "120"}));
+    EXPECT_EQ(Column(m_search, FIND_COLUMN_ADDRESS), (std::vector<std::string>{"10.0.0.1:1", "10.0.0.1:2"}));
+    m_search.SetText("\xe2o"); // typed in the alternate letters too
+    EXPECT_EQ(m_search.GetCount(), 2);
+    m_search.SetText("zz");
+    EXPECT_EQ(m_search.GetCount(), 0);
+}
+
+TEST_F(PlayerSearch, SortsByAnyColumnAndFollowsNewRepliesInOrder)
+{
+    m_search.SetText("");
+    m_search.Sort(FIND_COLUMN_PING, TRUE);
+    EXPECT_EQ(Column(m_search, FIND_COLUMN_PING), (std::vector<std::string>{"9", "15", "80", "120"}));
+    m_search.Sort(FIND_COLUMN_PING, FALSE);
+    EXPECT_EQ(Column(m_search, FIND_COLUMN_PLAYER), (std::vector<std::string>{"bobby", "Bob", "Al", "Cy"}));
+
+    // A new reply of the second server replaces its players, in the order in force.
+    ASSERT_TRUE(m_servers[1]->ParseStatusReply("\xFF\xFF\xFF\xFFprint\n\\game\\kelvane\n5 50 \"Dee\"\n", 30));
+    m_search.Update(m_servers[1].get(), m_servers[1]->GetStatus());
+    EXPECT_EQ(Column(m_search, FIND_COLUMN_PLAYER), (std::vector<std::string>{"Bob", "Dee", "Al"}));
+    EXPECT_EQ(m_search.Find(m_servers[1].get(), "Dee"), 1);
+    EXPECT_EQ(m_search.Find(m_servers[1].get(), "Cy"), -1);
+    EXPECT_EQ(m_search.Find(m_servers[0].get(), "Dee"), -1);
+}
+
+} // namespace

@@ -55,6 +55,18 @@ INT_PTR CDialog::DoModal()
     return m_nModalResult;
 }
 
+// A modeless dialog of this thread (the free-slot wait beside the main window)
+// gets its Escape, Enter and Tab from whichever modal loop is running.
+static bool IsModelessDialogMessage(HWND hModal, MSG* pMsg)
+{
+    HWND hRoot = pMsg->hwnd ? ::GetAncestor(pMsg->hwnd, GA_ROOT) : nullptr;
+    if (!hRoot || hRoot == hModal)
+        return false;
+    char szClass[8] = {};
+    ::GetClassNameA(hRoot, szClass, sizeof szClass);
+    return lstrcmpA(szClass, "#32770") == 0 && ::IsDialogMessageA(hRoot, pMsg);
+}
+
 void CDialog::RunModalLoop()
 {
     HWND hWnd = m_hWnd;
@@ -70,7 +82,7 @@ void CDialog::RunModalLoop()
         }
         if ((msg.hwnd == hWnd || ::IsChild(hWnd, msg.hwnd)) && PreTranslateMessage(&msg))
             continue;
-        if (::IsDialogMessageA(hWnd, &msg))
+        if (::IsDialogMessageA(hWnd, &msg) || IsModelessDialogMessage(hWnd, &msg))
             continue;
         ::TranslateMessage(&msg);
         ::DispatchMessageA(&msg);

@@ -153,6 +153,19 @@ TEST(Dialog, ModalLoopShowsItsOwnMessagesFirstAndKeepsTheOwnerDisabled)
     EXPECT_EQ(dialog.m_hWnd, nullptr);
 }
 
+TEST(Dialog, ModelessDialogBesideAModalOneGetsItsKeys)
+{
+    CTextDlg beside;
+    ASSERT_TRUE(beside.Create(IDD_TEST));
+    CTextDlg dialog;
+    RunInsideModalLoop([&] { dialog.DoModal(); }, [&] {
+        PostMessageA(GetDlgItem(beside.m_hWnd, IDC_TEST_BUTTON), WM_KEYDOWN, VK_ESCAPE, 0);
+        PostMessageA(dialog.m_hWnd, WM_COMMAND, IDCANCEL, 0);
+    });
+    EXPECT_EQ(beside.m_nCancel, 1) << "Escape in the modeless dialog was lost";
+    EXPECT_EQ(dialog.m_nCancel, 1);
+}
+
 TEST(Dialog, MainWindowReceivesWorkerNoticesWhileItRuns)
 {
     CTextDlg dialog;

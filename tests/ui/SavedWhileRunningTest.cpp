@@ -100,18 +100,14 @@ TEST_F(SavedWhileRunning, AMarkTheBudgetAndTheListModeSurviveTheProgramEndedFrom
         {"list mode", [](HWND hDialog) { ClickButton(hDialog, kListMode); }, "0", "5", "1"},
     };
     for (const auto& change : changes) {
-        DeleteFileA("serverlist.txt");
-        FreshSettings();
+        ForgetRunState();
         ChildProgram monitor(m_exe, "#32770", "Kelvane Monitor");
         ASSERT_TRUE(monitor.Window()) << change.change;
         ASSERT_TRUE(FirstPollEnded(monitor)) << change.change;
         change.make(monitor.Window());
         Sleep(kKillAfterMs);
         EndFromOutside(monitor);
-        EXPECT_EQ(ReadText("serverlist.txt"), Record(28305, "2 Base", change.list[0] - '0', 0)) << change.change;
-        EXPECT_EQ(StoredSetting("NumQueryThreads"), change.threads) << change.change;
-        EXPECT_EQ(StoredSetting("ServerListMode"), change.mode) << change.change;
-        EXPECT_FALSE(fs::exists("serverlist.txt.tmp")) << change.change;
+        ExpectRunState(Record(28305, "2 Base", change.list[0] - '0', 0), change.threads, change.mode, change.change);
     }
 }
 

@@ -3,10 +3,6 @@
 // WM_ENDSESSION and then ends the process. The test drives it through its window.
 #include "VarnokProgram.h"
 
-#include <filesystem>
-
-namespace fs = std::filesystem;
-
 namespace {
 // What Windows allows a program to answer the session end before it is ended anyway.
 const long kSessionAllowanceMs = 5000;
@@ -22,8 +18,7 @@ TEST_F(SessionEnd, KeepsWhatTheUserDidAsClosingTheWindowDoes)
         bool sessionEnd;
     } endings[] = {{"close box", false}, {"session end", true}};
     for (const auto& ending : endings) {
-        DeleteFileA("serverlist.txt");
-        FreshSettings();
+        ForgetRunState();
         ChildProgram monitor(m_exe, "#32770", "Kelvane Monitor");
         ASSERT_TRUE(monitor.Window()) << ending.how;
         ASSERT_TRUE(FirstPollEnded(monitor)) << ending.how;
@@ -39,10 +34,7 @@ TEST_F(SessionEnd, KeepsWhatTheUserDidAsClosingTheWindowDoes)
             PostMessageA(monitor.Window(), WM_SYSCOMMAND, SC_CLOSE, 0);
         }
         EXPECT_TRUE(monitor.Exited(kProgramWaitMs)) << ending.how;
-        EXPECT_EQ(ReadText("serverlist.txt"), Record(28300, "Alpha Base", 1, 0)) << ending.how;
-        EXPECT_EQ(StoredSetting("NumQueryThreads"), "1") << ending.how;
-        EXPECT_EQ(StoredSetting("ServerListMode"), "1") << ending.how;
-        EXPECT_FALSE(fs::exists("serverlist.txt.tmp")) << ending.how;
+        ExpectRunState(Record(28300, "Alpha Base", 1, 0), "1", "1", ending.how);
     }
 }
 

@@ -64,6 +64,21 @@ void VarnokProgram::FreshSettings()
     Setting("WebServer", "http://127.0.0.1:" + Env("KELVANE_UI_WEB_PORT") + "/varnok_" + m_case + "/");
 }
 
+void VarnokProgram::ForgetRunState()
+{
+    DeleteFileA("serverlist.txt");
+    FreshSettings();
+}
+
+void VarnokProgram::ExpectRunState(const std::string& list, const char* threads, const char* mode,
+                                   const std::string& context) const
+{
+    EXPECT_EQ(ReadText("serverlist.txt"), list) << context;
+    EXPECT_EQ(StoredSetting("NumQueryThreads"), threads) << context;
+    EXPECT_EQ(StoredSetting("ServerListMode"), mode) << context;
+    EXPECT_FALSE(std::filesystem::exists("serverlist.txt.tmp")) << context;
+}
+
 void VarnokProgram::Serve(const std::string& file, const std::string& body) { WriteFile(m_web + "/" + file, body); }
 
 void VarnokProgram::Setting(const char* key, const std::string& value)

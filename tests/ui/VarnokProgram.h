@@ -36,6 +36,11 @@ protected:
 
     // A settings file that names only the test's web folder.
     void FreshSettings();
+    // No serverlist.txt and fresh settings, as before a first run.
+    void ForgetRunState();
+    // What a run left behind: serverlist.txt whole, with no half-written file
+    // beside it, and the two settings that the user changes in the window.
+    void ExpectRunState(const std::string& list, const char* threads, const char* mode, const std::string& context) const;
     void Serve(const std::string& file, const std::string& body);
     void Setting(const char* key, const std::string& value);
     std::string StoredSetting(const char* key) const;

@@ -1,4 +1,4 @@
-// A window's DPI and the pictures and icons drawn for it (Win32).
+// A window's DPI and the pictures, icons and fonts made for it (Win32).
 #pragma once
 
 #include <windows.h>
@@ -14,6 +14,9 @@ int WindowDpi(HWND hWnd);
 int SystemDpi();
 // The system's small-icon width at a DPI (16 at 96).
 int SmallIconSize(int dpi);
+// A copy of hFont, which was made for nFontDpi, with its height taken to dpi.
+// The caller owns the result (null on failure).
+HFONT CreateFontAtDpi(HFONT hFont, int nFontDpi, int dpi);
 
 // The picture with bitmap resource nId at cx x cy pixels for a DPI. At 96 DPI the
 // bitmap itself; otherwise the PNG drawn for the nearest scaling at or above the

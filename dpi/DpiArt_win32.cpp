@@ -141,6 +141,15 @@ int SmallIconSize(int dpi)
     return MulDiv(GetSystemMetrics(SM_CXSMICON), dpi, SystemDpi());
 }
 
+HFONT CreateFontAtDpi(HFONT hFont, int nFontDpi, int dpi)
+{
+    LOGFONTA lf;
+    if (!hFont || !GetObjectA(hFont, sizeof lf, &lf))
+        return NULL;
+    lf.lfHeight = MulDiv(lf.lfHeight, dpi, nFontDpi);
+    return CreateFontIndirectA(&lf);
+}
+
 HBITMAP LoadArt(HINSTANCE hInstance, int nId, int dpi, int cx, int cy)
 {
     int nArt = ArtIndexForDpi(dpi);

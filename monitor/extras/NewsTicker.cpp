@@ -26,13 +26,9 @@ void CNewsTicker::SetText(CString strText)
 void CNewsTicker::SetDpi(int dpi)
 {
     // The stock font is made for the screen's DPI, which a monitor may not share.
-    LOGFONTA lf;
-    GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof(lf), &lf);
-    lf.lfHeight = MulDiv(lf.lfHeight, dpi, SystemDpi());
-    CFont font;
-    if (font.CreateFontIndirect(&lf)) {
+    if (HFONT hFont = CreateFontAtDpi(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)), SystemDpi(), dpi)) {
         m_font.DeleteObject();
-        m_font.Attach(font.Detach());
+        m_font.Attach(hFont);
     }
     m_nStep = ScaleToDpi(TICKER_STEP, dpi);
 }

@@ -24,11 +24,7 @@ const PictureControl kPictures[] = {
 SIZE DialogBaseUnits(HFONT hFont, int nFontDpi, int dpi)
 {
     SIZE units = {0, 0};
-    LOGFONTA lf;
-    if (!hFont || !GetObjectA(hFont, sizeof lf, &lf))
-        return units;
-    lf.lfHeight = MulDiv(lf.lfHeight, dpi, nFontDpi);
-    HFONT hScaled = CreateFontIndirectA(&lf);
+    HFONT hScaled = CreateFontAtDpi(hFont, nFontDpi, dpi);
     HDC hdc = GetDC(NULL);
     if (hScaled && hdc) {
         HGDIOBJ hOld = SelectObject(hdc, hScaled);

@@ -17,13 +17,13 @@ public:
     void ShowListModeButton(const char* pszCaption) override { button = pszCaption; }
     void ShowProgress(int nRange) override { progressRange = nRange, progressPos = 0, progressShown = true; }
     void StepProgress() override { ++progressPos; }
-    void HideProgress() override { progressShown = false; }
+    void HideProgress() override { progressShown = false, ++progressHides; }
     void SetTimer(UINT nTimer, DWORD dwDelayMs) override { timers[nTimer] = dwDelayMs; }
     void KillTimer(UINT nTimer) override { timers.erase(nTimer); }
     void Report(const CString& strMessage) override { reports.push_back(strMessage.str()); }
 
     std::string status, caption, button;
-    int progressRange = 0, progressPos = 0;
+    int progressRange = 0, progressPos = 0, progressHides = 0;
     bool progressShown = false;
     std::map<UINT, DWORD> timers;
     std::vector<std::string> reports;

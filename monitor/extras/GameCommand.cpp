@@ -1,5 +1,7 @@
 #include "extras/GameCommand.h"
 
+#include <utility>
+
 #include "query/GameServer.h"
 #include "query/ServerAddress.h"
 
@@ -31,14 +33,40 @@ CString FormatConnectAddress(const BYTE abAddress[4], const CString& strAddress)
     return strConnect;
 }
 
-CString BuildGameCommandLine(const CString& strExePath, const CString& strConnect)
+const char* const UNSAFE_PASSWORD_MESSAGE =
+    "A password may hold up to 63 letters, digits and punctuation marks other than \" ; + \\ and $, "
+    "and no spaces.";
+
+bool IsSafeGameValue(const CString& strValue)
+{
+    if (strValue.IsEmpty() || strValue.GetLength() > MAX_GAME_VALUE)
+        return false;
+    for (int i = 0; i < strValue.GetLength(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(strValue.GetAt(i));
+        if (c <= ' ' || c >= 0x7F || c == '"' || c == ';' || c == '+' || c == '\\' || c == '$')
+            return false;
+    }
+    return true;
+}
+
+CString BuildGameCommandLine(const CString& strExePath, const CString& strConnect, const CJoinOptions& options)
 {
     CString strExe = strExePath;
     if (strExe.Find(' ') >= 0 || strExe.Find('\t') >= 0)
         strExe = "\"" + strExe + "\"";
+    CString strSets;
+    const std::pair<const char*, const CString*> sets[] = {{"password", &options.strPassword},
+                                                           {"spectator", &options.strSpectator}};
+    for (const auto& set : sets) {
+        if (set.second->IsEmpty())
+            continue;
+        if (!IsSafeGameValue(*set.second))
+            return CString();
+        strSets += CString(" +set ") + set.first + " " + *set.second;
+    }
     CString strCommand;
-    strCommand.Format("%s +set game kelvane +demomap kelvaneintro.cin +connect %s",
-                      static_cast<const char*>(strExe), static_cast<const char*>(strConnect));
+    strCommand.Format("%s +set game kelvane +demomap kelvaneintro.cin%s +connect %s", static_cast<const char*>(strExe),
+                      static_cast<const char*>(strSets), static_cast<const char*>(strConnect));
     return strCommand;
 }
 

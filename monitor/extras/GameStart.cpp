@@ -28,9 +28,11 @@ CKeepCurrentDirectory::~CKeepCurrentDirectory()
         SetCurrentDirectoryA(m_szSaved);
 }
 
-UINT StartGame(const CString& strExePath, const CString& strConnect)
+UINT StartGame(const CString& strExePath, const CString& strConnect, const CJoinOptions& options)
 {
-    CString strCommand = BuildGameCommandLine(strExePath, strConnect);
+    CString strCommand = BuildGameCommandLine(strExePath, strConnect, options);
+    if (strCommand.IsEmpty())
+        return 0;
     CString strGameDir = GameDirectory(strExePath);
     // The game finds its data relative to the current directory.
     CKeepCurrentDirectory keep;

@@ -1,6 +1,7 @@
 // Starting the game for Join Server (Windows only).
 #pragma once
 
+#include "extras/GameCommand.h"
 #include "framework/CString.h"
 
 // Saves the process's current directory and makes it current again on
@@ -25,5 +26,6 @@ BOOL ResolveConnectAddress(const CString& strAddress, CString& strConnect);
 
 // Starts the game connected to strConnect, with the executable's folder as the
 // current directory for the start only; the caller's directory is back on return.
-// The WinExec result: greater than 31 when the game started.
-UINT StartGame(const CString& strExePath, const CString& strConnect);
+// The WinExec result: greater than 31 when the game started; 0 when an option's
+// value is not safe for the command line, and nothing was started.
+UINT StartGame(const CString& strExePath, const CString& strConnect, const CJoinOptions& options = CJoinOptions());

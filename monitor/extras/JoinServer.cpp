@@ -20,12 +20,11 @@ static BOOL AskForGameExecutable(CWnd* pOwner, CString& strPath)
 void JoinSelectedServer(CWnd* pOwner, CSortedListCtrl& listServers)
 {
     if (CGameServer* pServer = SelectedServerOrExplain(listServers))
-        JoinServer(pOwner, pServer);
+        JoinServer(pOwner, pServer->GetAddress());
 }
 
-void JoinServer(CWnd* pOwner, CGameServer* pServer)
+BOOL JoinServer(CWnd* pOwner, const CString& strAddress, const CJoinOptions& options)
 {
-
     CWinApp* pApp = AfxGetApp();
     CString strExePath = pApp->GetProfileString(GAME_LOCATION_SECTION, GAME_LOCATION_KEY);
     // Holding Control is how the user replaces a stored path; the key is only
@@ -33,12 +32,11 @@ void JoinServer(CWnd* pOwner, CGameServer* pServer)
     if (strExePath.IsEmpty() || GetAsyncKeyState(VK_CONTROL) != 0) {
         if (!AskForGameExecutable(pOwner, strExePath)) {
             AfxMessageBox("You must have Quake installed to connect to a server");
-            return;
+            return FALSE;
         }
         pApp->WriteProfileString(GAME_LOCATION_SECTION, GAME_LOCATION_KEY, strExePath);
     }
 
     CString strConnect;
-    if (ResolveConnectAddress(pServer->GetAddress(), strConnect))
-        StartGame(strExePath, strConnect);
+    return ResolveConnectAddress(strAddress, strConnect) && StartGame(strExePath, strConnect, options) > 31;
 }

@@ -1,10 +1,9 @@
 // Join Server: start Quake II connected to the server selected in the list.
 #pragma once
 
+#include "extras/GameCommand.h"
 #include "framework/Framework.h"
 #include "framework/SortedListCtrl.h"
-
-class CGameServer;
 
 // The settings value that holds the game executable's full path.
 #define GAME_LOCATION_SECTION "General"
@@ -14,5 +13,6 @@ class CGameServer;
 // resolves the server's host and starts the game. Nothing is started when the
 // user cancels the file dialog or the host cannot be resolved.
 void JoinSelectedServer(CWnd* pOwner, CSortedListCtrl& listServers);
-// The same for a record the caller holds.
-void JoinServer(CWnd* pOwner, CGameServer* pServer);
+// The same for a server's address text, with what the user chose to add; TRUE
+// when the game started.
+BOOL JoinServer(CWnd* pOwner, const CString& strAddress, const CJoinOptions& options = CJoinOptions());

@@ -13,6 +13,7 @@
 // How a row is drawn beside its texts.
 struct CRowLook {
     int nImage = -1;       // the small image, -1 for none
+    int nOverlay = 0;      // the image list's overlay drawn over it, 0 for none
     DWORD crText = 0;      // the text colour (0x00BBGGRR)
     bool bBold = false;
     // Among rows whose sort texts are equal, the lower rank comes first, whatever the direction.
@@ -20,7 +21,7 @@ struct CRowLook {
 
     bool operator==(const CRowLook& other) const
     {
-        return nImage == other.nImage && crText == other.crText && bBold == other.bBold && nTieRank == other.nTieRank;
+        return nImage == other.nImage && nOverlay == other.nOverlay && crText == other.crText && bBold == other.bBold && nTieRank == other.nTieRank;
     }
 };
 

@@ -36,9 +36,45 @@ void CSortedListCtrl::Show(CRowTable& table, const CListColumn* pColumns, int nC
     m_columns.assign(pColumns, pColumns + nColumns);
     m_nDpi = dpi;
     SetExtendedStyle(GetExtendedStyle() | LVS_EX_FULLROWSELECT);
+    // The rows' overlay images (CRowLook::nOverlay) are asked for with their texts.
+    SendMessage(LVM_SETCALLBACKMASK, LVIS_OVERLAYMASK, 0);
+    ++m_nSettingWidths;
     for (int i = 0; i < nColumns; ++i)
         InsertColumn(i, pColumns[i].pszHeading, LVCFMT_LEFT, InitialWidth(i, dpi));
+    --m_nSettingWidths;
     SetItemCountEx(table.GetCount(), LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
+}
+
+void CSortedListCtrl::SetWidth(int nColumn, int nWidth)
+{
+    ++m_nSettingWidths;
+    SetColumnWidth(nColumn, nWidth);
+    --m_nSettingWidths;
+}
+
+void CSortedListCtrl::SetUserWidths(const std::vector<int>& widths)
+{
+    if (widths.size() != m_columns.size())
+        return;
+    m_userWidths = widths;
+    m_nSizeColumn = -1;
+    for (size_t i = 0; i < widths.size(); ++i)
+        SetWidth(static_cast<int>(i), ::MulDiv(widths[i], m_nDpi, 96));
+}
+
+void CSortedListCtrl::ColumnWidthChanged()
+{
+    if (m_nSettingWidths > 0 || !m_hWnd)
+        return;
+    std::vector<int> widths;
+    for (int i = 0; i < static_cast<int>(m_columns.size()); ++i)
+        widths.push_back(::MulDiv(GetColumnWidth(i), 96, m_nDpi));
+    if (widths == m_userWidths)
+        return;
+    m_userWidths = widths;
+    m_nSizeColumn = -1;
+    if (m_onUserWidths)
+        m_onUserWidths(widths);
 }
 
 int CSortedListCtrl::InitialWidth(int nColumn, int dpi) const
@@ -134,6 +170,10 @@ void CSortedListCtrl::GetDispInfo(LVITEMA& item) const
         ::lstrcpynA(item.pszText, m_pTable->GetText(item.iItem, item.iSubItem), item.cchTextMax);
     if ((item.mask & LVIF_IMAGE) && item.iSubItem == 0)
         item.iImage = m_pTable->GetLook(item.iItem).nImage;
+    if ((item.mask & LVIF_STATE) && (item.stateMask & LVIS_OVERLAYMASK)) {
+        item.state &= ~LVIS_OVERLAYMASK;
+        item.state |= INDEXTOOVERLAYMASK(m_pTable->GetLook(item.iItem).nOverlay);
+    }
 }
 
 // Typing a row's first letters goes to the next row whose first text starts so.
@@ -211,12 +251,16 @@ void CSortedListCtrl::SortOnClick(int nColumn)
 void CSortedListCtrl::ScaleColumns(int dpi)
 {
     m_nDpi = dpi;
+    if (!m_userWidths.empty()) {
+        SetUserWidths(std::vector<int>(m_userWidths));
+        return;
+    }
     if (GetItemCount() > 0) {
         RequestAutoSize();
         return;
     }
     for (int i = 0; i < static_cast<int>(m_columns.size()); ++i)
-        SetColumnWidth(i, InitialWidth(i, dpi));
+        SetWidth(i, InitialWidth(i, dpi));
 }
 
 void CSortedListCtrl::ScheduleDisplay(UINT nDelayMs)
@@ -238,6 +282,8 @@ void CSortedListCtrl::HoldPaint()
 
 void CSortedListCtrl::RequestAutoSize()
 {
+    if (!m_userWidths.empty())
+        return;
     m_nSizeColumn = 0;
     ScheduleDisplay(kDisplayDelayMs);
 }
@@ -251,7 +297,18 @@ LRESULT CSortedListCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         ShowDeferred();
         return 0;
     }
-    return CListCtrl::WindowProc(message, wParam, lParam);
+    const LRESULT result = CListCtrl::WindowProc(message, wParam, lParam);
+    // The header tells its list of every width change, the user's dragging and
+    // double-clicking among them, once the list has taken the new width.
+    if (message == WM_NOTIFY && lParam) {
+        const UINT nCode = reinterpret_cast<const NMHDR*>(lParam)->code;
+        if (nCode == HDN_ITEMCHANGEDA || nCode == HDN_ITEMCHANGEDW) {
+            const HDITEMA* pItem = reinterpret_cast<const NMHEADERA*>(lParam)->pitem;
+            if (pItem && (pItem->mask & HDI_WIDTH))
+                ColumnWidthChanged();
+        }
+    }
+    return result;
 }
 
 void CSortedListCtrl::ShowDeferred()
@@ -262,9 +319,9 @@ void CSortedListCtrl::ShowDeferred()
         // The last column takes the rest of the list's width, which the list works
         // out without measuring its rows.
         if (i < nColumns - 1) {
-            SetColumnWidth(i, std::max(FittingWidth(i), HeadingWidth(i)));
+            SetWidth(i, std::max(FittingWidth(i), HeadingWidth(i)));
         } else {
-            SetColumnWidth(i, LVSCW_AUTOSIZE_USEHEADER);
+            SetWidth(i, LVSCW_AUTOSIZE_USEHEADER);
             m_nSizeColumn = -1;
         }
     }

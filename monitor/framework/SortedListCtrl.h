@@ -6,6 +6,7 @@
 // changes is over.
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include "ListCtrl.h"
@@ -45,10 +46,18 @@ public:
 
     // Sizes the columns to their texts once the changes pause: every column but
     // the last fits its widest text and its heading; the last fills the rest.
+    // Not once the columns have widths the user gave them.
     void RequestAutoSize();
-    // At a new DPI: the initial widths while the list is empty, else widths that
-    // fit the rows in the list's new font.
+    // At a new DPI: the user's widths, or the initial ones while the list is
+    // empty, else widths that fit the rows in the list's new font.
     void ScaleColumns(int dpi);
+
+    // Widths the user gave the columns, at 96 DPI (one per column; an empty list
+    // for none): the columns keep them, and no longer size themselves.
+    void SetUserWidths(const std::vector<int>& widths);
+    // Told the widths at 96 DPI each time the user sizes a column (drags or
+    // double-clicks a divider of the heading).
+    void OnUserWidths(std::function<void(const std::vector<int>&)> onWidths) { m_onUserWidths = std::move(onWidths); }
 
     // Banding of the rows: white, then light grey.
     static const DWORD kEvenRowColor = 0xFFFFFF;
@@ -65,6 +74,9 @@ private:
     void RowUpdated(int nRow) override;
 
     void GetDispInfo(LVITEMA& item) const;
+    // The header has changed a column's width: the user's doing unless ours.
+    void ColumnWidthChanged();
+    void SetWidth(int nColumn, int nWidth);
     int FindByText(const NMLVFINDITEMA& find) const;
     int InitialWidth(int nColumn, int dpi) const;
     void HoldPaint();
@@ -89,4 +101,8 @@ private:
     int m_anCharWidth[256] = {};
     HFONT m_hBoldFont = nullptr;
     HFONT m_hBoldOf = nullptr; // the list font the bold one was made from
+    // The user's widths at 96 DPI; empty while the columns size themselves.
+    std::vector<int> m_userWidths;
+    std::function<void(const std::vector<int>&)> m_onUserWidths;
+    int m_nSettingWidths = 0; // the list sets widths itself: not the user's
 };

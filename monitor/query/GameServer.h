@@ -13,6 +13,9 @@
 #define DEFAULT_SERVER_PORT "27910"
 // The reply time-out in milliseconds, and the ping of a server that did not answer.
 #define PING_NOT_ANSWERING 750
+// The bits of a reply's "needpass": a password to play, a password to watch.
+#define NEEDPASS_PLAYER 1
+#define NEEDPASS_SPECTATOR 2
 
 class CPlayerInfo {
 public:
@@ -43,6 +46,9 @@ struct CServerStatus {
     DWORD m_nPing = PING_NOT_ANSWERING;
     DWORD m_nPlayers = 0;
     DWORD m_nMaxPlayers = 0;
+    // The last accepted reply's "needpass" (NEEDPASS_PLAYER, NEEDPASS_SPECTATOR):
+    // kept while the server is silent, as its name is.
+    DWORD m_nNeedPass = 0;
     // In reply order. While a query runs, and after one that got no reply, the
     // previous players stay here beyond m_nPlayers, hidden from every reader.
     std::vector<CPlayerInfo> m_players;

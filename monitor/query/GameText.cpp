@@ -21,3 +21,10 @@ CString ReadableText(const CString& strText)
         c = ReadableChar(static_cast<unsigned char>(c));
     return CString(s);
 }
+
+CString FoldedText(const CString& strText)
+{
+    CString strFolded = ReadableText(strText);
+    strFolded.MakeLower();
+    return strFolded;
+}

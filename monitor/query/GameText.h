@@ -9,6 +9,9 @@
 // 0x12-0x1B "0"-"9", and any other byte below 0x20, or 0x7F, ".".
 char ReadableChar(unsigned char c);
 CString ReadableText(const CString& strText);
+// The text as read, lower-cased: where typed text is sought, so that it finds the
+// game's alternate letters as the plain ones they read as, in any case.
+CString FoldedText(const CString& strText);
 // Whether the game draws the byte as another one: an alternate letter, or a
 // bold bracket or digit.
 inline bool IsGameGlyph(unsigned char c)

@@ -43,6 +43,8 @@ BOOL CGameServer::ParseStatusReply(LPCTSTR lpszReply, DWORD nPing)
             status.m_strWebsite = WebsiteAddress(WebsitePage(strValue.MakeLower()));
         else if (strKey == "maxclients" || strKey == "sv_maxclients")
             status.m_nMaxPlayers = ReadLeadingUInt(strValue);
+        else if (strKey == "needpass")
+            status.m_nNeedPass = ReadLeadingUInt(strValue);
         else if (strKey == "game" && strValue.MakeLower() != "kelvane") {
             Publish(status, false);
             return FALSE;

@@ -9,6 +9,9 @@
 #define IDD_FIND_PLAYER 104
 #define IDD_SERVER_DETAILS 105
 #define IDD_WAIT_FOR_SLOT 106
+#define IDD_FILTER_SERVERS 110
+#define IDD_RECENT_SERVERS 111
+#define IDD_PASSWORD 112
 
 // Icon and bitmaps
 #define IDR_MAINFRAME 128
@@ -21,6 +24,8 @@
 #define IDB_BANNER2 143
 #define IDB_BANNER3 144
 #define IDB_BANNER4 145
+// Drawn over a ping image: the server needs a password.
+#define IDB_LOCK 150
 
 // Controls of the main dialog (and 1012 of the about box)
 #define IDC_STATUS 1000
@@ -50,6 +55,16 @@
 #define IDC_DETAILS_NOTE 1034
 #define IDC_WAIT_SERVER 1035
 #define IDC_WAIT_COUNT 1036
+// Controls of the Filter Servers, Recent Servers and Password Required windows
+#define IDC_FILTER_EMPTY 1040
+#define IDC_FILTER_FULL 1041
+#define IDC_FILTER_PASSWORD 1042
+#define IDC_FILTER_PING 1043
+#define IDC_FILTER_TEXT 1044
+#define IDC_RECENT_LIST 1045
+#define IDC_RECENT_REMOVE 1046
+#define IDC_PASSWORD_PROMPT 1047
+#define IDC_PASSWORD_TEXT 1048
 
 #ifndef IDC_STATIC
 #define IDC_STATIC (-1)
@@ -59,6 +74,9 @@
 #define IDM_ABOUTBOX 0x0010
 #define IDM_FINDPLAYER 0x0020
 #define IDM_SERVERDETAILS 0x0030
+#define IDM_FILTERSERVERS 0x0040
+#define IDM_RECENTSERVERS 0x0050
+#define IDM_JOINSPECTATOR 0x0060
 
 // Keyboard command of the main dialog: Ctrl+C copies the focused list's selection.
 #define ID_EDIT_COPY 0xE122
@@ -67,6 +85,10 @@
 #define ID_MONITOR_FIRST 0x8010
 #define ID_FIND_PLAYER 0x8010
 #define ID_SERVER_DETAILS 0x8011
+// Ctrl+E, Ctrl+H and Shift+Enter: Filter Servers, Recent Servers, Join as Spectator.
+#define ID_FILTER_SERVERS 0x8020
+#define ID_RECENT_SERVERS 0x8021
+#define ID_JOIN_SPECTATOR 0x8022
 #define ID_MONITOR_LAST 0x80FF
 
 #endif

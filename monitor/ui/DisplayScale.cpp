@@ -91,14 +91,21 @@ void CMonitorDlg::LayOutInProportion(int dpi)
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// The four ping images, then the lock drawn over those of a server that needs a
+// password: masked, so that the ping image shows around it.
 void CMonitorDlg::FillPingImages(CImageList& images, int dpi, int nSize)
 {
-    images.Create(nSize, nSize, ILC_COLORDDB, 4, 4);
+    images.Create(nSize, nSize, ILC_COLORDDB | ILC_MASK, 5, 4);
     for (UINT nBitmap : kPingBitmaps) {
         CBitmap bitmap;
         bitmap.Attach(LoadArt(AfxGetInstanceHandle(), nBitmap, dpi, nSize, nSize));
         images.Add(&bitmap, RGB(0, 0, 0));
     }
+    CBitmap lock;
+    lock.Attach(LoadArt(AfxGetInstanceHandle(), IDB_LOCK, dpi, nSize, nSize));
+    const int nLock = images.Add(&lock, RGB(0, 0, 0));
+    if (nLock >= 0)
+        ImageList_SetOverlayImage(images.GetSafeHandle(), nLock, OVERLAY_LOCK);
 }
 
 // Pictures, ping icons and the ticker at a DPI (the controls' places are set by

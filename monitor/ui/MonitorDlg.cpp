@@ -88,6 +88,9 @@ BOOL CMonitorDlg::OnInitDialog()
     SetWindowText(MONITOR_TITLE);
 
     m_core.ReadSettings();
+    // The widths the user left the columns at, once the settings are read.
+    m_listServers.SetUserWidths(m_core.GetColumnWidths(SETTING_SERVER_COLUMN_WIDTHS, SERVER_COLUMN_COUNT));
+    m_listPlayers.SetUserWidths(m_core.GetColumnWidths(SETTING_PLAYER_COLUMN_WIDTHS, PLAYER_COLUMN_COUNT));
     SetWebServerBase(m_core.Settings().GetText(SETTING_WEB_SERVER));
     SetNoWebsiteAddress(WebFileUrl("none.html"));
     const int nBudget = m_core.GetThreadBudget();
@@ -101,6 +104,7 @@ BOOL CMonitorDlg::OnInitDialog()
 
     FetchMasterList();
     LoadServerList(m_core.HomeFile(SERVER_LIST_FILE));
+    m_core.LoadRecentServers();
     m_core.StartUpDone();
 
     m_ticker.SetText(m_strNews);

@@ -28,6 +28,11 @@ void CMonitorDlg::InitListColumns()
     ApplyDisplayScale(dpi);
     m_listServers.Show(m_core.ServerRows(), kServerColumns, SERVER_COLUMN_COUNT, m_nDpi);
     m_listPlayers.Show(m_core.PlayerRows(), kPlayerColumns, PLAYER_COLUMN_COUNT, m_nDpi);
+    // Widths the user gives the columns are kept for the next start.
+    m_listServers.OnUserWidths(
+        [this](const std::vector<int>& widths) { m_core.SetColumnWidths(SETTING_SERVER_COLUMN_WIDTHS, widths); });
+    m_listPlayers.OnUserWidths(
+        [this](const std::vector<int>& widths) { m_core.SetColumnWidths(SETTING_PLAYER_COLUMN_WIDTHS, widths); });
 }
 
 void CMonitorDlg::OnListMode()

@@ -6,14 +6,20 @@
 #include "ui/core/FreeSlot.h"
 #include "ui/core/ListMode.h"
 #include "ui/dialogs/AboutBox.h"
+#include "ui/dialogs/FilterDlg.h"
 #include "ui/dialogs/FindPlayerDlg.h"
+#include "ui/dialogs/PasswordDlg.h"
+#include "ui/dialogs/RecentServersDlg.h"
 #include "ui/dialogs/ServerDetailsDlg.h"
 #include "ui/dialogs/SlotWaitDlg.h"
 
 const CMonitorWindows::CCommand CMonitorWindows::kCommands[] = {
     {0, IDM_ABOUTBOX, "About Kelvane Monitor...", &CMonitorWindows::ShowAbout},
     {ID_FIND_PLAYER, IDM_FINDPLAYER, "Find Player...", &CMonitorWindows::FindPlayer},
+    {ID_FILTER_SERVERS, IDM_FILTERSERVERS, "Filter Servers...", &CMonitorWindows::FilterServers},
+    {ID_RECENT_SERVERS, IDM_RECENTSERVERS, "Recent Servers...", &CMonitorWindows::RecentServers},
     {ID_SERVER_DETAILS, IDM_SERVERDETAILS, "Server Details...", &CMonitorWindows::ServerDetails},
+    {ID_JOIN_SPECTATOR, IDM_JOINSPECTATOR, "Join as Spectator", &CMonitorWindows::JoinAsSpectator},
     {ID_EDIT_COPY, 0, nullptr, &CMonitorWindows::Copy},
 };
 
@@ -117,32 +123,92 @@ void CMonitorWindows::Copy()
         AfxSetClipboardText(m_main.GetSafeHwnd(), list.GetTable()->GetText(nRow, bServers ? SERVER_COLUMN_ADDRESS : 0));
 }
 
-void CMonitorWindows::Join()
+void CMonitorWindows::FilterServers()
 {
-    CGameServer* pServer = reinterpret_cast<CGameServer*>(m_servers.GetSelectedKey());
-    if (pServer) {
-        const CServerStatus status = pServer->GetStatus();
-        if (IsServerFull(status)) {
-            switch (AfxMessageBox(FullServerQuestion(status), MB_YESNOCANCEL | MB_ICONQUESTION)) {
-            case IDYES:
-                WaitForFreeSlot(pServer);
-                return;
-            case IDNO:
-                // The server the question named, whatever the selection is now.
-                JoinServer(&m_main, pServer);
-                return;
-            default:
-                return;
-            }
-        }
-    }
-    JoinSelectedServer(&m_main, m_servers);
+    if (m_core.IsShuttingDown())
+        return;
+    if (!m_pFilterDlg)
+        m_pFilterDlg = std::make_unique<CFilterDlg>(m_core, &m_main);
+    if (!m_pFilterDlg->Open())
+        m_pFilterDlg.reset();
 }
 
-// One wait at a time: a new one replaces the last.
-void CMonitorWindows::WaitForFreeSlot(CGameServer* pServer)
+void CMonitorWindows::RecentServers()
 {
-    m_pSlotWait = std::make_unique<CSlotWaitDlg>(m_core, pServer, &m_main);
+    if (m_pRecentDlg || m_core.IsShuttingDown())
+        return;
+    CRecentServersDlg dlg(m_core, &m_main);
+    m_pRecentDlg = &dlg;
+    const INT_PTR nResult = dlg.DoModal();
+    m_pRecentDlg = nullptr;
+    if (nResult == IDOK && !m_core.IsShuttingDown())
+        JoinRecent(dlg.m_strChosenAddress);
+}
+
+void CMonitorWindows::Join()
+{
+    if (CGameServer* pServer = SelectedServerOrExplain(m_servers))
+        JoinRecord(pServer, FALSE);
+}
+
+void CMonitorWindows::JoinAsSpectator()
+{
+    if (CGameServer* pServer = SelectedServerOrExplain(m_servers))
+        JoinRecord(pServer, TRUE);
+}
+
+void CMonitorWindows::JoinRecord(CGameServer* pServer, BOOL bSpectator)
+{
+    if (m_core.IsShuttingDown())
+        return;
+    const CServerStatus status = pServer->GetStatus();
+    BOOL bWait = FALSE;
+    if (IsServerFull(status)) {
+        switch (AfxMessageBox(FullServerQuestion(status), MB_YESNOCANCEL | MB_ICONQUESTION)) {
+        case IDYES:
+            bWait = TRUE;
+            break;
+        case IDNO:
+            break;
+        default:
+            return;
+        }
+    }
+    // Asked before a wait, so that the game starts the moment a slot frees up.
+    CJoinOptions options;
+    if (!AskJoinOptions(&m_main, status, bSpectator, options) || m_core.IsShuttingDown())
+        return;
+    if (bWait)
+        WaitForFreeSlot(pServer, options);
+    else
+        StartJoin(pServer->GetAddress(), status.m_strName, options);
+}
+
+// A server the collection no longer holds is joined by its address alone: no
+// reply tells whether it is full or needs a password.
+void CMonitorWindows::JoinRecent(const CString& strAddress)
+{
+    if (CGameServer* pServer = m_core.Servers().Find(strAddress)) {
+        JoinRecord(pServer, FALSE);
+        return;
+    }
+    const CRecentServer* pRecent = m_core.RecentServers().Find(strAddress);
+    StartJoin(strAddress, pRecent ? pRecent->strName : CString(), CJoinOptions());
+}
+
+void CMonitorWindows::StartJoin(const CString& strAddress, const CString& strName, const CJoinOptions& options)
+{
+    if (JoinServer(&m_main, strAddress, options) && !m_core.IsShuttingDown())
+        m_core.ServerJoined(strAddress, strName);
+}
+
+// One wait at a time: a new one replaces the last. The passwords wait with it,
+// in memory only.
+void CMonitorWindows::WaitForFreeSlot(CGameServer* pServer, const CJoinOptions& options)
+{
+    m_pSlotWait = std::make_unique<CSlotWaitDlg>(m_core, pServer, &m_main, [this, options](CGameServer* pFree) {
+        StartJoin(pFree->GetAddress(), pFree->GetStatus().m_strName, options);
+    });
     if (!m_pSlotWait->Open())
         m_pSlotWait.reset();
 }
@@ -151,5 +217,8 @@ void CMonitorWindows::CloseAll()
 {
     if (m_pFindDlg)
         m_pFindDlg->EndDialog(IDCANCEL);
+    if (m_pRecentDlg)
+        m_pRecentDlg->EndDialog(IDCANCEL);
+    m_pFilterDlg.reset();
     m_pSlotWait.reset();
 }

@@ -1,17 +1,21 @@
 // The windows over the main one and the commands that open them, from the
 // system menu and the keys: the about box, Find Player and going to its match,
-// Server Details, Join with the wait for a free slot on a full server, copying
-// the selected row. A new command is a line of the table in MonitorWindows.cpp.
+// Filter Servers, Recent Servers, Server Details, Join (as a player or a
+// spectator) with its questions and the wait for a free slot on a full server,
+// copying the selected row. A new command is a line of the table in MonitorWindows.cpp.
 // The windows are handed the monitor's core, never the main window's insides.
 #pragma once
 
 #include <memory>
 
+#include "extras/GameCommand.h"
 #include "framework/Framework.h"
 #include "framework/SortedListCtrl.h"
 #include "ui/core/MonitorCore.h"
 
+class CFilterDlg;
 class CFindPlayerDlg;
+class CRecentServersDlg;
 class CSlotWaitDlg;
 
 class CMonitorWindows {
@@ -29,7 +33,7 @@ public:
     BOOL RunKeyCommand(UINT nID);
 
     // Join Server on the selected row: a full server first asks whether to wait
-    // for a free slot.
+    // for a free slot, a server that needs a password asks for it.
     void Join();
     // Before the records go: nothing over the main window may read them afterwards.
     void CloseAll();
@@ -37,9 +41,18 @@ public:
 private:
     void ShowAbout();
     void FindPlayer();
+    void FilterServers();
+    void RecentServers();
     void ServerDetails();
+    void JoinAsSpectator();
     void Copy();
-    void WaitForFreeSlot(CGameServer* pServer);
+    // Every join goes this way, whatever started it: the full server's question,
+    // the passwords, then the game, and the server to the top of the recent ones.
+    void JoinRecord(CGameServer* pServer, BOOL bSpectator);
+    // A recent server: its record's way when the collection holds it.
+    void JoinRecent(const CString& strAddress);
+    void StartJoin(const CString& strAddress, const CString& strName, const CJoinOptions& options);
+    void WaitForFreeSlot(CGameServer* pServer, const CJoinOptions& options);
     // The server's row selected and in view, its players listed with the player
     // selected, and the focus on the server list, where Enter joins.
     void GoToServer(CGameServer* pServer, const CString& strPlayer);
@@ -57,5 +70,7 @@ private:
     CSortedListCtrl& m_servers;
     CSortedListCtrl& m_players;
     CFindPlayerDlg* m_pFindDlg = nullptr;
+    CRecentServersDlg* m_pRecentDlg = nullptr;
+    std::unique_ptr<CFilterDlg> m_pFilterDlg;
     std::unique_ptr<CSlotWaitDlg> m_pSlotWait;
 };

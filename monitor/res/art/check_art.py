@@ -13,6 +13,7 @@ from imagefiles import bmp_geometry, bmp_pixel, ico_geometry, png_geometry  # no
 RES = os.path.dirname(HERE)
 BITMAPS = {"logo.bmp": (98, 373)}
 BITMAPS.update({"ping_%s.bmp" % c: (16, 16) for c in ("green", "red", "orange", "dead")})
+BITMAPS["lock.bmp"] = (16, 16)
 BITMAPS.update({"banner%d.bmp" % i: (30, 30) for i in range(1, 5)})
 # The caption and about box icons of every display scaling the art is made for.
 ICON_SIZES = [(n, n, 32) for n in (16, 20, 24, 32, 40, 48, 64)]
@@ -40,6 +41,12 @@ def problems():
                 found.append("%s: corners are not the black mask colour" % name)
             if bmp_pixel(data, 7, 7) == (0, 0, 0):
                 found.append("%s: the picture's centre is masked out" % name)
+        if name == "lock.bmp":
+            # Over a ping image, only its lower right corner is covered.
+            if bmp_pixel(data, 0, 0) != (0, 0, 0) or bmp_pixel(data, 4, 12) != (0, 0, 0):
+                found.append("%s: the ping image would not show beside the lock" % name)
+            if bmp_pixel(data, 12, 13) == (0, 0, 0) or bmp_pixel(data, 10, 10) == (0, 0, 0):
+                found.append("%s: the lock's body is masked out" % name)
     for name, (width, height) in BITMAPS.items():
         for dpi in HIDPI:
             png = os.path.join("hidpi", "%s-%d.png" % (name[:-4], dpi))

@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Regenerates every picture of varnok.exe into monitor/res/: the application
-icon, the side logo, the four ping icons and the four link banners, at 96 DPI as
+icon, the side logo, the four ping icons, the lock drawn over them and the four
+link banners, at 96 DPI as
 BMP files and at the larger display scalings as PNG files in hidpi/."""
 import os
 import sys
@@ -13,6 +14,7 @@ from imagefiles import bmp24_bytes, ico_bytes, png_bytes  # noqa: E402
 from raster import Canvas  # noqa: E402
 from emblem import draw_emblem  # noqa: E402
 from ping import ping_pictures  # noqa: E402
+from lock import lock  # noqa: E402
 from logo import logo  # noqa: E402
 from banners import banners  # noqa: E402
 from check_art import problems, HIDPI, ICON_SIZES  # noqa: E402
@@ -35,7 +37,7 @@ def write(name, data):
 
 
 def pictures(scale):
-    return {"logo": logo(scale), **ping_pictures(scale), **banners(scale)}
+    return {"logo": logo(scale), **ping_pictures(scale), "lock": lock(scale), **banners(scale)}
 
 
 def main():

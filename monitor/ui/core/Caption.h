@@ -5,6 +5,7 @@
 
 #define MONITOR_TITLE "Kelvane Monitor..."
 
-// "Kelvane Monitor..." followed by the totals of the listed rows and the view's name.
-CString TotalsCaption(int nServers, int nPlayers, int nListMode);
+// "Kelvane Monitor..." followed by the totals of the listed rows and the view's
+// name, and how many rows the filters hide when they hide any.
+CString TotalsCaption(int nServers, int nPlayers, int nListMode, int nHidden = 0);
 CString PollingCaption();

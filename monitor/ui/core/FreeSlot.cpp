@@ -2,10 +2,14 @@
 
 #include "query/GameText.h"
 
+bool IsFull(DWORD nPing, DWORD nPlayers, DWORD nMaxPlayers)
+{
+    return nPing < PING_NOT_ANSWERING && nMaxPlayers > 0 && nPlayers >= nMaxPlayers;
+}
+
 bool IsServerFull(const CServerStatus& status)
 {
-    return status.m_nPing < PING_NOT_ANSWERING && status.m_nMaxPlayers > 0
-           && status.m_nPlayers >= status.m_nMaxPlayers;
+    return IsFull(status.m_nPing, status.m_nPlayers, status.m_nMaxPlayers);
 }
 
 bool HasFreeSlot(const CServerStatus& status)

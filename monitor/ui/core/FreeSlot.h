@@ -3,7 +3,9 @@
 
 #include "query/GameServer.h"
 
-// Its last reply shows every slot taken: slots above 0, players at or above them.
+// An answering server with every slot taken: slots above 0, players at or above them.
+bool IsFull(DWORD nPing, DWORD nPlayers, DWORD nMaxPlayers);
+// Its last reply shows every slot taken.
 bool IsServerFull(const CServerStatus& status);
 // An answering server that is not full: where a wait for a slot ends.
 bool HasFreeSlot(const CServerStatus& status);

@@ -9,7 +9,7 @@
 
 CMonitorCore::CMonitorCore(CMonitorView& view, const CString& strHome, const CProfileFile& profile)
     : m_view(view), m_strHome(strHome), m_profile(profile),
-      m_saver(HomeFile(SERVER_LIST_FILE), profile.GetPath(),
+      m_saver(HomeFile(SERVER_LIST_FILE), HomeFile(RECENT_FILE), profile.GetPath(),
               [this](const CString& strKey, const CString& strValue, CString& strReason) {
                   return WriteSetting(strKey, strValue, strReason);
               })
@@ -39,7 +39,18 @@ void CMonitorCore::ReadSettings()
         return m_profile.GetString(SETTINGS_SECTION, pszKey, pszDefault);
     });
     m_rows.SetListMode(m_settings.GetNumber(SETTING_SERVER_LIST_MODE));
+    m_rows.SetFilter(CServerFilter::ReadFrom(m_settings));
     m_view.ShowListModeButton(ListModeButtonCaption(GetListMode()));
+    ServerRows().Sort(m_settings.GetNumber(SETTING_SERVER_SORT_COLUMN),
+                      m_settings.GetNumber(SETTING_SERVER_SORT_ASCENDING));
+    const int nPlayerColumn = m_settings.GetNumber(SETTING_PLAYER_SORT_COLUMN);
+    if (nPlayerColumn >= 0)
+        m_players.Sort(nPlayerColumn, m_settings.GetNumber(SETTING_PLAYER_SORT_ASCENDING));
+}
+
+void CMonitorCore::LoadRecentServers()
+{
+    m_recent.Load(HomeFile(RECENT_FILE));
 }
 
 // --- the collection ------------------------------------------------------------------
@@ -170,20 +181,36 @@ void CMonitorCore::ShowListMode(int nMode)
     m_settings.SetNumber(SETTING_SERVER_LIST_MODE, nMode);
     m_rows.SetListMode(m_settings.GetNumber(SETTING_SERVER_LIST_MODE));
     m_view.ShowListModeButton(ListModeButtonCaption(GetListMode()));
-    {
-        // The player list ends with the last listed record's players: fill it once.
-        CRowTable::CBatch batch(ServerRows());
-        const CGameServer* pLastListed = nullptr;
-        for (CGameServer* pServer : m_servers) {
-            if (m_rows.Readmit(pServer))
-                pLastListed = pServer;
-        }
-        if (pLastListed)
-            m_players.Fill(pLastListed->GetStatus());
-        ServerRows().Resort();
-    }
+    ReadmitAll(TRUE);
     UpdateCaption();
     RunStateChanged();
+}
+
+void CMonitorCore::SetFilter(const CServerFilter& filter)
+{
+    if (!filter.SaveTo(m_settings))
+        return;
+    // As the settings take it: a ping limit out of range is no limit.
+    m_rows.SetFilter(CServerFilter::ReadFrom(m_settings));
+    // The player list stays: a filter hides rows, it shows no other server.
+    ReadmitAll(FALSE);
+    UpdateCaption();
+    RunStateChanged();
+}
+
+void CMonitorCore::ReadmitAll(BOOL bFillPlayers)
+{
+    // After a mode change the player list ends with the last listed record's
+    // players: it is filled once.
+    CRowTable::CBatch batch(ServerRows());
+    const CGameServer* pLastListed = nullptr;
+    for (CGameServer* pServer : m_servers) {
+        if (m_rows.Readmit(pServer))
+            pLastListed = pServer;
+    }
+    if (bFillPlayers && pLastListed)
+        m_players.Fill(pLastListed->GetStatus());
+    ServerRows().Resort();
 }
 
 void CMonitorCore::ShowNextListMode()
@@ -194,11 +221,17 @@ void CMonitorCore::ShowNextListMode()
 void CMonitorCore::SortServerList(int nColumn, BOOL bAscending)
 {
     ServerRows().Sort(nColumn, bAscending);
+    if (m_settings.SetNumber(SETTING_SERVER_SORT_COLUMN, nColumn)
+        | m_settings.SetNumber(SETTING_SERVER_SORT_ASCENDING, bAscending ? 1 : 0))
+        RunStateChanged();
 }
 
 void CMonitorCore::SortPlayerList(int nColumn, BOOL bAscending)
 {
-    PlayerRows().Sort(nColumn, bAscending);
+    m_players.Sort(nColumn, bAscending);
+    if (m_settings.SetNumber(SETTING_PLAYER_SORT_COLUMN, nColumn)
+        | m_settings.SetNumber(SETTING_PLAYER_SORT_ASCENDING, bAscending ? 1 : 0))
+        RunStateChanged();
 }
 
 void CMonitorCore::ClickServer(CGameServer* pServer)
@@ -228,7 +261,36 @@ void CMonitorCore::CycleMarks(CGameServer* pServer)
 
 void CMonitorCore::UpdateCaption()
 {
-    m_view.ShowCaption(TotalsCaption(m_rows.CountAnswering(), m_rows.CountPlayers(), GetListMode()));
+    m_view.ShowCaption(
+        TotalsCaption(m_rows.CountAnswering(), m_rows.CountPlayers(), GetListMode(), m_rows.CountHidden()));
+}
+
+std::vector<int> CMonitorCore::GetColumnWidths(SettingId id, int nColumns) const
+{
+    return ReadWidthList(m_settings.GetText(id), nColumns);
+}
+
+void CMonitorCore::SetColumnWidths(SettingId id, const std::vector<int>& widths)
+{
+    if (m_settings.Set(id, WidthListText(widths)))
+        RunStateChanged();
+}
+
+// --- the servers joined lately ---------------------------------------------------------
+
+void CMonitorCore::ServerJoined(const CString& strAddress, const CString& strName)
+{
+    m_recent.Joined(strAddress, strName, RecentTimeText(std::time(nullptr)));
+    m_bRecentChanged = TRUE;
+    RunStateChanged();
+}
+
+void CMonitorCore::ForgetRecentServer(const CString& strAddress)
+{
+    if (!m_recent.Remove(strAddress))
+        return;
+    m_bRecentChanged = TRUE;
+    RunStateChanged();
 }
 
 void CMonitorCore::AddWatcher(CServerWatcher* pWatcher)
@@ -257,7 +319,10 @@ void CMonitorCore::ServerNoticed(CGameServer* pServer)
 // copy is all the window thread does for a save.
 CRunState CMonitorCore::CurrentRunState() const
 {
-    return CRunState{m_settings.WrittenValues(), m_servers.Snapshot()};
+    CRunState state{m_settings.WrittenValues(), m_servers.Snapshot(), std::nullopt};
+    if (m_bRecentChanged)
+        state.recent = m_recent.Servers();
+    return state;
 }
 
 // Until start-up has read the settings and the server list, writing would put

@@ -12,9 +12,11 @@
 #include "ui/core/MonitorView.h"
 #include "ui/core/PlayerRows.h"
 #include "ui/core/PollState.h"
+#include "ui/core/RecentServers.h"
 #include "ui/core/RunStateSaver.h"
 #include "ui/core/SaveSchedule.h"
 #include "ui/core/ServerCollection.h"
+#include "ui/core/ServerFilter.h"
 #include "ui/core/ServerRows.h"
 #include "ui/core/Settings.h"
 
@@ -28,13 +30,16 @@ public:
     CMonitorCore& operator=(const CMonitorCore&) = delete;
 
     // --- start-up, in this order ---------------------------------------------------
-    // Reads the settings; the list mode button shows the stored mode.
+    // Reads the settings; the list mode button shows the stored mode, the lists
+    // take the stored sorts and the rows the stored filters.
     void ReadSettings();
     // The collection's add: see CServerCollection::Add.
     CGameServer* AddServer(CGameServer* pServer, BOOL bFromFile);
     // Merges the server list file, shows its records and sorts; FALSE when it
     // cannot be opened.
     BOOL LoadServerList(const CString& strPath);
+    // recent.txt; a missing or damaged one gives what it has of good lines.
+    void LoadRecentServers();
     // Settings and the server list have been read: changes are saved from now on.
     void StartUpDone() { m_bRunStateRead = TRUE; }
 
@@ -61,6 +66,9 @@ public:
     // listed record's players.
     void ShowListMode(int nMode);
     void ShowNextListMode();
+    // The rows follow the new filters, in every list mode.
+    const CServerFilter& GetFilter() const { return m_rows.GetFilter(); }
+    void SetFilter(const CServerFilter& filter);
     // The record's row agrees with it; when listed, the player list shows its players.
     void UpdateServerItem(CGameServer* pServer);
     void SortServerList(int nColumn, BOOL bAscending);
@@ -71,9 +79,20 @@ public:
     // A right click: neither, favourite, ignored, neither.
     void CycleMarks(CGameServer* pServer);
     void UpdateCaption();
+    // A list's column widths as the user left them, at 96 DPI: empty until the
+    // user sizes one (the list then sizes them itself). id: SETTING_SERVER_COLUMN_WIDTHS
+    // or SETTING_PLAYER_COLUMN_WIDTHS.
+    std::vector<int> GetColumnWidths(SettingId id, int nColumns) const;
+    void SetColumnWidths(SettingId id, const std::vector<int>& widths);
     // A window over the main one that follows the records' replies.
     void AddWatcher(CServerWatcher* pWatcher);
     void RemoveWatcher(CServerWatcher* pWatcher);
+
+    // --- the servers joined lately -----------------------------------------------------
+    const CRecentServers& RecentServers() const { return m_recent; }
+    // A game was started for the server, by whatever route: it goes to the top.
+    void ServerJoined(const CString& strAddress, const CString& strName);
+    void ForgetRecentServer(const CString& strAddress);
 
     // --- saving ----------------------------------------------------------------------
     // WM_RUNSTATESAVED: a save handed to the saver's thread has ended.
@@ -100,6 +119,8 @@ public:
 private:
     void CountPollNotice();
     void EndPolling();
+    // Every record's row follows the mode and the filters, from what it showed last.
+    void ReadmitAll(BOOL bFillPlayers);
     void RunStateChanged();
     void ScheduleSave();
     void ReportSaveFailures();
@@ -115,6 +136,8 @@ private:
     CPollState m_poll;
     CServerRows m_rows;
     CPlayerRows m_players;
+    CRecentServers m_recent;
+    BOOL m_bRecentChanged = FALSE; // recent.txt is written only once it has changed
     std::vector<CServerWatcher*> m_watchers;
 
     BOOL m_bShuttingDown = FALSE;

@@ -27,8 +27,7 @@ void CPlayerSearch::Update(CGameServer* pServer, const CServerStatus& status)
         player.strColumns[FIND_COLUMN_SERVER] = strServer;
         player.strColumns[FIND_COLUMN_PING] = texts[PLAYER_COLUMN_PING];
         player.strColumns[FIND_COLUMN_ADDRESS] = strAddress;
-        player.strFolded = player.strColumns[FIND_COLUMN_PLAYER];
-        player.strFolded.MakeLower();
+        player.strFolded = FoldedText(info.GetName());
         players.push_back(player);
     }
     InsertInOrder(m_ordered, players, false);
@@ -49,8 +48,7 @@ void CPlayerSearch::InsertInOrder(std::vector<const CPlayerMatch*>& list, const 
 
 void CPlayerSearch::SetText(const CString& strText)
 {
-    m_strFolded = ReadableText(strText);
-    m_strFolded.MakeLower();
+    m_strFolded = FoldedText(strText);
     m_matches.clear();
     for (const CPlayerMatch* pPlayer : m_ordered)
         if (Matches(*pPlayer))

@@ -11,6 +11,14 @@ CString ServerListSaveFailedMessage(const CString& strReason)
     return strText;
 }
 
+CString RecentSaveFailedMessage(const CString& strReason)
+{
+    CString strText;
+    strText.Format("The servers you joined lately could not be saved to recent.txt (%s).",
+                   static_cast<LPCTSTR>(strReason));
+    return strText;
+}
+
 CString SettingsSaveFailedMessage(const CString& strPath, const CString& strReason)
 {
     CString strText;
@@ -27,9 +35,10 @@ void CRunStateSaver::CFailure::Failed(const CString& strText)
     strMessage = strText;
 }
 
-CRunStateSaver::CRunStateSaver(const CString& strListPath, const CString& strSettingsPath,
-                               SettingWriter writeSetting)
-    : m_strListPath(strListPath), m_strSettingsPath(strSettingsPath), m_writeSetting(std::move(writeSetting))
+CRunStateSaver::CRunStateSaver(const CString& strListPath, const CString& strRecentPath,
+                               const CString& strSettingsPath, SettingWriter writeSetting)
+    : m_strListPath(strListPath), m_strRecentPath(strRecentPath), m_strSettingsPath(strSettingsPath),
+      m_writeSetting(std::move(writeSetting))
 {
 }
 
@@ -100,20 +109,37 @@ void CRunStateSaver::Work()
     }
 }
 
+template <typename Content, typename Save>
+void CRunStateSaver::WriteWhenChanged(std::optional<Content>& written, Content& content, CFailure& failure, Save save,
+                                      CString (*message)(const CString& strReason))
+{
+    if (written == content)
+        return;
+    CString strReason;
+    const BOOL bSaved = save(content, strReason);
+    if (bSaved)
+        written = std::move(content);
+    std::lock_guard<CCriticalSection> lock(m_mutex);
+    if (bSaved)
+        failure.Succeeded();
+    else
+        failure.Failed(message(strReason));
+}
+
 void CRunStateSaver::Write(CRunState& state)
 {
     WriteSettings(state.settings);
-    if (m_writtenRecords == state.records)
-        return;
-    CString strReason;
-    const BOOL bSaved = SaveServerFile(m_strListPath, state.records, &strReason);
-    if (bSaved)
-        m_writtenRecords = std::move(state.records);
-    std::lock_guard<CCriticalSection> lock(m_mutex);
-    if (bSaved)
-        m_listFailure.Succeeded();
-    else
-        m_listFailure.Failed(ServerListSaveFailedMessage(strReason));
+    WriteWhenChanged(m_writtenRecords, state.records, m_listFailure,
+                     [this](const std::vector<CServerFileRecord>& records, CString& strReason) {
+                         return SaveServerFile(m_strListPath, records, &strReason);
+                     },
+                     ServerListSaveFailedMessage);
+    if (state.recent)
+        WriteWhenChanged(m_writtenRecent, *state.recent, m_recentFailure,
+                         [this](const std::vector<CRecentServer>& servers, CString& strReason) {
+                             return SaveRecentFile(m_strRecentPath, servers, &strReason);
+                         },
+                         RecentSaveFailedMessage);
 }
 
 // A setting counts as written only once it is stored: one that failed is written
@@ -145,7 +171,7 @@ std::vector<CString> CRunStateSaver::TakeFailuresToReport()
 {
     std::vector<CString> messages;
     std::lock_guard<CCriticalSection> lock(m_mutex);
-    for (CFailure* pFailure : {&m_listFailure, &m_settingsFailure}) {
+    for (CFailure* pFailure : {&m_listFailure, &m_recentFailure, &m_settingsFailure}) {
         if (!pFailure->bUntold)
             continue;
         pFailure->bUntold = false;

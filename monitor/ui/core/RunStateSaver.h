@@ -1,4 +1,4 @@
-// Writes what the shut-down writes (the settings and serverlist.txt) while the
+// Writes what the shut-down writes (the settings, serverlist.txt, recent.txt) while the
 // program runs, on a thread of its own, so that a list of thousands of records
 // never stalls the window. Only what changed since the last write that succeeded
 // is written: a failed write is tried again with the next save.
@@ -13,6 +13,7 @@
 
 #include "framework/ThreadSync.h"
 #include "query/GameServer.h"
+#include "ui/core/RecentServers.h"
 
 // Posted to the main window when a write handed over with SaveSoon has ended.
 #define WM_RUNSTATESAVED (WM_USER + 2)
@@ -21,10 +22,13 @@
 struct CRunState {
     std::vector<std::pair<CString, CString>> settings; // key, value
     std::vector<CServerFileRecord> records;
+    // Only once the user has joined or removed one: the file is not written before.
+    std::optional<std::vector<CRecentServer>> recent;
 };
 
 // The texts of the message boxes that report a failed save.
 CString ServerListSaveFailedMessage(const CString& strReason);
+CString RecentSaveFailedMessage(const CString& strReason);
 CString SettingsSaveFailedMessage(const CString& strPath, const CString& strReason);
 
 class CRunStateSaver {
@@ -33,9 +37,10 @@ public:
     // Called on the saver's thread.
     using SettingWriter = std::function<BOOL(const CString& strKey, const CString& strValue, CString& strReason)>;
 
-    // strListPath: serverlist.txt by its full path; strSettingsPath: the settings
-    // file as a failure names it.
-    CRunStateSaver(const CString& strListPath, const CString& strSettingsPath, SettingWriter writeSetting);
+    // strListPath, strRecentPath: serverlist.txt and recent.txt by their full
+    // paths; strSettingsPath: the settings file as a failure names it.
+    CRunStateSaver(const CString& strListPath, const CString& strRecentPath, const CString& strSettingsPath,
+                   SettingWriter writeSetting);
     // Finishes a write handed over and not yet done, then ends the thread.
     virtual ~CRunStateSaver();
     CRunStateSaver(const CRunStateSaver&) = delete;
@@ -47,8 +52,8 @@ public:
     // Writes on the calling thread, after any write handed over earlier.
     void SaveNow(CRunState state);
 
-    // The messages of failed saves not told yet: each kind (the list, the settings)
-    // once, until a save of it succeeds again.
+    // The messages of failed saves not told yet: each kind (the list, the recent
+    // servers, the settings) once, until a save of it succeeds again.
     std::vector<CString> TakeFailuresToReport();
 
 private:
@@ -65,9 +70,15 @@ private:
     // The writer alone (m_bWriting held) touches what was last written.
     void Write(CRunState& state);
     void WriteSettings(const std::vector<std::pair<CString, CString>>& settings);
+    // A file's content, unless it is what was last written there: save(content,
+    // reason) writes it whole; a failure is told by message(reason).
+    template <typename Content, typename Save>
+    void WriteWhenChanged(std::optional<Content>& written, Content& content, CFailure& failure, Save save,
+                          CString (*message)(const CString& strReason));
     void WaitUntilIdle(std::unique_lock<CCriticalSection>& lock);
 
     const CString m_strListPath;
+    const CString m_strRecentPath;
     const CString m_strSettingsPath;
     const SettingWriter m_writeSetting;
 
@@ -77,10 +88,12 @@ private:
     bool m_bWriting = false;
     bool m_bStop = false;
     CFailure m_listFailure;
+    CFailure m_recentFailure;
     CFailure m_settingsFailure;
 
     std::map<CString, CString> m_writtenSettings;
     std::optional<std::vector<CServerFileRecord>> m_writtenRecords;
+    std::optional<std::vector<CRecentServer>> m_writtenRecent;
 
     std::thread m_thread; // started by the first SaveSoon
 };

@@ -49,6 +49,13 @@ public:
         return nIndex >= 0 && nIndex < GetCount() ? m_records[static_cast<size_t>(nIndex)] : nullptr;
     }
 
+    // The record of that address, or null.
+    CGameServer* Find(const CString& strAddress) const
+    {
+        auto it = m_byAddress.find(strAddress.str());
+        return it != m_byAddress.end() ? it->second : nullptr;
+    }
+
     std::vector<CGameServer*>::const_iterator begin() const { return m_records.begin(); }
     std::vector<CGameServer*>::const_iterator end() const { return m_records.end(); }
 

@@ -48,8 +48,16 @@ BOOL CServerRows::Show(CGameServer* pServer, const CServerStatus& status)
     // Its old figures leave the totals and the new ones come in, where it is listed.
     Count(shown, -1);
     shown.texts = ServerRowTexts(pServer, status);
-    shown.nPing = status.m_nPing;
-    shown.nPlayers = static_cast<int>(status.m_nPlayers);
+    CFilterFacts& facts = shown.facts;
+    facts.nPing = status.m_nPing;
+    facts.nPlayers = status.m_nPlayers;
+    facts.nMaxPlayers = status.m_nMaxPlayers;
+    facts.nNeedPass = status.m_nNeedPass;
+    // The row's texts are the readable ones already: folding them is lower-casing.
+    facts.strFoldedName = shown.texts[SERVER_COLUMN_NAME];
+    facts.strFoldedName.MakeLower();
+    facts.strFoldedMap = shown.texts[SERVER_COLUMN_MAP];
+    facts.strFoldedMap.MakeLower();
     Count(shown, 1);
     return Admit(pServer, shown, true);
 }
@@ -67,10 +75,12 @@ BOOL CServerRows::Admit(CGameServer* pServer, CShown& shown, bool bTextsChanged)
     const BYTE bFavorite = pServer->IsFavorite();
     const BYTE bIgnored = pServer->IsIgnored();
     const LPARAM key = reinterpret_cast<LPARAM>(pServer);
-    const bool bListed = ListModeAdmits(m_nListMode, bFavorite, bIgnored, shown.nPing);
-    if (bListed != shown.bListed) {
+    const bool bAdmitted = ListModeAdmits(m_nListMode, bFavorite, bIgnored, shown.facts.nPing);
+    const bool bListed = bAdmitted && m_filter.Passes(shown.facts);
+    if (bListed != shown.bListed || (bAdmitted && !bListed) != shown.bHidden) {
         Count(shown, -1);
         shown.bListed = bListed;
+        shown.bHidden = bAdmitted && !bListed;
         Count(shown, 1);
     }
     if (!bListed) {
@@ -78,7 +88,8 @@ BOOL CServerRows::Admit(CGameServer* pServer, CShown& shown, bool bTextsChanged)
         return FALSE;
     }
     CRowLook look;
-    look.nImage = PingImageFor(shown.nPing);
+    look.nImage = PingImageFor(shown.facts.nPing);
+    look.nOverlay = (shown.facts.nNeedPass & NEEDPASS_PLAYER) ? OVERLAY_LOCK : OVERLAY_NONE;
     look.crText = ServerTextColor(bFavorite, bIgnored);
     look.nTieRank = MarksRank(bFavorite, bIgnored);
     // A row that stays as it was is left alone: a view change of thousands of
@@ -91,10 +102,11 @@ BOOL CServerRows::Admit(CGameServer* pServer, CShown& shown, bool bTextsChanged)
 
 void CServerRows::Count(const CShown& shown, int nSign)
 {
+    m_nHidden += shown.bHidden ? nSign : 0;
     if (!shown.bListed)
         return;
-    m_nAnswering += nSign * (shown.nPing < PING_NOT_ANSWERING ? 1 : 0);
-    m_nPlayers += nSign * shown.nPlayers;
+    m_nAnswering += nSign * (shown.facts.nPing < PING_NOT_ANSWERING ? 1 : 0);
+    m_nPlayers += nSign * static_cast<int>(shown.facts.nPlayers);
 }
 
 void CServerRows::Forget(const CGameServer* pServer)
@@ -111,5 +123,5 @@ void CServerRows::Clear()
 {
     m_table.RemoveAll();
     m_shown.clear();
-    m_nAnswering = m_nPlayers = 0;
+    m_nAnswering = m_nPlayers = m_nHidden = 0;
 }

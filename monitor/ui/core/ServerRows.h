@@ -8,6 +8,7 @@
 
 #include "framework/RowTable.h"
 #include "query/GameServer.h"
+#include "ui/core/ServerFilter.h"
 
 // The server list's columns: name, map, version, ping, "players/slots", address.
 enum ServerColumn {
@@ -16,6 +17,8 @@ enum ServerColumn {
 };
 
 enum PingImage { PING_IMAGE_GOOD = 0, PING_IMAGE_FAIR = 1, PING_IMAGE_POOR = 2, PING_IMAGE_DEAD = 3 };
+// The overlay drawn over the ping image of a server that needs a password to play.
+enum { OVERLAY_NONE = 0, OVERLAY_LOCK = 1 };
 // Green up to 100 ms, orange to 200, red below 750, the skull from 750 on (silence).
 int PingImageFor(DWORD nPing);
 
@@ -41,8 +44,10 @@ public:
     CGameServer* GetAt(int nRow) const { return reinterpret_cast<CGameServer*>(m_table.GetKey(nRow)); }
 
     int GetListMode() const { return m_nListMode; }
-    // Only the mode changes; Readmit then brings each row in line.
+    // Only the mode or the filters change; Readmit then brings each row in line.
     void SetListMode(int nMode) { m_nListMode = nMode; }
+    const CServerFilter& GetFilter() const { return m_filter; }
+    void SetFilter(const CServerFilter& filter) { m_filter = filter; }
 
     // Makes the record's row agree with the status and its marks: added at the
     // end, changed in place or removed, as the list mode says. TRUE when listed.
@@ -59,14 +64,16 @@ public:
     // The listed rows' totals: servers that answer, and players whatever the ping.
     int CountAnswering() const { return m_nAnswering; }
     int CountPlayers() const { return m_nPlayers; }
+    // Records the list mode admits whose rows the filters hide.
+    int CountHidden() const { return m_nHidden; }
 
 private:
     // What a record's row shows, kept whether or not the mode lists it.
     struct CShown {
         std::vector<CString> texts;
-        DWORD nPing = PING_NOT_ANSWERING;
-        int nPlayers = 0;
+        CFilterFacts facts;
         bool bListed = false;
+        bool bHidden = false; // admitted by the mode, hidden by the filters
     };
     BOOL Admit(CGameServer* pServer, CShown& shown, bool bTextsChanged);
     // Adds (1) or takes away (-1) a listed record's figures in the totals.
@@ -74,7 +81,9 @@ private:
 
     CRowTable m_table;
     int m_nListMode;
+    CServerFilter m_filter;
     std::unordered_map<const CGameServer*, CShown> m_shown;
     int m_nAnswering = 0;
     int m_nPlayers = 0;
+    int m_nHidden = 0;
 };

@@ -1,7 +1,9 @@
 #include "ui/core/Settings.h"
 
 #include <climits>
+#include <string>
 
+#include "ui/core/ServerFilter.h"
 #include "web/WebServer.h"
 
 namespace {
@@ -12,7 +14,26 @@ const CSettingRow kSettings[SETTING_COUNT] = {
     {SETTING_SERVER_LIST_MODE, "ServerListMode", "5", 1, 5, "1,3,5", SETTING_WRITTEN_SOON},
     // Another base location for the web files (a test, the demo): never written.
     {SETTING_WEB_SERVER, KELVANE_WEB_SERVER_KEY, "", 1, 0, nullptr, SETTING_READ_ONLY},
+    // The server list's quick filters: hide empty, full and passworded servers,
+    // those above a ping (0: any), those whose name and map lack a text.
+    {SETTING_FILTER_HIDE_EMPTY, "FilterHideEmpty", "0", 0, 1, nullptr, SETTING_WRITTEN_SOON},
+    {SETTING_FILTER_HIDE_FULL, "FilterHideFull", "0", 0, 1, nullptr, SETTING_WRITTEN_SOON},
+    {SETTING_FILTER_HIDE_PASSWORD, "FilterHidePassword", "0", 0, 1, nullptr, SETTING_WRITTEN_SOON},
+    {SETTING_FILTER_MAX_PING, "FilterMaxPing", "0", 0, MAX_FILTER_PING, nullptr, SETTING_WRITTEN_SOON},
+    {SETTING_FILTER_TEXT, "FilterText", "", 1, 0, nullptr, SETTING_WRITTEN_SOON},
+    // The last sorts made: the server list's by ping, ascending, at first; the
+    // player list's column -1 until the user sorts it (rows in reply order).
+    {SETTING_SERVER_SORT_COLUMN, "ServerSortColumn", "3", 0, 5, nullptr, SETTING_WRITTEN_SOON},
+    {SETTING_SERVER_SORT_ASCENDING, "ServerSortAscending", "1", 0, 1, nullptr, SETTING_WRITTEN_SOON},
+    {SETTING_PLAYER_SORT_COLUMN, "PlayerSortColumn", "-1", -1, 2, nullptr, SETTING_WRITTEN_SOON},
+    {SETTING_PLAYER_SORT_ASCENDING, "PlayerSortAscending", "1", 0, 1, nullptr, SETTING_WRITTEN_SOON},
+    // Widths the user gave the columns (WidthListText); empty: each list sizes its own.
+    {SETTING_SERVER_COLUMN_WIDTHS, "ServerColumnWidths", "", 1, 0, nullptr, SETTING_WRITTEN_SOON},
+    {SETTING_PLAYER_COLUMN_WIDTHS, "PlayerColumnWidths", "", 1, 0, nullptr, SETTING_WRITTEN_SOON},
 };
+
+// Wider than any screen at 96 DPI: a larger width is a damaged setting.
+const int kMaxColumnWidth = 10000;
 
 bool IsChoice(const char* pszChoices, int nValue)
 {
@@ -68,6 +89,40 @@ BOOL CSettings::SetNumber(SettingId id, int nValue)
     CString strValue;
     strValue.Format("%d", nValue);
     return Set(id, strValue);
+}
+
+std::vector<int> ReadWidthList(const CString& strText, int nColumns)
+{
+    std::vector<int> widths;
+    const std::string& text = strText.str();
+    size_t nPos = 0;
+    while (nPos <= text.size()) {
+        size_t nEnd = text.find(',', nPos);
+        if (nEnd == std::string::npos)
+            nEnd = text.size();
+        const std::string item = text.substr(nPos, nEnd - nPos);
+        if (item.empty() || item.size() > 5 || item.find_first_not_of("0123456789") != std::string::npos)
+            return {};
+        const int nWidth = std::stoi(item);
+        if (nWidth > kMaxColumnWidth)
+            return {};
+        widths.push_back(nWidth);
+        nPos = nEnd + 1;
+    }
+    if (static_cast<int>(widths.size()) != nColumns)
+        return {};
+    return widths;
+}
+
+CString WidthListText(const std::vector<int>& widths)
+{
+    CString strText;
+    for (size_t i = 0; i < widths.size(); ++i) {
+        CString strWidth;
+        strWidth.Format(i == 0 ? "%d" : ",%d", widths[i]);
+        strText += strWidth;
+    }
+    return strText;
 }
 
 std::vector<std::pair<CString, CString>> CSettings::WrittenValues() const

@@ -14,6 +14,17 @@ enum SettingId {
     SETTING_NUM_QUERY_THREADS,
     SETTING_SERVER_LIST_MODE,
     SETTING_WEB_SERVER,
+    SETTING_FILTER_HIDE_EMPTY,
+    SETTING_FILTER_HIDE_FULL,
+    SETTING_FILTER_HIDE_PASSWORD,
+    SETTING_FILTER_MAX_PING,
+    SETTING_FILTER_TEXT,
+    SETTING_SERVER_SORT_COLUMN,
+    SETTING_SERVER_SORT_ASCENDING,
+    SETTING_PLAYER_SORT_COLUMN,
+    SETTING_PLAYER_SORT_ASCENDING,
+    SETTING_SERVER_COLUMN_WIDTHS,
+    SETTING_PLAYER_COLUMN_WIDTHS,
     SETTING_COUNT
 };
 
@@ -40,6 +51,11 @@ const CSettingRow& SettingRow(SettingId id);
 // A stored text as the setting takes it: a number's canonical text, the default
 // for a number out of range, text as it is.
 CString SettingValue(const CSettingRow& row, const CString& strStored);
+
+// A list's column widths as a setting keeps them: "175,80,50", pixels at 96 DPI.
+// Empty unless the text holds exactly nColumns widths that a list can take.
+std::vector<int> ReadWidthList(const CString& strText, int nColumns);
+CString WidthListText(const std::vector<int>& widths);
 
 // The settings' values: the defaults, then what the file held, then the user's changes.
 class CSettings {

@@ -1,14 +1,14 @@
 #include "ui/dialogs/SlotWaitDlg.h"
 
-#include "extras/JoinServer.h"
 #include "query/GameText.h"
 #include "res/resource.h"
 #include "ui/core/FreeSlot.h"
 
 static const UINT_PTR kAskTimer = 1;
 
-CSlotWaitDlg::CSlotWaitDlg(CMonitorCore& core, CGameServer* pServer, CWnd* pParent)
-    : CDialog(IDD_WAIT_FOR_SLOT, pParent), m_core(core), m_pServer(pServer), m_pParent(pParent)
+CSlotWaitDlg::CSlotWaitDlg(CMonitorCore& core, CGameServer* pServer, CWnd* pParent,
+                           std::function<void(CGameServer*)> join)
+    : CDialog(IDD_WAIT_FOR_SLOT, pParent), m_core(core), m_pServer(pServer), m_pParent(pParent), m_join(std::move(join))
 {
 }
 
@@ -69,8 +69,8 @@ void CSlotWaitDlg::OnOK()
     if (!m_bJoining || !m_bWaiting)
         return;
     Stop();
-    if (!m_core.IsShuttingDown())
-        JoinServer(m_pParent, m_pServer);
+    if (!m_core.IsShuttingDown() && m_join)
+        m_join(m_pServer);
 }
 
 void CSlotWaitDlg::OnCancel()

@@ -3,13 +3,16 @@
 // reply shows a free slot. Its Cancel, or the main window closing, ends the wait.
 #pragma once
 
+#include <functional>
+
 #include "framework/Framework.h"
 #include "ui/core/MonitorCore.h"
 
 class CSlotWaitDlg : public CDialog, private CServerWatcher {
 public:
-    // pParent: the main window, which the game's start is owned by.
-    CSlotWaitDlg(CMonitorCore& core, CGameServer* pServer, CWnd* pParent);
+    // pParent: the main window; join starts the game for the server, as every
+    // join does, once a slot is free.
+    CSlotWaitDlg(CMonitorCore& core, CGameServer* pServer, CWnd* pParent, std::function<void(CGameServer*)> join);
     virtual ~CSlotWaitDlg();
 
     // Shows the window and starts waiting; FALSE when it could not be made.
@@ -25,7 +28,7 @@ protected:
     virtual BOOL OnInitDialog();
     // Cancel: the wait ends, nothing starts.
     virtual void OnCancel();
-    // Posted on a free slot: the game starts as Join starts it.
+    // Posted on a free slot: the game starts.
     virtual void OnOK();
     afx_msg void OnTimer(UINT_PTR nIDEvent);
 
@@ -40,6 +43,7 @@ private:
     CMonitorCore& m_core;
     CGameServer* m_pServer;
     CWnd* m_pParent;
+    std::function<void(CGameServer*)> m_join;
     BOOL m_bWaiting = FALSE;
     BOOL m_bJoining = FALSE;
 };

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <string>
 
 #include "extras/GameCommand.h"
 #include "extras/ServerPageUrl.h"
@@ -39,6 +40,34 @@ TEST(GameCommand, CommandLineQuotesOnlyPathsWithBlanks)
     };
     for (const auto& c : cases)
         EXPECT_EQ(BuildGameCommandLine(c.first, "10.0.0.1:27910"), CString(c.second) + tail) << c.first;
+}
+
+TEST(GameCommand, PasswordsGoBeforeConnectOnlyWhenTheGameCannotSplitThem)
+{
+    const CString head = "C:\\Quake2\\quake2.exe +set game kelvane +demomap kelvaneintro.cin";
+    const CString exe = "C:\\Quake2\\quake2.exe";
+    const struct { CJoinOptions options; const char* pszSets; } joins[] = {
+        {{"s3cr3t!", ""}, " +set password s3cr3t!"},
+        {{"", "1"}, " +set spectator 1"},
+        {{"p@ss", "w4tch"}, " +set password p@ss +set spectator w4tch"},
+        {{"!#%&'()*,-./:<=>?@[]^_`{|}~", ""}, " +set password !#%&'()*,-./:<=>?@[]^_`{|}~"},
+    };
+    for (const auto& join : joins)
+        EXPECT_EQ(BuildGameCommandLine(exe, "10.0.0.1:27910", join.options),
+                  head + join.pszSets + " +connect 10.0.0.1:27910") << join.pszSets;
+    EXPECT_TRUE(IsSafeGameValue(CString(std::string(MAX_GAME_VALUE, 'x'))));
+
+    // What the game would split, expand or cut, or not keep at all: nothing is started.
+    const std::string unsafe[] = {"two words", "a\"b", "a;quit", "a+quit", "a\\b", "tab\t", "line\n",
+                                  std::string("nul\0x", 5), "$rcon_password", "\x7f", "\xe9t\xe9",
+                                  "", std::string(MAX_GAME_VALUE + 1, 'x')};
+    for (const std::string& value : unsafe) {
+        EXPECT_FALSE(IsSafeGameValue(CString(value))) << value;
+        if (value.empty())
+            continue; // no value: no option
+        EXPECT_EQ(BuildGameCommandLine(exe, "10.0.0.1:27910", {CString(value), ""}), "") << value;
+        EXPECT_EQ(BuildGameCommandLine(exe, "10.0.0.1:27910", {"", CString(value)}), "") << value;
+    }
 }
 
 TEST(GameCommand, GameDirectoryEndsAtTheLastBackslash)

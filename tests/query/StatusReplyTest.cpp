@@ -26,8 +26,10 @@ protected:
 
 TEST_F(StatusReply, AcceptedReplyFillsTheRecordCensored)
 {
-    ASSERT_TRUE(Parse(Reply("hostname\\Darn Fine\\mapname\\q2dm1\\game\\kelvane\\dll_version\\4.5\\maxclients\\16",
+    ASSERT_TRUE(Parse(Reply("hostname\\Darn Fine\\mapname\\q2dm1\\game\\kelvane\\dll_version\\4.5\\maxclients\\16"
+                            "\\NeedPass\\3",
                             "3 20 \"darnit\"\n-1 999 \"Eve\"\n")));
+    EXPECT_EQ(m_server.GetStatus().m_nNeedPass, static_cast<DWORD>(NEEDPASS_PLAYER | NEEDPASS_SPECTATOR));
     EXPECT_EQ(m_server.GetName(), "**** Fine");
     EXPECT_EQ(m_server.GetMap(), "q2dm1");
     EXPECT_EQ(m_server.GetVersion(), "4.5");

@@ -7,8 +7,10 @@
 
 void CServerFilter::SetText(const CString& strText)
 {
+    // Without the blanks around it, which the settings file would not keep.
     m_strText = strText;
-    m_strFolded = FoldedText(strText);
+    m_strText.Trim();
+    m_strFolded = FoldedText(m_strText);
 }
 
 bool CServerFilter::Passes(const CFilterFacts& facts) const

@@ -31,7 +31,8 @@ public:
     bool bHidePassword = false;
     DWORD nMaxPing = 0; // 0: any
 
-    // Sought in the name and the map in any case, the game's letters read plainly.
+    // Sought in the name and the map in any case, the game's letters read
+    // plainly; blanks around it do not count.
     void SetText(const CString& strText);
     const CString& GetText() const { return m_strText; }
 

@@ -30,9 +30,33 @@ BOOL CFilterDlg::Open()
     return TRUE;
 }
 
+// Beside the main window, where it hides none of the list it filters: to its
+// right, or its left, when the screen has the room.
+static void PlaceBeside(HWND hWnd, HWND hMain)
+{
+    RECT rcMain, rcSelf;
+    if (!hMain || !::GetWindowRect(hMain, &rcMain) || !::GetWindowRect(hWnd, &rcSelf))
+        return;
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof monitor;
+    if (!::GetMonitorInfoA(::MonitorFromWindow(hMain, MONITOR_DEFAULTTONEAREST), &monitor))
+        return;
+    const RECT& work = monitor.rcWork;
+    const int cx = rcSelf.right - rcSelf.left;
+    int x;
+    if (rcMain.right + cx <= work.right)
+        x = rcMain.right;
+    else if (rcMain.left - cx >= work.left)
+        x = rcMain.left - cx;
+    else
+        return;
+    ::SetWindowPos(hWnd, nullptr, x, rcMain.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 BOOL CFilterDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
+    PlaceBeside(m_hWnd, m_pParent ? m_pParent->GetSafeHwnd() : nullptr);
     // Four digits: beyond any ping that a server which answers can have.
     ::SendDlgItemMessageA(m_hWnd, IDC_FILTER_PING, EM_LIMITTEXT, 4, 0);
     ShowFilter();

@@ -27,10 +27,9 @@ CMonitorDlg::CMonitorDlg(CWnd* pParent)
       m_saver(SERVER_LIST_FILE, WriteRunSettings),
       m_bDisplayScheduled(FALSE),
       m_bStatusPending(FALSE),
-      m_nProgressPos(0),
-      m_nDpi(BASE_DPI)
+      m_nProgressPos(0)
 {
-    // The window, and with it its DPI, comes later (InitListColumns).
+    // The window, and with it its DPI, comes later (OnDpiScaled).
     FillPingImages(*m_pImageList, BASE_DPI, 16);
 }
 
@@ -81,7 +80,6 @@ BEGIN_MESSAGE_MAP(CMonitorDlg, CDialog)
     ON_WM_TIMER()
     ON_MESSAGE(WM_QUERYDONE, &CMonitorDlg::OnQueryDone)
     ON_MESSAGE(WM_RUNSTATESAVED, &CMonitorDlg::OnRunStateSaved)
-    ON_MESSAGE(WM_DPICHANGED_MSG, &CMonitorDlg::OnDpiChanged)
     ON_COMMAND(ID_EDIT_COPY, &CMonitorDlg::OnEditCopy)
     ON_COMMAND(ID_FIND_PLAYER, &CMonitorDlg::OnFindPlayer)
     ON_COMMAND(ID_SERVER_DETAILS, &CMonitorDlg::OnServerDetails)

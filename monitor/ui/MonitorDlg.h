@@ -103,10 +103,8 @@ protected:
     static void WriteRunSettings(int nNumQueryThreads, int nServerListMode);
 
     // DisplayScale.cpp: what the dialog sets in pixels, at the window's DPI.
-    afx_msg LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
-    void ApplyDisplayScale(int dpi);
-    void LayOutInProportion(int dpi);
-    void KeepLayoutOnDpiChange();
+    void OnDpiScaled(int nOldDpi) override;
+    void ScaleListColumns(HWND hList, int nOldDpi) override;
     // Column nColumn's initial width for a list of that window rectangle at a DPI.
     typedef int (*ColumnWidthFn)(int nColumn, const CRect& rcList, int dpi);
     void ScaleColumns(CListCtrl& list, int nColumns, ColumnWidthFn pfnWidth);
@@ -220,5 +218,4 @@ private:
     BOOL m_bDisplayScheduled;
     BOOL m_bStatusPending;
     int m_nProgressPos;
-    int m_nDpi; // the DPI the pictures, the ping icons and the ticker are made for
 };

@@ -20,9 +20,9 @@ void CMonitorDlg::InitPlayerColumns()
 {
     CRect rect;
     m_listPlayers.GetWindowRect(&rect);
-    m_listPlayers.InsertColumn(0, "Name", LVCFMT_LEFT, PlayerColumnWidth(0, rect, m_nDpi));
-    m_listPlayers.InsertColumn(1, "Score", LVCFMT_LEFT, PlayerColumnWidth(1, rect, m_nDpi));
-    m_listPlayers.InsertColumn(2, "Ping", LVCFMT_LEFT, PlayerColumnWidth(2, rect, m_nDpi));
+    m_listPlayers.InsertColumn(0, "Name", LVCFMT_LEFT, PlayerColumnWidth(0, rect, GetDpi()));
+    m_listPlayers.InsertColumn(1, "Score", LVCFMT_LEFT, PlayerColumnWidth(1, rect, GetDpi()));
+    m_listPlayers.InsertColumn(2, "Ping", LVCFMT_LEFT, PlayerColumnWidth(2, rect, GetDpi()));
     static_assert(PLAYER_COLUMN_COUNT == 3, "name, score, ping");
 }
 

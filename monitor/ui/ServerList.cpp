@@ -52,17 +52,12 @@ private:
 void CMonitorDlg::InitListColumns()
 {
     m_listServers.SetImageList(m_pImageList, LVSIL_SMALL);
-    KeepLayoutOnDpiChange();
-    int dpi = WindowDpi(m_hWnd);
-    if (dpi != BASE_DPI)
-        LayOutInProportion(dpi);
-    ApplyDisplayScale(dpi);
     m_listServers.SetExtendedStyle(m_listServers.GetExtendedStyle() | LVS_EX_FULLROWSELECT);
     m_listPlayers.SetExtendedStyle(m_listPlayers.GetExtendedStyle() | LVS_EX_FULLROWSELECT);
     CRect rect;
     m_listServers.GetWindowRect(&rect);
     for (int i = 0; i < SERVER_COLUMN_COUNT; ++i)
-        m_listServers.InsertColumn(i, kServerColumns[i].pszHeading, LVCFMT_LEFT, ServerColumnWidth(i, rect, m_nDpi));
+        m_listServers.InsertColumn(i, kServerColumns[i].pszHeading, LVCFMT_LEFT, ServerColumnWidth(i, rect, GetDpi()));
     InitPlayerColumns();
 }
 

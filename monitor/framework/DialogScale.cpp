@@ -179,6 +179,7 @@ LRESULT CDialog::OnGetFont(WPARAM, LPARAM)
 
 // The dialog manager loads a static icon at the system's icon size, the size for
 // the screen's DPI; a window at another DPI shows it at that size times the ratio.
+// Set again, the icon sizes its control to itself, which the layout has moved and sized.
 void CDialog::ScaleIcons()
 {
     for (HWND hChild = ::GetWindow(m_hWnd, GW_CHILD); hChild; hChild = ::GetWindow(hChild, GW_HWNDNEXT)) {
@@ -195,17 +196,17 @@ void CDialog::ScaleIcons()
         }
         const int nLoaded = IconWidth(it->hLoaded);
         const int nSize = ScaleBetweenDpis(nLoaded, SystemDpi(), m_nDpi);
-        if (nSize == IconWidth(it->hScaled ? it->hScaled : it->hLoaded))
-            continue;
-        HICON hScaled = nSize == nLoaded ? nullptr
-                                         : static_cast<HICON>(::CopyImage(it->hLoaded, IMAGE_ICON, nSize, nSize,
-                                                                          LR_COPYFROMRESOURCE));
-        if (nSize != nLoaded && !hScaled)
-            continue;
-        ::SendMessageA(hChild, STM_SETICON, reinterpret_cast<WPARAM>(hScaled ? hScaled : it->hLoaded), 0);
-        if (it->hScaled)
-            ::DestroyIcon(it->hScaled);
-        it->hScaled = hScaled;
+        HICON hOldScaled = it->hScaled;
+        if (nSize != IconWidth(hOldScaled ? hOldScaled : it->hLoaded)) {
+            HICON hScaled = nSize == nLoaded ? nullptr
+                                             : static_cast<HICON>(::CopyImage(it->hLoaded, IMAGE_ICON, nSize, nSize,
+                                                                              LR_COPYFROMRESOURCE));
+            if (hScaled || nSize == nLoaded)
+                it->hScaled = hScaled;
+        }
+        ::SendMessageA(hChild, STM_SETICON, reinterpret_cast<WPARAM>(it->hScaled ? it->hScaled : it->hLoaded), 0);
+        if (hOldScaled && hOldScaled != it->hScaled)
+            ::DestroyIcon(hOldScaled);
     }
 }
 

@@ -25,16 +25,6 @@ SIZE DialogBaseUnits(HFONT hFont)
     return units;
 }
 
-// A copy of hFont, a font of whole points made for nFontDpi, as made for dpi; null on failure.
-HFONT CreatePointFontAtDpi(HFONT hFont, int nFontDpi, int dpi)
-{
-    LOGFONTA lf;
-    if (!hFont || !::GetObjectA(hFont, sizeof lf, &lf))
-        return nullptr;
-    lf.lfHeight = PointFontHeight(lf.lfHeight, nFontDpi, dpi);
-    return ::CreateFontIndirectA(&lf);
-}
-
 // Every child moved and sized: x positions and widths through fx, y positions and
 // heights through fy.
 template <typename Fx, typename Fy>

@@ -4,6 +4,7 @@
 #include "MonitorWindowTest.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 
 #include "dpi/DpiArt.h"
@@ -52,20 +53,23 @@ SIZE BaseUnitsAt96()
     return SIZE{cx, cy};
 }
 
-// A template's length in dialog units (nPer: 4 across, 8 down) at a DPI.
-int TemplateLength(int nUnits, LONG nUnit96, int nPer, int dpi)
+// A template's rectangle (dialog units) where the dialog manager puts it at 96 DPI,
+// times DPI/96; as left, top, right, bottom.
+std::array<LONG, 4> TemplateRectAt(int x, int y, int cx, int cy, int dpi)
 {
-    return ScaleToDpi(MulDiv(nUnits, nUnit96, nPer), dpi);
+    const SIZE at96 = BaseUnitsAt96();
+    auto across = [&](int n) { return static_cast<LONG>(ScaleToDpi(MulDiv(n, at96.cx, 4), dpi)); };
+    auto down = [&](int n) { return static_cast<LONG>(ScaleToDpi(MulDiv(n, at96.cy, 8), dpi)); };
+    return {across(x), down(y), across(x) + across(cx), down(y) + down(cy)};
 }
 
-void ExpectClientInProportion(HWND hDlg, int cxUnits, int cyUnits, int dpi)
+std::array<LONG, 4> Sides(const RECT& rc) { return {rc.left, rc.top, rc.right, rc.bottom}; }
+
+std::array<LONG, 4> ClientSides(HWND hDlg)
 {
-    SIZE at96 = BaseUnitsAt96();
-    ASSERT_GT(at96.cx, 0);
-    CRect rc;
+    RECT rc;
     GetClientRect(hDlg, &rc);
-    EXPECT_EQ(rc.Width(), TemplateLength(cxUnits, at96.cx, 4, dpi));
-    EXPECT_EQ(rc.Height(), TemplateLength(cyUnits, at96.cy, 8, dpi));
+    return Sides(rc);
 }
 
 int PrefixDpi()
@@ -129,15 +133,10 @@ TEST_F(DisplayScaleWindow, DrawsAtTheScreensDpiInProportion)
         ExpectScaledTo(dlg, dpi);
 
         // Every scaling in proportion to the 96-DPI layout, 125 % as much as 200 %.
-        ExpectClientInProportion(dlg.GetSafeHwnd(), 515, 280, dpi);
-        SIZE at96 = BaseUnitsAt96();
-        for (const TemplatePlace& place : kMainPlaces) {
-            CRect rc = ChildRect(dlg, place.nControl);
-            EXPECT_EQ(rc.left, TemplateLength(place.x, at96.cx, 4, dpi)) << place.nControl;
-            EXPECT_EQ(rc.top, TemplateLength(place.y, at96.cy, 8, dpi)) << place.nControl;
-            EXPECT_EQ(rc.Width(), TemplateLength(place.cx, at96.cx, 4, dpi)) << place.nControl;
-            EXPECT_EQ(rc.Height(), TemplateLength(place.cy, at96.cy, 8, dpi)) << place.nControl;
-        }
+        EXPECT_EQ(ClientSides(dlg.GetSafeHwnd()), TemplateRectAt(0, 0, 515, 280, dpi));
+        for (const TemplatePlace& place : kMainPlaces)
+            EXPECT_EQ(Sides(ChildRect(dlg, place.nControl)), TemplateRectAt(place.x, place.y, place.cx, place.cy, dpi))
+                << place.nControl;
 
         // The pictures stay within their places: the logo above the status line,
         // the banners side by side under the buttons' frame.
@@ -266,7 +265,7 @@ TEST_F(DisplayScaleWindow, OtherWindowsAreInProportionAndFollowADpiChange)
         } windows[] = {{find, 330, 200}, {details, 300, 230}, {wait, 200, 62}, {about, 235, 55}};
         for (const auto& w : windows) {
             SCOPED_TRACE(static_cast<const char*>(AfxGetWindowText(w.window.GetSafeHwnd())));
-            ExpectClientInProportion(w.window.GetSafeHwnd(), w.cx, w.cy, dpi);
+            EXPECT_EQ(ClientSides(w.window.GetSafeHwnd()), TemplateRectAt(0, 0, w.cx, w.cy, dpi));
             ExpectFollowsDpiChange(w.window.GetSafeHwnd(), dpi, other);
             ExpectFollowsDpiChange(w.window.GetSafeHwnd(), other, dpi);
         }

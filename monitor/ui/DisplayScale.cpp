@@ -1,10 +1,11 @@
 #include "ui/MonitorDlg.h"
 
+#include "ui/PingImages.h"
+
 #include "dpi/DpiArt.h"
 #include "dpi/DpiScale.h"
 
 namespace {
-const UINT kPingBitmaps[] = {IDB_PING_GREEN, IDB_PING_ORANGE, IDB_PING_RED, IDB_PING_DEAD};
 
 struct PictureControl {
     int nControl;
@@ -19,16 +20,6 @@ const PictureControl kPictures[] = {
     {IDC_BANNER4, IDB_BANNER4, 30, 30},
 };
 } // namespace
-
-void CMonitorDlg::FillPingImages(CImageList& images, int dpi, int nSize)
-{
-    images.Create(nSize, nSize, ILC_COLORDDB, 4, 4);
-    for (UINT nBitmap : kPingBitmaps) {
-        CBitmap bitmap;
-        bitmap.Attach(LoadArt(AfxGetInstanceHandle(), nBitmap, dpi, nSize, nSize));
-        images.Add(&bitmap, RGB(0, 0, 0));
-    }
-}
 
 // Pictures, ping icons and the ticker at the dialog's DPI (the base has placed the controls).
 void CMonitorDlg::OnDpiScaled(int /*nOldDpi*/)

@@ -2,6 +2,7 @@
 
 #include "framework/Platform.h"
 #include "query/ServerWebsite.h"
+#include "ui/PingImages.h"
 #include "ui/core/Caption.h"
 #include "web/BuildNumber.h"
 #include "web/WebServer.h"

@@ -100,7 +100,6 @@ protected:
     // DPI, and its two lists' column rule (the dialog base places the controls).
     void OnDpiScaled(int nOldDpi) override;
     void ScaleListColumns(HWND hList, int nOldDpi) override;
-    static void FillPingImages(CImageList& images, int dpi, int nSize);
 
     DECLARE_MESSAGE_MAP()
 

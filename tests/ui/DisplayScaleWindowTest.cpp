@@ -9,10 +9,10 @@
 
 #include "dpi/DpiArt.h"
 #include "dpi/DpiScale.h"
-#include "extras/AboutBox.h"
-#include "ui/FindPlayerDlg.h"
-#include "ui/ServerDetailsDlg.h"
-#include "ui/SlotWaitDlg.h"
+#include "ui/dialogs/AboutBox.h"
+#include "ui/dialogs/FindPlayerDlg.h"
+#include "ui/dialogs/ServerDetailsDlg.h"
+#include "ui/dialogs/SlotWaitDlg.h"
 
 namespace {
 struct Picture {
@@ -249,11 +249,11 @@ TEST_F(DisplayScaleWindow, OtherWindowsAreInProportionAndFollowADpiChange)
     RunAfterFirstPoll([](CMonitorDlg& dlg) {
         const int dpi = PrefixDpi();
         const int other = dpi == BASE_DPI || dpi == 192 ? 120 : 192;
-        ASSERT_NE(dlg.m_servers.begin(), dlg.m_servers.end());
-        CGameServer* pServer = *dlg.m_servers.begin();
-        CFindPlayerDlg find(dlg.m_servers, &dlg);
+        ASSERT_NE(dlg.Core().Servers().begin(), dlg.Core().Servers().end());
+        CGameServer* pServer = *dlg.Core().Servers().begin();
+        CFindPlayerDlg find(dlg.Core(), &dlg);
         CServerDetailsDlg details(pServer->GetStatus(), &dlg);
-        CSlotWaitDlg wait(dlg, pServer);
+        CSlotWaitDlg wait(dlg.Core(), pServer, &dlg);
         CAboutBox about;
         ASSERT_TRUE(find.Create(IDD_FIND_PLAYER, &dlg));
         ASSERT_TRUE(details.Create(IDD_SERVER_DETAILS, &dlg));

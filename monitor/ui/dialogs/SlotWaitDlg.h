@@ -11,8 +11,9 @@
 class CSlotWaitDlg : public CDialog, private CServerWatcher {
 public:
     // pParent: the main window; join starts the game for the server, as every
-    // join does, once a slot is free.
-    CSlotWaitDlg(CMonitorCore& core, CGameServer* pServer, CWnd* pParent, std::function<void(CGameServer*)> join);
+    // join does, once a slot is free (without one the wait only ends).
+    CSlotWaitDlg(CMonitorCore& core, CGameServer* pServer, CWnd* pParent,
+                 std::function<void(CGameServer*)> join = nullptr);
     virtual ~CSlotWaitDlg();
 
     // Shows the window and starts waiting; FALSE when it could not be made.

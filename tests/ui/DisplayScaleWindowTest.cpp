@@ -10,7 +10,10 @@
 #include "dpi/DpiArt.h"
 #include "dpi/DpiScale.h"
 #include "ui/dialogs/AboutBox.h"
+#include "ui/dialogs/FilterDlg.h"
 #include "ui/dialogs/FindPlayerDlg.h"
+#include "ui/dialogs/PasswordDlg.h"
+#include "ui/dialogs/RecentServersDlg.h"
 #include "ui/dialogs/ServerDetailsDlg.h"
 #include "ui/dialogs/SlotWaitDlg.h"
 
@@ -96,7 +99,7 @@ void ExpectScaledTo(CMonitorDlg& dlg, int dpi)
     ASSERT_TRUE(ImageList_GetIconSize(hImages, &cx, &cy));
     EXPECT_EQ(cx, ScaleToDpi(16, dpi));
     EXPECT_EQ(cy, ScaleToDpi(16, dpi));
-    EXPECT_EQ(ImageList_GetImageCount(hImages), 4);
+    EXPECT_EQ(ImageList_GetImageCount(hImages), 5) << "four ping images and the lock";
 
     for (const Picture& picture : kPictures) {
         HWND hControl = GetDlgItem(dlg.GetSafeHwnd(), picture.nControl);
@@ -255,14 +258,21 @@ TEST_F(DisplayScaleWindow, OtherWindowsAreInProportionAndFollowADpiChange)
         CServerDetailsDlg details(pServer->GetStatus(), &dlg);
         CSlotWaitDlg wait(dlg.Core(), pServer, &dlg);
         CAboutBox about;
+        CFilterDlg filter(dlg.Core(), &dlg);
+        CRecentServersDlg recent(dlg.Core(), &dlg);
+        CPasswordDlg password("Alpha Base needs a password to join:", &dlg);
         ASSERT_TRUE(find.Create(IDD_FIND_PLAYER, &dlg));
         ASSERT_TRUE(details.Create(IDD_SERVER_DETAILS, &dlg));
         ASSERT_TRUE(wait.Open());
         ASSERT_TRUE(about.Create(IDD_ABOUTBOX, &dlg));
+        ASSERT_TRUE(filter.Open());
+        ASSERT_TRUE(recent.Create(IDD_RECENT_SERVERS, &dlg));
+        ASSERT_TRUE(password.Create(IDD_PASSWORD, &dlg));
         const struct {
             CDialog& window;
             int cx, cy; // the template's size in dialog units
-        } windows[] = {{find, 330, 200}, {details, 300, 230}, {wait, 200, 62}, {about, 235, 55}};
+        } windows[] = {{find, 330, 200}, {details, 300, 230}, {wait, 200, 62}, {about, 235, 55},
+                       {filter, 210, 112}, {recent, 300, 180}, {password, 220, 62}};
         for (const auto& w : windows) {
             SCOPED_TRACE(static_cast<const char*>(AfxGetWindowText(w.window.GetSafeHwnd())));
             EXPECT_EQ(ClientSides(w.window.GetSafeHwnd()), TemplateRectAt(0, 0, w.cx, w.cy, dpi));

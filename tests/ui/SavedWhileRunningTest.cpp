@@ -1,10 +1,16 @@
 // What the user changes reaches the disk while varnok.exe runs: the program is
 // ended from outside, the way Task Manager ends it, with no chance to run its
-// shut-down; and a server list that cannot be replaced is reported once.
+// shut-down, and the next start finds the marks, the settings, the filters, the
+// sort and the server just joined; a server list that cannot be replaced is
+// reported once.
 #include "VarnokProgram.h"
 
 #include <cstdlib>
 #include <filesystem>
+
+#include <commctrl.h>
+
+#include "FakeGame.h"
 
 namespace fs = std::filesystem;
 
@@ -190,4 +196,58 @@ TEST_F(SavedWhileRunning, AListThatCannotBeReplacedIsReportedOnceAndKeptWhole)
     ASSERT_TRUE(hBox) << "the failure at the close went untold";
     ClickButton(hBox, IDOK);
     EXPECT_TRUE(monitor.Exited(kProgramWaitMs));
+}
+
+// 2 Base (no players), Slow Base (slow) and the one named in the game's letters.
+TEST_F(SavedWhileRunning, FiltersAndASortByPingSurviveARestart)
+{
+    Serve("gameservers.txt", Address(28305) + "\r\n" + Address(28360) + "\r\n" + Address(28370) + "\r\n");
+    const std::string hidden = "Now showing all servers, 1 hidden by filters.";
+    const auto endsWith = [](const std::string& text, const std::string& end) {
+        return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+    };
+    {
+        ChildProgram monitor(m_exe, "#32770", "Kelvane Monitor");
+        ASSERT_TRUE(FirstPollEnded(monitor));
+        ClickHeading(monitor.Window(), 3); // Ping, sorted ascending at first: now descending
+        PostMessageA(monitor.Window(), WM_SYSCOMMAND, 0x0040, 0); // Filter Servers...
+        HWND hFilter = NULL;
+        ASSERT_TRUE(WaitFor([&] { return (hFilter = FindProcessWindow(monitor.ProcessId(), "#32770", "Filter Servers")); },
+                            kProgramWaitMs));
+        ClickButton(hFilter, 1040); // Hide empty servers
+        ASSERT_TRUE(WaitFor([&] { return endsWith(AskWindowText(monitor.Window()), hidden); }, kProgramWaitMs))
+            << AskWindowText(monitor.Window());
+        Sleep(kKillAfterMs);
+        EndFromOutside(monitor);
+    }
+    EXPECT_EQ(StoredSetting("FilterHideEmpty"), "1");
+    EXPECT_EQ(StoredSetting("ServerSortColumn"), "3");
+    EXPECT_EQ(StoredSetting("ServerSortAscending"), "0");
+
+    ChildProgram monitor(m_exe, "#32770", "Kelvane Monitor");
+    ASSERT_TRUE(FirstPollEnded(monitor));
+    EXPECT_TRUE(endsWith(AskWindowText(monitor.Window()), hidden)) << AskWindowText(monitor.Window());
+    HWND hList = GetDlgItem(monitor.Window(), kServerList);
+    ASSERT_EQ(SendMessageA(hList, LVM_GETITEMCOUNT, 0, 0), 2);
+    EXPECT_EQ(ListTextOf(monitor, hList, 0, 5), Address(28360)) << "the slow one first";
+    EXPECT_EQ(ListTextOf(monitor, hList, 1, 5), Address(28370));
+}
+
+TEST_F(SavedWhileRunning, TheServerJustJoinedIsInRecentTxtWhenTheProgramIsEndedFromOutside)
+{
+    FakeGame game(m_dir, "Quake2");
+    Setting("Quake2Location", game.ExePath());
+    Serve("gameservers.txt", Address(28305) + "\r\n");
+    ChildProgram monitor(m_exe, "#32770", "Kelvane Monitor");
+    ASSERT_TRUE(FirstPollEnded(monitor));
+    LeftClickFirstRow(monitor.Window());
+    ClickButton(monitor.Window(), kJoin);
+    ASSERT_EQ(game.WaitForRuns(1).size(), 1u);
+    Sleep(kKillAfterMs);
+    EndFromOutside(monitor);
+    const std::string recent = ReadText("recent.txt");
+    const std::string start = Address(28305) + "\t2 Base\t";
+    EXPECT_EQ(recent.compare(0, start.size(), start), 0) << recent;
+    EXPECT_EQ(recent.size(), start.size() + 17) << "one line, its time YYYY-MM-DD HH:MM: " << recent;
+    EXPECT_FALSE(std::filesystem::exists("recent.txt.tmp"));
 }

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <filesystem>
 
+#include <commctrl.h>
+
 std::string Address(int port) { return "127.0.0.1:" + std::to_string(port); }
 
 std::string Record(int port, const std::string& name, int favorite, int ignored, const std::string& page)
@@ -29,16 +31,70 @@ void ClickButton(HWND hDialog, int id)
     SendMessageTimeoutA(GetDlgItem(hDialog, id), BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, kProgramWaitMs, NULL);
 }
 
+namespace {
+// A click at a point of a window, handled by the time this returns.
+void ClickAt(HWND hWnd, LPARAM point, UINT nDown, UINT nUp, WPARAM nButton)
+{
+    PostMessageA(hWnd, nDown, nButton, point);
+    PostMessageA(hWnd, nUp, 0, point);
+    // Answered only once the posted clicks ahead of it are handled.
+    SendMessageTimeoutA(hWnd, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kProgramWaitMs, NULL);
+}
+
+LPARAM FirstRowPoint(HWND hList)
+{
+    RECT header = {};
+    GetWindowRect(FindWindowExA(hList, NULL, "SysHeader32", NULL), &header);
+    return MAKELPARAM(30, header.bottom - header.top + 6);
+}
+} // namespace
+
 void RightClickFirstRow(HWND hDialog)
 {
     HWND hList = GetDlgItem(hDialog, kServerList);
-    RECT header = {};
-    GetWindowRect(FindWindowExA(hList, NULL, "SysHeader32", NULL), &header);
-    LPARAM point = MAKELPARAM(30, header.bottom - header.top + 6);
-    PostMessageA(hList, WM_RBUTTONDOWN, MK_RBUTTON, point);
-    PostMessageA(hList, WM_RBUTTONUP, 0, point);
-    // Answered only once the posted clicks ahead of it are handled.
-    SendMessageTimeoutA(hList, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kProgramWaitMs, NULL);
+    ClickAt(hList, FirstRowPoint(hList), WM_RBUTTONDOWN, WM_RBUTTONUP, MK_RBUTTON);
+}
+
+void LeftClickFirstRow(HWND hDialog)
+{
+    HWND hList = GetDlgItem(hDialog, kServerList);
+    ClickAt(hList, FirstRowPoint(hList), WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON);
+}
+
+void ClickHeading(HWND hDialog, int nColumn)
+{
+    HWND hList = GetDlgItem(hDialog, kServerList);
+    int x = 10;
+    for (int i = 0; i < nColumn; ++i)
+        x += static_cast<int>(SendMessageA(hList, LVM_GETCOLUMNWIDTH, i, 0));
+    ClickAt(FindWindowExA(hList, NULL, "SysHeader32", NULL), MAKELPARAM(x, 5), WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON);
+}
+
+// The list view's messages carry pointers into its own process: the request and
+// the text go through memory there.
+std::string ListTextOf(const ChildProgram& program, HWND hList, int nRow, int nColumn)
+{
+    HANDLE hProcess = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE,
+                                  program.ProcessId());
+    if (!hProcess)
+        return "";
+    const int kTextMax = 260;
+    BYTE* pRemote = static_cast<BYTE*>(
+        VirtualAllocEx(hProcess, NULL, sizeof(LVITEMA) + kTextMax, MEM_COMMIT, PAGE_READWRITE));
+    char text[kTextMax + 1] = "";
+    if (pRemote) {
+        LVITEMA item = {};
+        item.iSubItem = nColumn;
+        item.cchTextMax = kTextMax;
+        item.pszText = reinterpret_cast<LPSTR>(pRemote + sizeof(LVITEMA));
+        if (WriteProcessMemory(hProcess, pRemote, &item, sizeof item, NULL) &&
+            SendMessageTimeoutA(hList, LVM_GETITEMTEXTA, nRow, reinterpret_cast<LPARAM>(pRemote), SMTO_ABORTIFHUNG,
+                                kProgramWaitMs, NULL))
+            ReadProcessMemory(hProcess, item.pszText, text, kTextMax, NULL);
+        VirtualFreeEx(hProcess, pRemote, 0, MEM_RELEASE);
+    }
+    CloseHandle(hProcess);
+    return text;
 }
 
 VarnokProgram::VarnokProgram()

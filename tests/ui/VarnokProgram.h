@@ -15,7 +15,7 @@
 
 const DWORD kProgramWaitMs = 20000;
 // The main window's controls that the tests use.
-const int kServerList = 1001, kRefresh = 1005, kThreads1 = 1008, kThreads3 = 1009, kListMode = 1013;
+const int kServerList = 1001, kJoin = 1003, kRefresh = 1005, kThreads1 = 1008, kThreads3 = 1009, kListMode = 1013;
 
 std::string Address(int port);
 // One record's five lines of serverlist.txt.
@@ -26,8 +26,13 @@ std::string ReadText(const std::string& path);
 // The main window once its first poll has ended (its caption then has the totals).
 bool FirstPollEnded(const ChildProgram& monitor);
 void ClickButton(HWND hDialog, int id);
-// A right click on the first row of the server list, as the mouse gives it.
+// A right or left click on the first row of the server list, as the mouse gives it.
 void RightClickFirstRow(HWND hDialog);
+void LeftClickFirstRow(HWND hDialog);
+// A click on the server list's heading of a column.
+void ClickHeading(HWND hDialog, int nColumn);
+// The text of a list view's cell in the program's process.
+std::string ListTextOf(const ChildProgram& program, HWND hList, int nRow, int nColumn);
 
 class VarnokProgram : public ::testing::Test {
 protected:

@@ -54,25 +54,39 @@ void CSortedListCtrl::SetWidth(int nColumn, int nWidth)
 
 void CSortedListCtrl::SetUserWidths(const std::vector<int>& widths)
 {
-    if (widths.size() != m_columns.size())
+    if (widths.empty() || widths.size() != m_columns.size())
         return;
     m_userWidths = widths;
     m_nSizeColumn = -1;
-    for (size_t i = 0; i < widths.size(); ++i)
-        SetWidth(static_cast<int>(i), ::MulDiv(widths[i], m_nDpi, 96));
+    const int nLast = static_cast<int>(widths.size()) - 1;
+    for (int i = 0; i < nLast; ++i)
+        SetWidth(i, ::MulDiv(widths[static_cast<size_t>(i)], m_nDpi, 96));
+    FillWithLastColumn();
+}
+
+// The last column takes the rest of the list's width, as when the columns size
+// themselves: a column made wider or narrower moves it, and no scroll bar comes.
+void CSortedListCtrl::FillWithLastColumn()
+{
+    if (!m_columns.empty())
+        SetWidth(static_cast<int>(m_columns.size()) - 1, LVSCW_AUTOSIZE_USEHEADER);
 }
 
 void CSortedListCtrl::ColumnWidthChanged()
 {
     if (m_nSettingWidths > 0 || !m_hWnd)
         return;
+    if (m_columns.empty())
+        return;
     std::vector<int> widths;
     for (int i = 0; i < static_cast<int>(m_columns.size()); ++i)
         widths.push_back(::MulDiv(GetColumnWidth(i), 96, m_nDpi));
+    m_nSizeColumn = -1;
+    FillWithLastColumn();
+    widths.back() = ::MulDiv(GetColumnWidth(static_cast<int>(widths.size()) - 1), 96, m_nDpi);
     if (widths == m_userWidths)
         return;
     m_userWidths = widths;
-    m_nSizeColumn = -1;
     if (m_onUserWidths)
         m_onUserWidths(widths);
 }

@@ -53,7 +53,8 @@ public:
     void ScaleColumns(int dpi);
 
     // Widths the user gave the columns, at 96 DPI (one per column; an empty list
-    // for none): the columns keep them, and no longer size themselves.
+    // for none): the columns keep them, and no longer size themselves; the last
+    // still takes the rest of the list's width.
     void SetUserWidths(const std::vector<int>& widths);
     // Told the widths at 96 DPI each time the user sizes a column (drags or
     // double-clicks a divider of the heading).
@@ -77,6 +78,7 @@ private:
     // The header has changed a column's width: the user's doing unless ours.
     void ColumnWidthChanged();
     void SetWidth(int nColumn, int nWidth);
+    void FillWithLastColumn();
     int FindByText(const NMLVFINDITEMA& find) const;
     int InitialWidth(int nColumn, int dpi) const;
     void HoldPaint();

@@ -199,7 +199,7 @@ TEST_F(SavedWhileRunning, AListThatCannotBeReplacedIsReportedOnceAndKeptWhole)
 }
 
 // 2 Base (no players), Slow Base (slow) and the one named in the game's letters.
-TEST_F(SavedWhileRunning, FiltersAndASortByPingSurviveARestart)
+TEST_F(SavedWhileRunning, FiltersASortByPingAndAColumnWidthSurviveARestart)
 {
     Serve("gameservers.txt", Address(28305) + "\r\n" + Address(28360) + "\r\n" + Address(28370) + "\r\n");
     const std::string hidden = "Now showing all servers, 1 hidden by filters.";
@@ -210,6 +210,9 @@ TEST_F(SavedWhileRunning, FiltersAndASortByPingSurviveARestart)
         ChildProgram monitor(m_exe, "#32770", "Kelvane Monitor");
         ASSERT_TRUE(FirstPollEnded(monitor));
         ClickHeading(monitor.Window(), 3); // Ping, sorted ascending at first: now descending
+        // The name column made wider, as the divider's drag ends.
+        SendMessageTimeoutA(GetDlgItem(monitor.Window(), kServerList), LVM_SETCOLUMNWIDTH, 0, MAKELPARAM(300, 0),
+                            SMTO_ABORTIFHUNG, kProgramWaitMs, NULL);
         PostMessageA(monitor.Window(), WM_SYSCOMMAND, 0x0040, 0); // Filter Servers...
         HWND hFilter = NULL;
         ASSERT_TRUE(WaitFor([&] { return (hFilter = FindProcessWindow(monitor.ProcessId(), "#32770", "Filter Servers")); },
@@ -231,6 +234,8 @@ TEST_F(SavedWhileRunning, FiltersAndASortByPingSurviveARestart)
     ASSERT_EQ(SendMessageA(hList, LVM_GETITEMCOUNT, 0, 0), 2);
     EXPECT_EQ(ListTextOf(monitor, hList, 0, 5), Address(28360)) << "the slow one first";
     EXPECT_EQ(ListTextOf(monitor, hList, 1, 5), Address(28370));
+    Sleep(500); // the columns would have sized themselves by now
+    EXPECT_EQ(SendMessageA(hList, LVM_GETCOLUMNWIDTH, 0, 0), 300);
 }
 
 TEST_F(SavedWhileRunning, TheServerJustJoinedIsInRecentTxtWhenTheProgramIsEndedFromOutside)

@@ -68,15 +68,20 @@ void CMonitorWindows::ShowAbout()
     dlgAbout.DoModal();
 }
 
+INT_PTR CMonitorWindows::RunModal(CDialog& dlg)
+{
+    if (m_pModal || m_core.IsShuttingDown())
+        return IDCANCEL;
+    m_pModal = &dlg;
+    const INT_PTR nResult = dlg.DoModal();
+    m_pModal = nullptr;
+    return m_core.IsShuttingDown() ? IDCANCEL : nResult;
+}
+
 void CMonitorWindows::FindPlayer()
 {
-    if (m_pFindDlg || m_core.IsShuttingDown())
-        return;
     CFindPlayerDlg dlg(m_core, &m_main);
-    m_pFindDlg = &dlg;
-    const INT_PTR nResult = dlg.DoModal();
-    m_pFindDlg = nullptr;
-    if (nResult == IDOK && dlg.m_pChosenServer && !m_core.IsShuttingDown())
+    if (RunModal(dlg) == IDOK && dlg.m_pChosenServer)
         GoToServer(dlg.m_pChosenServer, dlg.m_strChosenPlayer);
 }
 
@@ -135,13 +140,8 @@ void CMonitorWindows::FilterServers()
 
 void CMonitorWindows::RecentServers()
 {
-    if (m_pRecentDlg || m_core.IsShuttingDown())
-        return;
     CRecentServersDlg dlg(m_core, &m_main);
-    m_pRecentDlg = &dlg;
-    const INT_PTR nResult = dlg.DoModal();
-    m_pRecentDlg = nullptr;
-    if (nResult == IDOK && !m_core.IsShuttingDown())
+    if (RunModal(dlg) == IDOK)
         JoinRecent(dlg.m_strChosenAddress);
 }
 
@@ -215,10 +215,8 @@ void CMonitorWindows::WaitForFreeSlot(CGameServer* pServer, const CJoinOptions& 
 
 void CMonitorWindows::CloseAll()
 {
-    if (m_pFindDlg)
-        m_pFindDlg->EndDialog(IDCANCEL);
-    if (m_pRecentDlg)
-        m_pRecentDlg->EndDialog(IDCANCEL);
+    if (m_pModal)
+        m_pModal->EndDialog(IDCANCEL);
     m_pFilterDlg.reset();
     m_pSlotWait.reset();
 }

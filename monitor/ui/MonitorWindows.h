@@ -14,8 +14,6 @@
 #include "ui/core/MonitorCore.h"
 
 class CFilterDlg;
-class CFindPlayerDlg;
-class CRecentServersDlg;
 class CSlotWaitDlg;
 
 class CMonitorWindows {
@@ -39,6 +37,9 @@ public:
     void CloseAll();
 
 private:
+    // Runs a window over the main one modally, one at a time and not once the
+    // program is closing (IDCANCEL then); the main window's close ends it.
+    INT_PTR RunModal(CDialog& dlg);
     void ShowAbout();
     void FindPlayer();
     void FilterServers();
@@ -69,8 +70,7 @@ private:
     CMonitorCore& m_core;
     CSortedListCtrl& m_servers;
     CSortedListCtrl& m_players;
-    CFindPlayerDlg* m_pFindDlg = nullptr;
-    CRecentServersDlg* m_pRecentDlg = nullptr;
+    CDialog* m_pModal = nullptr; // Find Player or Recent Servers, while it runs
     std::unique_ptr<CFilterDlg> m_pFilterDlg;
     std::unique_ptr<CSlotWaitDlg> m_pSlotWait;
 };

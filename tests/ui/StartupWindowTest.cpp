@@ -164,5 +164,5 @@ TEST_F(MonitorWindow, ThePingImagesOutliveTheWindowForTheDialogToFree)
                   reinterpret_cast<LRESULT>(dlg.m_pImageList->GetSafeHandle()));
     });
     // The list view must not have destroyed what the dialog owns and frees.
-    EXPECT_EQ(ImageList_GetImageCount(dlg.m_pImageList->GetSafeHandle()), 4);
+    EXPECT_EQ(ImageList_GetImageCount(dlg.m_pImageList->GetSafeHandle()), 5) << "four ping images and the lock";
 }

@@ -1,9 +1,9 @@
 """The 16 x 16 overlay drawn over a ping image when a server needs a password: a
 padlock in the lower right corner. Black is the image list's mask colour, so the
 rest of the picture lets the ping image show through."""
-from raster import Canvas, rect, ring, disc, union, intersect, vgradient, shade, mix
+from raster import Canvas, rect, ring, disc, union, intersect, vgradient
+from ping import to_mask
 
-MASK = (0, 0, 0)
 OUTLINE = (58, 38, 8)
 GOLD_TOP, GOLD_BOTTOM = (255, 222, 96), (214, 150, 20)
 STEEL = (200, 204, 210)
@@ -18,11 +18,5 @@ def lock(scale=1.0):
     canvas.paint(rect(8, 8, 16, 16), OUTLINE)
     canvas.paint(rect(9, 9, 15, 15), vgradient(9, GOLD_TOP, 15, GOLD_BOTTOM))
     canvas.paint(union(disc(12, 11.4, 1.0), rect(11.5, 11.5, 12.5, 13.6)), OUTLINE, ss=6)
-    # A pixel belongs to the lock, tinted by its coverage towards the outline
-    # colour, or is mask: a blend towards black would leave specks the mask keeps.
-    rim = shade(OUTLINE, 1.0)
-    for row in canvas.px:
-        for p in row:
-            c = MASK if p[3] < 0.5 else mix(rim, p[:3], min(1.0, p[3] * 1.15))
-            p[:] = list(c) + [1.0]
+    to_mask(canvas, OUTLINE)
     return canvas

@@ -38,15 +38,18 @@ SKULL_COLOURS = {"W": (212, 212, 212), "G": (150, 150, 150), "D": (88, 88, 88),
 def ball(colour, scale):
     canvas = Canvas(16, 16, alpha=0.0, scale=scale)
     canvas.paint(disc(7.5, 7.5, 6.6), sphere(7.5, 7.5, 6.6, colour), ss=6)
-    # Blending edges into black would leave near-black specks that the mask
-    # keeps: a pixel either belongs to the ball, tinted by its coverage
-    # towards a dark tone of the ball, or is mask.
-    rim = shade(colour, 0.3)
+    to_mask(canvas, shade(colour, 0.3))
+    return canvas
+
+
+def to_mask(canvas, rim):
+    """Blending edges into black would leave near-black specks that the mask
+    keeps: a pixel either belongs to the picture, tinted by its coverage
+    towards the rim colour, or is mask."""
     for row in canvas.px:
         for p in row:
             c = MASK if p[3] < 0.5 else mix(rim, p[:3], min(1.0, p[3] * 1.15))
             p[:] = list(c) + [1.0]
-    return canvas
 
 
 def skull(scale):

@@ -4,12 +4,7 @@
 
 #include "res/resource.h"
 #include "framework/RowTable.h"
-
-namespace {
-const char* const kHeadings[FIND_COLUMN_COUNT] = {"Player", "Server", "Ping", "Address"};
-// Shares of the list's width, in percent.
-const int kWidths[FIND_COLUMN_COUNT] = {28, 38, 10, 24};
-} // namespace
+#include "ui/dialogs/ReportList.h"
 
 CFindPlayerDlg::CFindPlayerDlg(CMonitorCore& core, CWnd* pParent) : CDialog(IDD_FIND_PLAYER, pParent), m_core(core)
 {
@@ -36,11 +31,7 @@ void CFindPlayerDlg::DoDataExchange(CDataExchange* pDX)
 BOOL CFindPlayerDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    m_listMatches.SetExtendedStyle(m_listMatches.GetExtendedStyle() | LVS_EX_FULLROWSELECT);
-    CRect rect;
-    m_listMatches.GetClientRect(&rect);
-    for (int i = 0; i < FIND_COLUMN_COUNT; ++i)
-        m_listMatches.InsertColumn(i, kHeadings[i], LVCFMT_LEFT, rect.Width() * kWidths[i] / 100);
+    AddColumns(m_listMatches, {{"Player", 28}, {"Server", 38}, {"Ping", 10}, {"Address", 24}});
     for (CGameServer* pServer : m_core.Servers())
         m_search.Update(pServer, pServer->GetStatus());
     m_core.AddWatcher(this);

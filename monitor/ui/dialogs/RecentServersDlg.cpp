@@ -2,12 +2,7 @@
 
 #include "query/GameText.h"
 #include "res/resource.h"
-
-namespace {
-const char* const kHeadings[] = {"Server Name", "Address", "Last Joined"};
-// Shares of the list's width, in percent.
-const int kWidths[] = {48, 26, 24};
-} // namespace
+#include "ui/dialogs/ReportList.h"
 
 CRecentServersDlg::CRecentServersDlg(CMonitorCore& core, CWnd* pParent)
     : CDialog(IDD_RECENT_SERVERS, pParent), m_core(core)
@@ -29,11 +24,7 @@ void CRecentServersDlg::DoDataExchange(CDataExchange* pDX)
 BOOL CRecentServersDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    m_list.SetExtendedStyle(m_list.GetExtendedStyle() | LVS_EX_FULLROWSELECT);
-    CRect rect;
-    m_list.GetClientRect(&rect);
-    for (int i = 0; i < 3; ++i)
-        m_list.InsertColumn(i, kHeadings[i], LVCFMT_LEFT, rect.Width() * kWidths[i] / 100);
+    AddColumns(m_list, {{"Server Name", 48}, {"Address", 26}, {"Last Joined", 24}});
     ShowServers(0);
     // The list takes the focus, so that Enter joins and Delete removes at once.
     SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(m_list.GetSafeHwnd()), TRUE);
@@ -43,13 +34,8 @@ BOOL CRecentServersDlg::OnInitDialog()
 void CRecentServersDlg::ShowServers(int nSelect)
 {
     m_list.DeleteAllItems();
-    for (const CRecentServer& server : m_core.RecentServers().Servers()) {
-        const int nRow = m_list.InsertItem(m_list.GetItemCount(), ReadableText(server.strName));
-        if (nRow < 0)
-            continue;
-        m_list.SetItemText(nRow, 1, server.strAddress);
-        m_list.SetItemText(nRow, 2, server.strWhen);
-    }
+    for (const CRecentServer& server : m_core.RecentServers().Servers())
+        AddRow(m_list, {ReadableText(server.strName), server.strAddress, server.strWhen});
     const int nCount = m_list.GetItemCount();
     if (nCount == 0)
         return;

@@ -1,8 +1,5 @@
 #include "ui/dialogs/ServerDetailsDlg.h"
 
-#include <initializer_list>
-#include <utility>
-
 #include "framework/Clipboard.h"
 #include "query/GameText.h"
 #include "query/InfoPairs.h"
@@ -10,29 +7,7 @@
 #include "res/resource.h"
 #include "ui/core/PlayerRows.h"
 #include "ui/dialogs/MonitorKeys.h"
-
-namespace {
-void AddColumns(CListCtrl& list, std::initializer_list<std::pair<const char*, int>> columns)
-{
-    list.SetExtendedStyle(list.GetExtendedStyle() | LVS_EX_FULLROWSELECT);
-    CRect rect;
-    list.GetClientRect(&rect);
-    int nColumn = 0;
-    for (const auto& column : columns)
-        list.InsertColumn(nColumn++, column.first, LVCFMT_LEFT, rect.Width() * column.second / 100);
-}
-
-void AddRow(CListCtrl& list, std::initializer_list<CString> texts)
-{
-    int nRow = list.InsertItem(list.GetItemCount(), *texts.begin());
-    if (nRow < 0)
-        return;
-    int nColumn = 0;
-    for (const CString& text : texts)
-        if (nColumn++ > 0)
-            list.SetItemText(nRow, nColumn - 1, text);
-}
-} // namespace
+#include "ui/dialogs/ReportList.h"
 
 CServerDetailsDlg::CServerDetailsDlg(const CServerStatus& status, CWnd* pParent)
     : CDialog(IDD_SERVER_DETAILS, pParent), m_status(status)

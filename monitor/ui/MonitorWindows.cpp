@@ -2,6 +2,7 @@
 
 #include "extras/JoinServer.h"
 #include "extras/SelectedServer.h"
+#include "query/GameText.h"
 #include "res/resource.h"
 #include "ui/core/FreeSlot.h"
 #include "ui/core/ListMode.h"
@@ -90,6 +91,14 @@ void CMonitorWindows::GoToServer(CGameServer* pServer, const CString& strPlayer)
     const LPARAM key = reinterpret_cast<LPARAM>(pServer);
     m_core.UpdateServerItem(pServer);
     if (!m_core.ServerRows().Contains(key)) {
+        // No view shows it: the user's filters are theirs to change.
+        if (m_core.IsFilteredOut(pServer)) {
+            CString strText;
+            strText.Format("%s is hidden by your filters (Filter Servers, Ctrl+E).",
+                           static_cast<const char*>(ReadableText(pServer->GetStatus().m_strName)));
+            AfxMessageBox(strText);
+            return;
+        }
         m_core.ShowListMode(LIST_MODE_ALL);
         m_core.UpdateServerItem(pServer);
     }

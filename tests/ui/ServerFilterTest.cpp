@@ -90,6 +90,8 @@ TEST(ServerFilter, RowsFollowEveryChangeInEveryModeAndTheCaptionCountsWhatIsHidd
     filter.bHidePassword = true;
     core.SetFilter(filter);
     EXPECT_EQ(names(), (std::vector<std::string>{"Kelvane CTF", ""}));
+    EXPECT_TRUE(core.IsFilteredOut(pLocked)) << "no view would show it";
+    EXPECT_FALSE(core.IsFilteredOut(pSilent));
     filter.bHidePassword = false;
     filter.nMaxPing = 200;
     core.SetFilter(filter);

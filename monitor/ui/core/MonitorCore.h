@@ -69,6 +69,7 @@ public:
     // The rows follow the new filters, in every list mode.
     const CServerFilter& GetFilter() const { return m_rows.GetFilter(); }
     void SetFilter(const CServerFilter& filter);
+    bool IsFilteredOut(const CGameServer* pServer) const { return m_rows.IsFilteredOut(pServer); }
     // The record's row agrees with it; when listed, the player list shows its players.
     void UpdateServerItem(CGameServer* pServer);
     void SortServerList(int nColumn, BOOL bAscending);

@@ -109,6 +109,12 @@ void CServerRows::Count(const CShown& shown, int nSign)
     m_nPlayers += nSign * static_cast<int>(shown.facts.nPlayers);
 }
 
+bool CServerRows::IsFilteredOut(const CGameServer* pServer) const
+{
+    auto it = m_shown.find(pServer);
+    return it != m_shown.end() && !m_filter.Passes(it->second.facts);
+}
+
 void CServerRows::Forget(const CGameServer* pServer)
 {
     auto it = m_shown.find(pServer);

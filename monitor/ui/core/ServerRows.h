@@ -55,6 +55,8 @@ public:
     // The same after the mode or the record's marks changed, from what the record
     // showed last: a view of 40,000 rows changes without reading them again.
     BOOL Readmit(CGameServer* pServer);
+    // Whether the filters keep the record's row away, whatever the list mode.
+    bool IsFilteredOut(const CGameServer* pServer) const;
     // The record is going: nothing of it is kept.
     void Forget(const CGameServer* pServer);
 

@@ -1,22 +1,34 @@
 // The monitor's core without a window: its polls with real queries against the
-// fake servers of core.scenario, and what the lists and the caption show.
+// fake servers of core.scenario, their progress, status line and caption.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
+#include <climits>
+
 #include "CoreHarness.h"
-#include "ui/core/ListMode.h"
 
 namespace {
-std::string Address(int nPort)
+// Ten servers that answer after 100 ms, and ten after 300 ms.
+const int kQuick = 28430, kSlow = 28400;
+
+std::vector<int> Ports(int nFirst, int nCount)
 {
-    return "127.0.0.1:" + std::to_string(nPort);
+    std::vector<int> ports;
+    for (int i = 0; i < nCount; ++i)
+        ports.push_back(nFirst + i);
+    return ports;
 }
 
-int CountQuerying(CMonitorCore& core)
+// Runs the poll to its end; the most queries that ran at once, or -1 when it did not end.
+int MostInFlight(CoreHarness& harness)
 {
-    int n = 0;
-    for (CGameServer* pServer : core.Servers())
-        n += pServer->IsQuerying() ? 1 : 0;
-    return n;
+    int nMost = 0;
+    bool bEnded = harness.PumpUntil([&] {
+        nMost = std::max(nMost, harness.CountQuerying());
+        return !harness.core.IsPolling();
+    }, 5000);
+    return bEnded ? nMost : -1;
 }
 } // namespace
 
@@ -26,33 +38,100 @@ TEST(MonitorCore, APollKeepsTheBudgetInFlightAndEndsOnceWithTheTotals)
     CMonitorCore& core = harness.core;
     harness.Setting("NumQueryThreads", "3");
     core.ReadSettings();
-    std::vector<std::string> addresses;
-    for (int i = 0; i < 10; ++i)
-        addresses.push_back(Address(28400 + i));
-    harness.AddServers(addresses);
+    harness.AddServers(Ports(kSlow, 10));
     // An ignored server is not asked, but still passes through the status line.
     CGameServer* pIgnored = core.AddServer(new CGameServer(Address(28420).c_str()), FALSE);
     pIgnored->SetIgnored(1);
+    const int nIgnoredAsked = RequestsPerPort()[28420];
 
     core.StartPolling();
-    EXPECT_EQ(CountQuerying(core), 3);
+    EXPECT_EQ(harness.CountQuerying(), 3);
     EXPECT_EQ(harness.view.caption, "Kelvane Monitor... (Polling Servers...)");
     EXPECT_TRUE(harness.view.progressShown);
     EXPECT_EQ(harness.view.progressRange, 11);
     core.StartPolling(); // Refresh during a poll changes nothing
-    EXPECT_EQ(CountQuerying(core), 3);
+    EXPECT_EQ(harness.CountQuerying(), 3);
+    EXPECT_EQ(harness.view.statuses.size(), 3u);
     ASSERT_TRUE(harness.PumpUntil([&] { return !core.IsPolling(); }, 5000));
     EXPECT_EQ(harness.view.progressPos, 11);
     EXPECT_FALSE(harness.view.progressShown);
-    EXPECT_EQ(harness.view.status, "Ready");
+    EXPECT_EQ(harness.view.progressHides, 1);
     EXPECT_EQ(harness.view.caption, "Kelvane Monitor... (10 Servers, 0 Players Online) Now showing all servers.");
-    EXPECT_EQ(pIgnored->GetPing(), 750u) << "never asked";
+    // Every server in collection order, whatever order the answers came in; then Ready.
+    std::vector<std::string> statuses;
+    for (CGameServer* pServer : core.Servers())
+        statuses.push_back("Querying server at " + std::string(pServer->GetAddress()) + "...");
+    statuses.push_back("Ready");
+    EXPECT_EQ(harness.view.statuses, statuses);
+    EXPECT_EQ(pIgnored->GetPing(), 750u);
+    EXPECT_EQ(RequestsPerPort()[28420], nIgnoredAsked) << "an ignored server was asked";
+    EXPECT_EQ(core.ServerRows().GetLook(core.ServerRows().Find(reinterpret_cast<LPARAM>(pIgnored))).crText,
+              static_cast<DWORD>(COLOR_TEXT_IGNORED));
 
-    // An empty collection, or one of ignored servers only, ends as it begins.
-    CoreHarness empty("core_poll_empty");
-    empty.core.StartPolling();
-    EXPECT_FALSE(empty.core.IsPolling());
-    EXPECT_EQ(empty.view.status, "Ready");
+    // Nothing to ask, whether the collection is empty or every server is ignored:
+    // the poll ends as it begins, and a refresh after it is a poll again.
+    for (int nRecords : {0, 2}) {
+        CoreHarness quiet("core_poll_quiet");
+        quiet.AddServers(Ports(kQuick, nRecords));
+        for (CGameServer* pServer : quiet.core.Servers())
+            pServer->SetIgnored(1);
+        quiet.core.StartPolling();
+        EXPECT_FALSE(quiet.core.IsPolling()) << nRecords;
+        EXPECT_EQ(quiet.CountQuerying(), 0) << nRecords;
+        EXPECT_EQ(quiet.view.status, "Ready") << nRecords;
+        EXPECT_FALSE(quiet.view.progressShown) << nRecords;
+        EXPECT_EQ(quiet.view.progressPos, nRecords);
+        EXPECT_EQ(quiet.view.caption, "Kelvane Monitor... (0 Servers, 0 Players Online) Now showing all servers.")
+            << nRecords;
+        quiet.core.StartPolling();
+        EXPECT_EQ(quiet.view.progressHides, 2) << nRecords;
+    }
+}
+
+// Whatever the budget, the queries in flight are the budget's number until the
+// collection runs out; a budget far beyond the collection costs nothing past it.
+TEST(MonitorCore, EachBudgetKeepsItsNumberOfQueriesInFlight)
+{
+    const struct {
+        const char* stored;
+        int records;
+        int inFlight;
+    } budgets[] = {{"1", 10, 1}, {"3", 10, 3}, {"7", 10, 7}, {"7", 2, 2}, {"99999999999", 10, 10}};
+    for (const auto& budget : budgets) {
+        const std::string what = std::string(budget.stored) + " over " + std::to_string(budget.records);
+        CoreHarness harness("core_budget");
+        harness.Setting("NumQueryThreads", budget.stored);
+        harness.core.ReadSettings();
+        harness.AddServers(Ports(kQuick, budget.records));
+        const auto start = std::chrono::steady_clock::now();
+        harness.core.StartPolling();
+        const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+        EXPECT_LT(ms, 500) << what << ": the poll's start spun through the budget";
+        EXPECT_EQ(harness.CountQuerying(), budget.inFlight) << what;
+        EXPECT_EQ(MostInFlight(harness), budget.inFlight) << what;
+        EXPECT_EQ(harness.view.progressPos, budget.records) << what;
+        for (CGameServer* pServer : harness.core.Servers())
+            EXPECT_LT(pServer->GetPing(), 750u) << what << ": " << pServer->GetAddress();
+    }
+    CoreHarness huge("core_budget_huge");
+    huge.Setting("NumQueryThreads", "99999999999");
+    huge.core.ReadSettings();
+    EXPECT_EQ(huge.core.GetThreadBudget(), INT_MAX);
+}
+
+// A budget chosen during a poll leaves the poll's queries as they are; the next
+// poll runs with it.
+TEST(MonitorCore, ABudgetChosenDuringAPollAppliesFromTheNext)
+{
+    CoreHarness harness("core_budget_change");
+    harness.Setting("NumQueryThreads", "3");
+    harness.core.ReadSettings();
+    harness.AddServers(Ports(kQuick, 6));
+    harness.core.StartPolling();
+    harness.core.SetThreadBudget(1);
+    EXPECT_EQ(MostInFlight(harness), 3);
+    harness.core.StartPolling();
+    EXPECT_EQ(MostInFlight(harness), 1);
 }
 
 // Real queries, to closed loopback ports (the native build learns of them at
@@ -62,10 +141,7 @@ TEST(MonitorCore, ClickedQueriesNeverCountAgainstAPoll)
 {
     CoreHarness harness("core_clicks");
     CMonitorCore& core = harness.core;
-    std::vector<std::string> addresses;
-    for (int i = 0; i < 40; ++i)
-        addresses.push_back(Address(18150 + i));
-    harness.AddServers(addresses);
+    harness.AddServers(Ports(18150, 40));
     harness.Setting("NumQueryThreads", "7");
     core.ReadSettings();
     // Clicked before the poll: their notices may come before or after it reaches them.
@@ -78,5 +154,49 @@ TEST(MonitorCore, ClickedQueriesNeverCountAgainstAPoll)
     harness.PumpUntil([] { return false; }, 300);
     EXPECT_EQ(harness.view.progressHides, 1) << "the poll ended more than once";
     EXPECT_EQ(harness.view.progressPos, 40);
-    EXPECT_EQ(CountQuerying(core), 0);
+    EXPECT_EQ(harness.CountQuerying(), 0);
+}
+
+// However the clicks on a slow server (300 ms) and their notices fall, a poll
+// that follows counts only its own notices: it ends once its query of that
+// server has answered, and the poll after it is whole again.
+TEST(MonitorCore, AClickedQueryNeverEndsAPollWhereverItsNoticeFalls)
+{
+    CoreHarness harness("core_click_notices");
+    CMonitorCore& core = harness.core;
+    harness.AddServers({kSlow, 28420});
+    core.ReadSettings();
+    CGameServer* pSlow = harness.Server(kSlow);
+    ASSERT_TRUE(harness.Poll());
+    auto click = [&] { core.ClickServer(pSlow); };
+    // Held back, the notices of ended queries stay queued; handed over, they are taken.
+    auto queryEnds = [&] { ASSERT_TRUE(harness.WaitForQueries(3000)); };
+    auto noticesTaken = [&] { harness.PumpQueued(); };
+    struct {
+        const char* what;
+        std::vector<std::function<void()>> steps;
+    } cases[] = {
+        {"the clicked query still runs", {click}},
+        {"its notice is still queued", {click, queryEnds}},
+        {"a second click, both notices queued", {click, queryEnds, click, queryEnds}},
+        {"a second click, its notice queued", {click, queryEnds, click, noticesTaken, queryEnds}},
+        {"a second click, its query still runs", {click, queryEnds, click, noticesTaken}},
+    };
+    for (auto& c : cases) {
+        for (auto& step : c.steps)
+            step();
+        for (const char* poll : {"the poll", "the next poll"}) {
+            const int nQuickAsked = RequestsPerPort()[28420];
+            const int nHides = harness.view.progressHides;
+            ASSERT_TRUE(harness.Poll(3000)) << c.what << ", " << poll;
+            EXPECT_FALSE(pSlow->IsQuerying()) << c.what << ", " << poll << ": it ended on a clicked query's notice";
+            EXPECT_EQ(harness.view.progressPos, 2) << c.what << ", " << poll;
+            EXPECT_EQ(harness.view.progressHides, nHides + 1) << c.what << ", " << poll;
+            EXPECT_EQ(RequestsPerPort()[28420], nQuickAsked + 1) << c.what << ", " << poll;
+        }
+        // The clicks' notices still to come belong to nobody.
+        ASSERT_TRUE(harness.WaitForQueries(3000));
+        harness.PumpQueued();
+        EXPECT_FALSE(core.IsPolling()) << c.what;
+    }
 }

@@ -276,3 +276,18 @@ TEST(CoreRunState, ClosingDuringAPollSavesEverythingAndWaitsOnlyForTheRunningQue
     EXPECT_EQ(h.core.ServerRows().GetCount(), 0);
     EXPECT_EQ(h.view.progressPos, 0);
 }
+
+// While the close reports a failed save, its message box dispatches the notices
+// of the queries that still run: they start no new query.
+TEST(CoreRunState, NoQueryStartsOnceTheCloseHasBegun)
+{
+    CoreHarness h("core_close_begun");
+    h.Setting("NumQueryThreads", "1");
+    h.StartUp({28440, 28441, 28442});
+    h.core.StartPolling();
+    h.core.BeginShutDown();
+    ASSERT_TRUE(h.PumpUntil([&] { return !h.notices.empty(); }, 3000));
+    EXPECT_EQ(h.CountQuerying(), 0) << "the poll went on";
+    h.core.AskServerAgain(h.Server(28442));
+    EXPECT_EQ(h.CountQuerying(), 0) << "a click asked again";
+}

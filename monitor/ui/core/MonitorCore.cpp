@@ -86,6 +86,10 @@ void CMonitorCore::StartPolling()
 // recursion through the notice handler, so a long run of them costs no stack.
 void CMonitorCore::StartNextQuery()
 {
+    // No query starts once the close has begun, though the box of a failed save
+    // still hands over the poll's notices.
+    if (m_bShuttingDown)
+        return;
     for (;;) {
         CGameServer* pServer = m_servers.GetAt(m_poll.TakeNext(m_servers.GetCount()));
         if (!pServer)

@@ -17,6 +17,9 @@ int SmallIconSize(int dpi);
 // A copy of hFont, which was made for nFontDpi, with its height taken to dpi.
 // The caller owns the result (null on failure).
 HFONT CreateFontAtDpi(HFONT hFont, int nFontDpi, int dpi);
+// The same for a font made from whole points, as a dialog's font is: its height
+// goes through the point size (PointFontHeight).
+HFONT CreatePointFontAtDpi(HFONT hFont, int nFontDpi, int dpi);
 
 // The picture with bitmap resource nId at cx x cy pixels for a DPI. At 96 DPI the
 // bitmap itself; otherwise the PNG drawn for the nearest scaling at or above the

@@ -141,13 +141,25 @@ int SmallIconSize(int dpi)
     return MulDiv(GetSystemMetrics(SM_CXSMICON), dpi, SystemDpi());
 }
 
-HFONT CreateFontAtDpi(HFONT hFont, int nFontDpi, int dpi)
+namespace {
+HFONT CopyFontWithHeight(HFONT hFont, int (*pfnHeight)(int nHeight, int nFromDpi, int nToDpi), int nFontDpi, int dpi)
 {
     LOGFONTA lf;
     if (!hFont || !GetObjectA(hFont, sizeof lf, &lf))
         return NULL;
-    lf.lfHeight = MulDiv(lf.lfHeight, dpi, nFontDpi);
+    lf.lfHeight = pfnHeight(lf.lfHeight, nFontDpi, dpi);
     return CreateFontIndirectA(&lf);
+}
+} // namespace
+
+HFONT CreateFontAtDpi(HFONT hFont, int nFontDpi, int dpi)
+{
+    return CopyFontWithHeight(hFont, ScaleBetweenDpis, nFontDpi, dpi);
+}
+
+HFONT CreatePointFontAtDpi(HFONT hFont, int nFontDpi, int dpi)
+{
+    return CopyFontWithHeight(hFont, PointFontHeight, nFontDpi, dpi);
 }
 
 HBITMAP LoadArt(HINSTANCE hInstance, int nId, int dpi, int cx, int cy)

@@ -2,13 +2,25 @@
 
 #include "MainWindow.h"
 #include "WinApp.h"
+#include "dpi/DpiArt.h"
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
     ON_COMMAND(IDOK, &CDialog::OnOK)
     ON_COMMAND(IDCANCEL, &CDialog::OnCancel)
+    ON_MESSAGE(WM_DPICHANGED_MSG, &CDialog::OnDpiChanged)
+    ON_MESSAGE(WM_GETFONT, &CDialog::OnGetFont)
+    ON_MESSAGE(WM_NCDESTROY, &CDialog::OnNcDestroy)
 END_MESSAGE_MAP()
 
 CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd) : m_nIDTemplate(nIDTemplate), m_pParentWnd(pParentWnd) {}
+
+// The font and icons made for the DPI go after the controls that show them.
+CDialog::~CDialog()
+{
+    if (m_hWnd && m_bCreatedHere && ::IsWindow(m_hWnd))
+        DestroyWindow();
+    ReleaseScaledObjects();
+}
 
 // Without a parent a dialog is owned by the main window, so that it stays above it.
 HWND CDialog::ParentHandle() const
@@ -113,6 +125,7 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM, LPARAM lPa
     pDialog->m_bCreatedHere = true;
     if (AfxGetMainWnd() == pDialog)
         AfxSetMainWndHandle(hWnd);
+    pDialog->BeginDisplayScale();
     return pDialog->OnInitDialog();
 }
 
@@ -132,6 +145,8 @@ void CDialog::EndDialog(int nResult)
 BOOL CDialog::OnInitDialog()
 {
     UpdateData(FALSE);
+    if (m_nDpi != BASE_DPI)
+        OnDpiScaled(BASE_DPI);
     return TRUE;
 }
 

@@ -17,6 +17,11 @@ struct CRowLook {
     bool bBold = false;
     // Among rows whose sort texts are equal, the lower rank comes first, whatever the direction.
     int nTieRank = 0;
+
+    bool operator==(const CRowLook& other) const
+    {
+        return nImage == other.nImage && crText == other.crText && bBold == other.bBold && nTieRank == other.nTieRank;
+    }
 };
 
 // Two rows' texts in the sort column: as numbers when both start with a number

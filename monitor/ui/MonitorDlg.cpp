@@ -2,6 +2,7 @@
 
 #include "framework/Platform.h"
 #include "query/ServerWebsite.h"
+#include "ui/PingImages.h"
 #include "ui/core/Caption.h"
 #include "web/BuildNumber.h"
 #include "web/WebServer.h"
@@ -17,8 +18,7 @@ CMonitorDlg::CMonitorDlg(CWnd* pParent)
       // The folder the program starts in keeps its files, wherever the file
       // dialog or the game's start moves the current folder later.
       m_core(m_view, AfxGetCurrentDirectory(), CProfileFile(AfxGetApp()->m_pszProfileName)),
-      m_windows(*this, m_core, m_listServers, m_listPlayers),
-      m_nDpi(BASE_DPI)
+      m_windows(*this, m_core, m_listServers, m_listPlayers)
 {
     // The window, and with it its DPI, comes later (InitListColumns).
     FillPingImages(*m_pImageList, BASE_DPI, 16);
@@ -68,7 +68,6 @@ BEGIN_MESSAGE_MAP(CMonitorDlg, CDialog)
     ON_WM_TIMER()
     ON_MESSAGE(WM_QUERYDONE, &CMonitorDlg::OnQueryDone)
     ON_MESSAGE(WM_RUNSTATESAVED, &CMonitorDlg::OnRunStateSaved)
-    ON_MESSAGE(WM_DPICHANGED_MSG, &CMonitorDlg::OnDpiChanged)
     ON_COMMAND_RANGE(ID_EDIT_COPY, ID_EDIT_COPY, &CMonitorDlg::OnMonitorCommand)
     ON_COMMAND_RANGE(ID_MONITOR_FIRST, ID_MONITOR_LAST, &CMonitorDlg::OnMonitorCommand)
 END_MESSAGE_MAP()

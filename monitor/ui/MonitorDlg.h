@@ -96,12 +96,10 @@ protected:
     afx_msg void OnLogo();
     afx_msg void OnAddServer();
 
-    // DisplayScale.cpp: what the dialog sets in pixels, at the window's DPI.
-    afx_msg LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
-    void ApplyDisplayScale(int dpi);
-    void LayOutInProportion(int dpi);
-    void KeepLayoutOnDpiChange();
-    static void FillPingImages(CImageList& images, int dpi, int nSize);
+    // DisplayScale.cpp: the window's own pictures, ping icons and ticker at its
+    // DPI, and its two lists' column rule (the dialog base places the controls).
+    void OnDpiScaled(int nOldDpi) override;
+    void ScaleListColumns(HWND hList, int nOldDpi) override;
 
     DECLARE_MESSAGE_MAP()
 
@@ -109,5 +107,4 @@ private:
     CMainWindowView m_view;
     CMonitorCore m_core;
     CMonitorWindows m_windows;
-    int m_nDpi; // the DPI the pictures, the ping icons and the ticker are made for
 };

@@ -2,8 +2,6 @@
 // their clicks go to the core.
 #include "ui/MonitorDlg.h"
 
-#include "dpi/DpiArt.h"
-#include "dpi/DpiScale.h"
 
 namespace {
 const CListColumn kServerColumns[SERVER_COLUMN_COUNT] = {
@@ -21,13 +19,8 @@ CGameServer* ServerOf(const CSortedListCtrl& list)
 void CMonitorDlg::InitListColumns()
 {
     m_listServers.SetImageList(m_pImageList, LVSIL_SMALL);
-    KeepLayoutOnDpiChange();
-    int dpi = WindowDpi(m_hWnd);
-    if (dpi != BASE_DPI)
-        LayOutInProportion(dpi);
-    ApplyDisplayScale(dpi);
-    m_listServers.Show(m_core.ServerRows(), kServerColumns, SERVER_COLUMN_COUNT, m_nDpi);
-    m_listPlayers.Show(m_core.PlayerRows(), kPlayerColumns, PLAYER_COLUMN_COUNT, m_nDpi);
+    m_listServers.Show(m_core.ServerRows(), kServerColumns, SERVER_COLUMN_COUNT, GetDpi());
+    m_listPlayers.Show(m_core.PlayerRows(), kPlayerColumns, PLAYER_COLUMN_COUNT, GetDpi());
 }
 
 void CMonitorDlg::OnListMode()

@@ -1,5 +1,5 @@
-// The real kelvane-launcher.exe at the screen DPI of its Wine prefix (96, 144 or
-// 192, one ctest entry each) and after a DPI change: the window and every control
+// The real kelvane-launcher.exe at the screen DPI of its Wine prefix (96, 120, 144
+// or 192, one ctest entry each) and after a DPI change: the window and every control
 // at DPI/96 times their 96-DPI places, and no text cut.
 #include <windows.h>
 

@@ -178,16 +178,12 @@ void CMonitorCore::ShowListMode(int nMode)
         // The player list ends with the last listed record's players: fill it once.
         CRowTable::CBatch batch(ServerRows());
         const CGameServer* pLastListed = nullptr;
-        CServerStatus lastListed;
         for (CGameServer* pServer : m_servers) {
-            CServerStatus status = pServer->GetStatus();
-            if (m_rows.Show(pServer, status)) {
+            if (m_rows.Readmit(pServer))
                 pLastListed = pServer;
-                lastListed = std::move(status);
-            }
         }
         if (pLastListed)
-            m_players.Fill(lastListed);
+            m_players.Fill(pLastListed->GetStatus());
         ServerRows().Resort();
     }
     UpdateCaption();

@@ -44,43 +44,72 @@ CServerRows::CServerRows() : m_table(SERVER_COLUMN_COUNT, SERVER_COLUMN_PING, TR
 
 BOOL CServerRows::Show(CGameServer* pServer, const CServerStatus& status)
 {
+    CShown& shown = m_shown[pServer];
+    // Its old figures leave the totals and the new ones come in, where it is listed.
+    Count(shown, -1);
+    shown.texts = ServerRowTexts(pServer, status);
+    shown.nPing = status.m_nPing;
+    shown.nPlayers = static_cast<int>(status.m_nPlayers);
+    Count(shown, 1);
+    return Admit(pServer, shown, true);
+}
+
+BOOL CServerRows::Readmit(CGameServer* pServer)
+{
+    auto it = m_shown.find(pServer);
+    if (it == m_shown.end())
+        return Show(pServer, pServer->GetStatus());
+    return Admit(pServer, it->second, false);
+}
+
+BOOL CServerRows::Admit(CGameServer* pServer, CShown& shown, bool bTextsChanged)
+{
     const BYTE bFavorite = pServer->IsFavorite();
     const BYTE bIgnored = pServer->IsIgnored();
     const LPARAM key = reinterpret_cast<LPARAM>(pServer);
-    if (!ListModeAdmits(m_nListMode, bFavorite, bIgnored, status.m_nPing)) {
+    const bool bListed = ListModeAdmits(m_nListMode, bFavorite, bIgnored, shown.nPing);
+    if (bListed != shown.bListed) {
+        Count(shown, -1);
+        shown.bListed = bListed;
+        Count(shown, 1);
+    }
+    if (!bListed) {
         m_table.Remove(key);
-        Count(pServer, nullptr);
         return FALSE;
     }
     CRowLook look;
-    look.nImage = PingImageFor(status.m_nPing);
+    look.nImage = PingImageFor(shown.nPing);
     look.crText = ServerTextColor(bFavorite, bIgnored);
     look.nTieRank = MarksRank(bFavorite, bIgnored);
-    m_table.Set(key, ServerRowTexts(pServer, status), look);
-    const CCounts counts{status.m_nPing < PING_NOT_ANSWERING, static_cast<int>(status.m_nPlayers)};
-    Count(pServer, &counts);
+    // A row that stays as it was is left alone: a view change of thousands of
+    // rows touches only those that come, go or change colour.
+    const int nRow = m_table.Find(key);
+    if (bTextsChanged || nRow < 0 || !(m_table.GetLook(nRow) == look))
+        m_table.Set(key, shown.texts, look);
     return TRUE;
 }
 
-void CServerRows::Count(CGameServer* pServer, const CCounts* pNow)
+void CServerRows::Count(const CShown& shown, int nSign)
 {
-    auto it = m_counted.find(pServer);
-    if (it != m_counted.end()) {
-        m_nAnswering -= it->second.bAnswering ? 1 : 0;
-        m_nPlayers -= it->second.nPlayers;
-        if (!pNow)
-            m_counted.erase(it);
-    }
-    if (!pNow)
+    if (!shown.bListed)
         return;
-    m_counted[pServer] = *pNow;
-    m_nAnswering += pNow->bAnswering ? 1 : 0;
-    m_nPlayers += pNow->nPlayers;
+    m_nAnswering += nSign * (shown.nPing < PING_NOT_ANSWERING ? 1 : 0);
+    m_nPlayers += nSign * shown.nPlayers;
+}
+
+void CServerRows::Forget(const CGameServer* pServer)
+{
+    auto it = m_shown.find(pServer);
+    if (it == m_shown.end())
+        return;
+    Count(it->second, -1);
+    m_table.Remove(reinterpret_cast<LPARAM>(pServer));
+    m_shown.erase(it);
 }
 
 void CServerRows::Clear()
 {
     m_table.RemoveAll();
-    m_counted.clear();
+    m_shown.clear();
     m_nAnswering = m_nPlayers = 0;
 }

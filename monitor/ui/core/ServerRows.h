@@ -41,12 +41,17 @@ public:
     CGameServer* GetAt(int nRow) const { return reinterpret_cast<CGameServer*>(m_table.GetKey(nRow)); }
 
     int GetListMode() const { return m_nListMode; }
-    // Only the mode changes; Show then brings each row in line.
+    // Only the mode changes; Readmit then brings each row in line.
     void SetListMode(int nMode) { m_nListMode = nMode; }
 
     // Makes the record's row agree with the status and its marks: added at the
     // end, changed in place or removed, as the list mode says. TRUE when listed.
     BOOL Show(CGameServer* pServer, const CServerStatus& status);
+    // The same after the mode or the record's marks changed, from what the record
+    // showed last: a view of 40,000 rows changes without reading them again.
+    BOOL Readmit(CGameServer* pServer);
+    // The record is going: nothing of it is kept.
+    void Forget(const CGameServer* pServer);
 
     // No rows at all (the records are about to go).
     void Clear();
@@ -56,15 +61,20 @@ public:
     int CountPlayers() const { return m_nPlayers; }
 
 private:
-    struct CCounts {
-        bool bAnswering;
-        int nPlayers;
+    // What a record's row shows, kept whether or not the mode lists it.
+    struct CShown {
+        std::vector<CString> texts;
+        DWORD nPing = PING_NOT_ANSWERING;
+        int nPlayers = 0;
+        bool bListed = false;
     };
-    void Count(CGameServer* pServer, const CCounts* pNow);
+    BOOL Admit(CGameServer* pServer, CShown& shown, bool bTextsChanged);
+    // Adds (1) or takes away (-1) a listed record's figures in the totals.
+    void Count(const CShown& shown, int nSign);
 
     CRowTable m_table;
     int m_nListMode;
-    std::unordered_map<const CGameServer*, CCounts> m_counted;
+    std::unordered_map<const CGameServer*, CShown> m_shown;
     int m_nAnswering = 0;
     int m_nPlayers = 0;
 };

@@ -6,15 +6,11 @@
 class CAboutBox : public CDialog {
 public:
     CAboutBox();
-    virtual ~CAboutBox();
 
 protected:
     virtual void DoDataExchange(CDataExchange* pDX);
     virtual BOOL OnInitDialog();
 
 private:
-    void ShowIconForDpi();
-
     CStatic m_wndBuild;
-    HICON m_hIcon = nullptr; // the icon for the DPI, when not the dialog's own
 };

@@ -7,6 +7,7 @@
 #include <climits>
 
 #include "CoreHarness.h"
+#include "ui/core/FreeSlot.h"
 
 namespace {
 // Ten servers that answer after 100 ms, and ten after 300 ms.
@@ -199,4 +200,85 @@ TEST(MonitorCore, AClickedQueryNeverEndsAPollWhereverItsNoticeFalls)
         harness.PumpQueued();
         EXPECT_FALSE(core.IsPolling()) << c.what;
     }
+}
+
+namespace {
+// A window over the main one that follows replies.
+struct Watcher : CServerWatcher {
+    void ServerNoticed(CGameServer* pServer) override
+    {
+        told.push_back(pServer);
+        if (also)
+            also(pServer);
+    }
+    std::vector<CGameServer*> told;
+    std::function<void(CGameServer*)> also;
+};
+} // namespace
+
+// The windows that follow replies hear of each one once the rows show it, and
+// not of a clicked query's notice that a poll's own query of the record overtook.
+TEST(MonitorCore, WatchersHearOfEachShownReplyOnce)
+{
+    CoreHarness h("core_watchers");
+    h.StartUp({28420, 28421});
+    Watcher first, second, removed;
+    first.also = [&](CGameServer* pServer) {
+        const CRowTable& rows = h.core.ServerRows();
+        EXPECT_EQ(rows.GetText(rows.Find(reinterpret_cast<LPARAM>(pServer)), SERVER_COLUMN_PING).str(),
+                  std::to_string(pServer->GetPing()))
+            << "told before the row shows the reply";
+        h.core.RemoveWatcher(&removed); // a window that closes meanwhile
+    };
+    for (Watcher* pWatcher : {&first, &second, &removed})
+        h.core.AddWatcher(pWatcher);
+    ASSERT_TRUE(h.Poll());
+    EXPECT_EQ(first.told, h.notices);
+    EXPECT_EQ(second.told, h.notices);
+    EXPECT_TRUE(removed.told.empty());
+
+    CGameServer* pAlpha = h.Server(28420);
+    h.core.ClickServer(pAlpha);
+    ASSERT_TRUE(h.WaitForQueries(3000));
+    ASSERT_TRUE(h.Poll());
+    EXPECT_EQ(h.notices.size(), 5u);
+    EXPECT_EQ(first.told.size(), 4u) << "told of the click's overtaken notice";
+
+    h.core.RemoveWatcher(&second);
+    h.core.ClickServer(pAlpha);
+    ASSERT_TRUE(h.PumpUntil([&] { return h.notices.size() == 6; }, 3000));
+    EXPECT_EQ(first.told.size(), 5u);
+    EXPECT_EQ(second.told.size(), 4u);
+    // After the close nobody is told.
+    h.core.ClickServer(pAlpha);
+    h.Close();
+    h.PumpQueued();
+    EXPECT_EQ(first.told.size(), 5u);
+}
+
+// The wait for a free slot asks its server again between polls only; each reply
+// reaches it, and the third of this server's has a slot free.
+TEST(MonitorCore, AServerIsAskedAgainOnlyBetweenPolls)
+{
+    CoreHarness h("core_ask_again");
+    h.StartUp({28428, kSlow});
+    CGameServer* pFull = h.Server(28428);
+    Watcher wait;
+    h.core.AddWatcher(&wait);
+    ASSERT_TRUE(h.Poll());
+    EXPECT_TRUE(IsServerFull(pFull->GetStatus()));
+    const int nAsked = RequestsPerPort()[28428];
+    h.core.StartPolling();
+    ASSERT_TRUE(h.PumpUntil([&] {
+        if (h.core.IsPolling())
+            h.core.AskServerAgain(pFull);
+        return !h.core.IsPolling();
+    }, 3000));
+    EXPECT_EQ(RequestsPerPort()[28428], nAsked + 1) << "asked during the poll";
+    EXPECT_TRUE(IsServerFull(pFull->GetStatus()));
+    h.core.AskServerAgain(pFull);
+    ASSERT_TRUE(h.PumpUntil([&] { return wait.told.back() == pFull && !pFull->IsQuerying(); }, 3000));
+    EXPECT_EQ(RequestsPerPort()[28428], nAsked + 2);
+    EXPECT_TRUE(HasFreeSlot(pFull->GetStatus()));
+    EXPECT_EQ(SlotCountText(pFull->GetStatus()), "Players: 1/2");
 }

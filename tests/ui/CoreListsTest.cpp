@@ -257,6 +257,7 @@ TEST_F(CoreTwoLists, ThePlayersOfTheServerShownLastInReplyOrderSortedByTheSameRu
     // as they are, and each answer refills the list, in reply order whatever the sort.
     core.StartPolling();
     EXPECT_EQ(core.PlayerRows().GetCount(), 0);
+    EXPECT_EQ(core.ServerRows().GetCount(), 2) << "a poll keeps the rows until each answer";
     core.ClickServer(pAlpha);
     EXPECT_EQ(Players(), replyOrder);
     const size_t nBefore = h.notices.size();

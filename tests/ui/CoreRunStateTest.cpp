@@ -228,28 +228,38 @@ TEST(CoreRunState, TheRunIsWrittenOnceAndNeverBeforeStartUpHasReadIt)
     EXPECT_EQ(h.StoredSetting("NumQueryThreads"), "untouched");
 }
 
-// A server list that cannot be replaced (a folder stands in its place) is told
-// once, whether the first failure is a save while running or the one at the close.
-TEST(CoreRunState, AListThatCannotBeSavedIsToldOnce)
+// A file that cannot be replaced (a folder stands in its place) is told once,
+// whether its first failure is a save while running or the one at the close;
+// the other file is still written.
+TEST(CoreRunState, AFileThatCannotBeSavedIsToldOnce)
 {
-    for (bool bChangeWhileRunning : {true, false}) {
-        CoreHarness h("core_save_fails");
-        fs::create_directory(h.dir.File("serverlist.txt"));
-        h.StartUp({kTwo});
-        ASSERT_TRUE(h.Poll());
-        if (bChangeWhileRunning) {
-            h.core.CycleMarks(h.Server(kTwo));
-            ASSERT_TRUE(h.SaveWhenDue());
-            ASSERT_EQ(h.view.reports.size(), 1u);
-            const std::string start = "Your favourite and ignored servers could not be saved to serverlist.txt (";
-            EXPECT_EQ(h.view.reports[0].compare(0, start.size(), start), 0) << h.view.reports[0];
-            h.core.CycleMarks(h.Server(kTwo));
-            ASSERT_TRUE(h.SaveWhenDue());
+    for (const char* pszFile : {"serverlist.txt", "varnok.INI"}) {
+        for (bool bChangeWhileRunning : {true, false}) {
+            const std::string what = std::string(pszFile) + (bChangeWhileRunning ? ", changed while running" : "");
+            CoreHarness h("core_save_fails");
+            fs::create_directory(h.dir.File(pszFile));
+            h.StartUp({kTwo});
+            ASSERT_TRUE(h.Poll()) << what;
+            if (bChangeWhileRunning) {
+                h.core.CycleMarks(h.Server(kTwo));
+                ASSERT_TRUE(h.SaveWhenDue()) << what;
+                ASSERT_EQ(h.view.reports.size(), 1u) << what;
+                const std::string start = pszFile == std::string("serverlist.txt")
+                    ? "Your favourite and ignored servers could not be saved to serverlist.txt ("
+                    : "Your settings could not be saved to " + h.ini + " (";
+                EXPECT_EQ(h.view.reports[0].compare(0, start.size(), start), 0) << h.view.reports[0];
+                h.core.CycleMarks(h.Server(kTwo));
+                ASSERT_TRUE(h.SaveWhenDue()) << what;
+            }
+            h.Close();
+            EXPECT_EQ(h.view.reports.size(), 1u) << what << (bChangeWhileRunning ? ": told twice" : ": untold");
+            EXPECT_TRUE(fs::is_directory(h.dir.File(pszFile))) << what;
+            EXPECT_FALSE(fs::exists(h.dir.File(std::string(pszFile) + ".tmp"))) << what;
+            if (pszFile == std::string("varnok.INI"))
+                EXPECT_EQ(ServerList(h), Record(kTwo, "2 Base", 0, bChangeWhileRunning ? 1 : 0)) << what;
+            else
+                EXPECT_EQ(h.StoredSetting("ServerListMode"), "5") << what;
         }
-        h.Close();
-        EXPECT_EQ(h.view.reports.size(), 1u) << (bChangeWhileRunning ? "told twice" : "the close's failure untold");
-        EXPECT_TRUE(fs::is_directory(h.dir.File("serverlist.txt")));
-        EXPECT_FALSE(fs::exists(h.dir.File("serverlist.txt.tmp")));
     }
 }
 

@@ -315,8 +315,8 @@ TEST(CoreListsDuringAPoll, AServerThatFallsSilentListsNoPlayers)
 {
     CoreHarness h("core_falls_silent");
     h.StartUp({});
-    // The silent server, and a port where nothing listens.
-    for (int nPort : {kSilent, 28499}) {
+    // The silent server, and one that answers for another game: no answer either.
+    for (int nPort : {kSilent, kOtherGame}) {
         CGameServer* pServer = h.core.AddServer(new CGameServer(Address(nPort).c_str()), FALSE);
         ASSERT_TRUE(pServer->ParseStatusReply("\xFF\xFF\xFF\xFFprint\n\\hostname\\Gone Quiet\\maxclients\\8\n"
                                               "1 20 \"Ann\"\n2 30 \"Ben\"\n",
@@ -335,8 +335,8 @@ TEST(CoreListsDuringAPoll, AServerThatFallsSilentListsNoPlayers)
     EXPECT_EQ(h.core.PlayerRows().GetCount(), 0);
 
     h.core.ShowListMode(LIST_MODE_ACTIVE);
-    EXPECT_EQ(h.PortsInRowOrder(), std::vector<int>{28499});
-    h.core.ClickServer(h.Server(28499));
+    EXPECT_EQ(h.PortsInRowOrder(), std::vector<int>{kOtherGame});
+    h.core.ClickServer(h.Server(kOtherGame));
     ASSERT_TRUE(h.PumpUntil([&] { return h.notices.size() == 2; }, 3000));
     EXPECT_EQ(h.core.ServerRows().GetCount(), 0);
 }

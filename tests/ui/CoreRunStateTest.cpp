@@ -63,18 +63,18 @@ TEST(CoreRunState, StoredSettingsChooseTheBudgetAndTheViewAndAreWrittenBack)
     } cases[] = {
         {"3", "1", 0, 3, LIST_MODE_ACTIVE, "Show Favorites Only", "3", "1", {kAlpha}},
         {"3", "1", 1, 3, LIST_MODE_ACTIVE, "Show Favorites Only", "1", "1", {kAlpha}},
-        {"2", "7", 0, 2, LIST_MODE_ALL, "Show Active Servers", "2", "5", {kAlpha, kNobody}},
-        {"5", "2", 7, 5, LIST_MODE_ALL, "Show Active Servers", "7", "5", {kAlpha, kNobody}},
+        {"2", "7", 0, 2, LIST_MODE_ALL, "Show Active Servers", "2", "5", {kAlpha, kOtherGame}},
+        {"5", "2", 7, 5, LIST_MODE_ALL, "Show Active Servers", "7", "5", {kAlpha, kOtherGame}},
         {"none", "3", 0, 5, LIST_MODE_FAVORITES, "Show ALL Servers", "5", "3", {}},
-        {"0", "x", 0, 5, LIST_MODE_ALL, "Show Active Servers", "5", "5", {kAlpha, kNobody}},
-        {"-2", "", 0, 5, LIST_MODE_ALL, "Show Active Servers", "5", "5", {kAlpha, kNobody}},
+        {"0", "x", 0, 5, LIST_MODE_ALL, "Show Active Servers", "5", "5", {kAlpha, kOtherGame}},
+        {"-2", "", 0, 5, LIST_MODE_ALL, "Show Active Servers", "5", "5", {kAlpha, kOtherGame}},
     };
     for (const auto& c : cases) {
         const std::string what = std::string(c.threads) + "/" + c.mode + " clicked " + std::to_string(c.chosen);
         CoreHarness h("core_settings");
         h.Setting("NumQueryThreads", c.threads);
         h.Setting("ServerListMode", c.mode);
-        h.StartUp({kAlpha, kNobody});
+        h.StartUp({kAlpha, kOtherGame});
         EXPECT_EQ(h.core.GetThreadBudget(), c.budget) << what;
         EXPECT_EQ(h.core.GetListMode(), c.listMode) << what;
         EXPECT_EQ(h.view.button, c.button) << what;

@@ -12,6 +12,21 @@
 #include "TestPaths.h"
 #include "ui/core/MonitorCore.h"
 
+// The fake servers of tests/ui/core.scenario, by what they answer.
+const int kSlowFleet = 28400;   // ten, after 300 ms
+const int kAlpha = 28420;       // "Alpha Base" after 5 ms, with Bob, Al and Cy
+const int kZeta = 28421;        // "zeta lower" after 150 ms, with Dee
+const int kSilent = 28422;      // never
+const int kTen = 28423;         // "10 Base" after 250 ms
+const int kOtherGame = 28424;   // at once, for another game: no answer
+const int kTwo = 28425;         // "2 Base" after 5 ms
+const int kGameText = 28426;    // names in the game's own letters
+const int kSlowBase = 28427;    // "Slow Base" after 400 ms, with Ann and Ben
+const int kFullHouse = 28428;   // full for two replies, then a slot free
+const int kQuickFleet = 28430;  // ten, after 100 ms
+const int kSlowerFleet = 28440; // ten, after 600 ms
+const int kNobody = 28499;      // nothing listens there
+
 class RecordingView : public CMonitorView {
 public:
     void ShowStatus(const CString& strStatus, BOOL) override { statuses.push_back(status = strStatus.str()); }

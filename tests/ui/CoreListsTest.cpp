@@ -9,12 +9,7 @@
 #include "ui/core/ListMode.h"
 
 namespace {
-// Alpha Base (5 ms, Bob Al Cy), zeta lower (150 ms, Dee), 10 Base (250 ms),
-// a silent server, another game, 2 Base (5 ms).
-const int kAlpha = 28420, kZeta = 28421, kTen = 28423, kSilent = 28422, kOtherGame = 28424, kTwo = 28425;
 const std::vector<int> kSix = {kAlpha, kZeta, kTen, kSilent, kOtherGame, kTwo};
-// Game letters in names; a slow server with players.
-const int kGameText = 28426, kSlowBase = 28427;
 
 std::string TestName()
 {

@@ -13,9 +13,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-const int kAlpha = 28420, kZeta = 28421, kTen = 28423, kSilent = 28422, kOtherGame = 28424, kTwo = 28425;
-// Nothing listens there: a server that never answers.
-const int kNobody = 28499;
 const UINT kSaveTimer = CMonitorCore::SAVE_TIMER;
 
 std::string ServerList(CoreHarness& h)
@@ -270,7 +267,7 @@ TEST(CoreRunState, ClosingDuringAPollSavesEverythingAndWaitsOnlyForTheRunningQue
     CoreHarness h("core_close_polling");
     h.Setting("NumQueryThreads", "7");
     std::vector<int> slow;
-    for (int nPort = 28440; nPort < 28450; ++nPort)
+    for (int nPort = kSlowerFleet; nPort < kSlowerFleet + 10; ++nPort)
         slow.push_back(nPort);
     h.StartUp(slow);
     h.core.StartPolling();
@@ -280,7 +277,7 @@ TEST(CoreRunState, ClosingDuringAPollSavesEverythingAndWaitsOnlyForTheRunningQue
     const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
     EXPECT_LT(ms, 2000);
     EXPECT_EQ(h.StoredSetting("NumQueryThreads"), "7");
-    EXPECT_EQ(ServerList(h).size(), slow.size() * Record(28440, "", 0, 0).size());
+    EXPECT_EQ(ServerList(h).size(), slow.size() * Record(kSlowerFleet, "", 0, 0).size());
     h.PumpUntil([] { return false; }, 200);
     EXPECT_EQ(h.notices.size(), 7u);
     EXPECT_EQ(h.core.ServerRows().GetCount(), 0);
@@ -293,11 +290,11 @@ TEST(CoreRunState, NoQueryStartsOnceTheCloseHasBegun)
 {
     CoreHarness h("core_close_begun");
     h.Setting("NumQueryThreads", "1");
-    h.StartUp({28440, 28441, 28442});
+    h.StartUp({kSlowerFleet, kSlowerFleet + 1, kSlowerFleet + 2});
     h.core.StartPolling();
     h.core.BeginShutDown();
     ASSERT_TRUE(h.PumpUntil([&] { return !h.notices.empty(); }, 3000));
     EXPECT_EQ(h.CountQuerying(), 0) << "the poll went on";
-    h.core.AskServerAgain(h.Server(28442));
+    h.core.AskServerAgain(h.Server(kSlowerFleet + 2));
     EXPECT_EQ(h.CountQuerying(), 0) << "a click asked again";
 }

@@ -10,9 +10,6 @@
 #include "ui/core/FreeSlot.h"
 
 namespace {
-// Ten servers that answer after 100 ms, and ten after 300 ms.
-const int kQuick = 28430, kSlow = 28400;
-
 std::vector<int> Ports(int nFirst, int nCount)
 {
     std::vector<int> ports;
@@ -39,11 +36,11 @@ TEST(MonitorCore, APollKeepsTheBudgetInFlightAndEndsOnceWithTheTotals)
     CMonitorCore& core = harness.core;
     harness.Setting("NumQueryThreads", "3");
     core.ReadSettings();
-    harness.AddServers(Ports(kSlow, 10));
+    harness.AddServers(Ports(kSlowFleet, 10));
     // An ignored server is not asked, but still passes through the status line.
-    CGameServer* pIgnored = core.AddServer(new CGameServer(Address(28420).c_str()), FALSE);
+    CGameServer* pIgnored = core.AddServer(new CGameServer(Address(kAlpha).c_str()), FALSE);
     pIgnored->SetIgnored(1);
-    const int nIgnoredAsked = RequestsPerPort()[28420];
+    const int nIgnoredAsked = RequestsPerPort()[kAlpha];
 
     core.StartPolling();
     EXPECT_EQ(harness.CountQuerying(), 3);
@@ -65,7 +62,7 @@ TEST(MonitorCore, APollKeepsTheBudgetInFlightAndEndsOnceWithTheTotals)
     statuses.push_back("Ready");
     EXPECT_EQ(harness.view.statuses, statuses);
     EXPECT_EQ(pIgnored->GetPing(), 750u);
-    EXPECT_EQ(RequestsPerPort()[28420], nIgnoredAsked) << "an ignored server was asked";
+    EXPECT_EQ(RequestsPerPort()[kAlpha], nIgnoredAsked) << "an ignored server was asked";
     EXPECT_EQ(core.ServerRows().GetLook(core.ServerRows().Find(reinterpret_cast<LPARAM>(pIgnored))).crText,
               static_cast<DWORD>(COLOR_TEXT_IGNORED));
 
@@ -73,7 +70,7 @@ TEST(MonitorCore, APollKeepsTheBudgetInFlightAndEndsOnceWithTheTotals)
     // the poll ends as it begins, and a refresh after it is a poll again.
     for (int nRecords : {0, 2}) {
         CoreHarness quiet("core_poll_quiet");
-        quiet.AddServers(Ports(kQuick, nRecords));
+        quiet.AddServers(Ports(kQuickFleet, nRecords));
         for (CGameServer* pServer : quiet.core.Servers())
             pServer->SetIgnored(1);
         quiet.core.StartPolling();
@@ -103,7 +100,7 @@ TEST(MonitorCore, EachBudgetKeepsItsNumberOfQueriesInFlight)
         CoreHarness harness("core_budget");
         harness.Setting("NumQueryThreads", budget.stored);
         harness.core.ReadSettings();
-        harness.AddServers(Ports(kQuick, budget.records));
+        harness.AddServers(Ports(kQuickFleet, budget.records));
         const auto start = std::chrono::steady_clock::now();
         harness.core.StartPolling();
         const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
@@ -127,7 +124,7 @@ TEST(MonitorCore, ABudgetChosenDuringAPollAppliesFromTheNext)
     CoreHarness harness("core_budget_change");
     harness.Setting("NumQueryThreads", "3");
     harness.core.ReadSettings();
-    harness.AddServers(Ports(kQuick, 6));
+    harness.AddServers(Ports(kQuickFleet, 6));
     harness.core.StartPolling();
     harness.core.SetThreadBudget(1);
     EXPECT_EQ(MostInFlight(harness), 3);
@@ -165,9 +162,9 @@ TEST(MonitorCore, AClickedQueryNeverEndsAPollWhereverItsNoticeFalls)
 {
     CoreHarness harness("core_click_notices");
     CMonitorCore& core = harness.core;
-    harness.AddServers({kSlow, 28420});
+    harness.AddServers({kSlowFleet, kAlpha});
     core.ReadSettings();
-    CGameServer* pSlow = harness.Server(kSlow);
+    CGameServer* pSlow = harness.Server(kSlowFleet);
     ASSERT_TRUE(harness.Poll());
     auto click = [&] { core.ClickServer(pSlow); };
     // Held back, the notices of ended queries stay queued; handed over, they are taken.
@@ -187,13 +184,13 @@ TEST(MonitorCore, AClickedQueryNeverEndsAPollWhereverItsNoticeFalls)
         for (auto& step : c.steps)
             step();
         for (const char* poll : {"the poll", "the next poll"}) {
-            const int nQuickAsked = RequestsPerPort()[28420];
+            const int nQuickAsked = RequestsPerPort()[kAlpha];
             const int nHides = harness.view.progressHides;
             ASSERT_TRUE(harness.Poll(3000)) << c.what << ", " << poll;
             EXPECT_FALSE(pSlow->IsQuerying()) << c.what << ", " << poll << ": it ended on a clicked query's notice";
             EXPECT_EQ(harness.view.progressPos, 2) << c.what << ", " << poll;
             EXPECT_EQ(harness.view.progressHides, nHides + 1) << c.what << ", " << poll;
-            EXPECT_EQ(RequestsPerPort()[28420], nQuickAsked + 1) << c.what << ", " << poll;
+            EXPECT_EQ(RequestsPerPort()[kAlpha], nQuickAsked + 1) << c.what << ", " << poll;
         }
         // The clicks' notices still to come belong to nobody.
         ASSERT_TRUE(harness.WaitForQueries(3000));
@@ -221,7 +218,7 @@ struct Watcher : CServerWatcher {
 TEST(MonitorCore, WatchersHearOfEachShownReplyOnce)
 {
     CoreHarness h("core_watchers");
-    h.StartUp({28420, 28421});
+    h.StartUp({kAlpha, kZeta});
     Watcher first, second, removed;
     first.also = [&](CGameServer* pServer) {
         const CRowTable& rows = h.core.ServerRows();
@@ -237,7 +234,7 @@ TEST(MonitorCore, WatchersHearOfEachShownReplyOnce)
     EXPECT_EQ(second.told, h.notices);
     EXPECT_TRUE(removed.told.empty());
 
-    CGameServer* pAlpha = h.Server(28420);
+    CGameServer* pAlpha = h.Server(kAlpha);
     h.core.ClickServer(pAlpha);
     ASSERT_TRUE(h.WaitForQueries(3000));
     ASSERT_TRUE(h.Poll());
@@ -261,24 +258,24 @@ TEST(MonitorCore, WatchersHearOfEachShownReplyOnce)
 TEST(MonitorCore, AServerIsAskedAgainOnlyBetweenPolls)
 {
     CoreHarness h("core_ask_again");
-    h.StartUp({28428, kSlow});
-    CGameServer* pFull = h.Server(28428);
+    h.StartUp({kFullHouse, kSlowFleet});
+    CGameServer* pFull = h.Server(kFullHouse);
     Watcher wait;
     h.core.AddWatcher(&wait);
     ASSERT_TRUE(h.Poll());
     EXPECT_TRUE(IsServerFull(pFull->GetStatus()));
-    const int nAsked = RequestsPerPort()[28428];
+    const int nAsked = RequestsPerPort()[kFullHouse];
     h.core.StartPolling();
     ASSERT_TRUE(h.PumpUntil([&] {
         if (h.core.IsPolling())
             h.core.AskServerAgain(pFull);
         return !h.core.IsPolling();
     }, 3000));
-    EXPECT_EQ(RequestsPerPort()[28428], nAsked + 1) << "asked during the poll";
+    EXPECT_EQ(RequestsPerPort()[kFullHouse], nAsked + 1) << "asked during the poll";
     EXPECT_TRUE(IsServerFull(pFull->GetStatus()));
     h.core.AskServerAgain(pFull);
     ASSERT_TRUE(h.PumpUntil([&] { return wait.told.back() == pFull && !pFull->IsQuerying(); }, 3000));
-    EXPECT_EQ(RequestsPerPort()[28428], nAsked + 2);
+    EXPECT_EQ(RequestsPerPort()[kFullHouse], nAsked + 2);
     EXPECT_TRUE(HasFreeSlot(pFull->GetStatus()));
     EXPECT_EQ(SlotCountText(pFull->GetStatus()), "Players: 1/2");
 }

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "CoreHarness.h"
+#include "ui/core/Caption.h"
 #include "ui/core/ListMode.h"
 
 namespace {
@@ -334,4 +335,60 @@ TEST(CoreListsDuringAPoll, AServerThatFallsSilentListsNoPlayers)
     h.core.ClickServer(h.Server(kOtherGame));
     ASSERT_TRUE(h.PumpUntil([&] { return h.notices.size() == 2; }, 3000));
     EXPECT_EQ(h.core.ServerRows().GetCount(), 0);
+}
+
+// The caption's totals are those of the rows shown, after every reply and every
+// mark, view change or click made meanwhile; once the answers are in, each view
+// lists exactly the records it admits, each with its last answer.
+TEST(CoreListsDuringAPoll, TheTotalsAreTheRowsOwnWhateverHappensMeanwhile)
+{
+    CoreHarness h("core_totals");
+    h.Setting("NumQueryThreads", "3");
+    std::vector<int> ports = {kAlpha, kZeta, kTwo, kOtherGame, kSlowBase};
+    for (int i = 0; i < 10; ++i)
+        ports.push_back(kQuickFleet + i);
+    h.StartUp(ports);
+    CMonitorCore& core = h.core;
+    const std::vector<CGameServer*> records(core.Servers().begin(), core.Servers().end());
+    const CRowTable& rows = core.ServerRows();
+    int nStep = 0;
+    auto expectTotals = [&] {
+        int nAnswering = 0, nPlayers = 0;
+        for (int i = 0; i < rows.GetCount(); ++i) {
+            nAnswering += ReadLeadingInt(rows.GetText(i, SERVER_COLUMN_PING)) < PING_NOT_ANSWERING ? 1 : 0;
+            nPlayers += ReadLeadingInt(rows.GetText(i, SERVER_COLUMN_PLAYERS));
+        }
+        core.UpdateCaption();
+        EXPECT_EQ(h.view.caption, TotalsCaption(nAnswering, nPlayers, core.GetListMode()).str()) << "step " << nStep;
+    };
+    for (int nPoll = 0; nPoll < 2; ++nPoll) {
+        core.StartPolling();
+        ASSERT_TRUE(h.PumpUntil([&] {
+            CGameServer* pServer = records[static_cast<size_t>(nStep * 7) % records.size()];
+            switch (nStep++ % 4) {
+            case 0: core.CycleMarks(pServer); break;
+            case 1: core.ShowNextListMode(); break;
+            case 2: core.ClickServer(pServer); break;
+            default: break;
+            }
+            expectTotals();
+            return !core.IsPolling();
+        }, 5000));
+    }
+    ASSERT_TRUE(h.WaitForQueries(3000));
+    h.PumpQueued();
+
+    for (int nMode : {LIST_MODE_ACTIVE, LIST_MODE_FAVORITES, LIST_MODE_ALL}) {
+        core.ShowListMode(nMode);
+        for (CGameServer* pServer : records) {
+            const CServerStatus status = pServer->GetStatus();
+            const int nRow = rows.Find(reinterpret_cast<LPARAM>(pServer));
+            ASSERT_EQ(nRow >= 0, ListModeAdmits(nMode, pServer->IsFavorite(), pServer->IsIgnored(), status.m_nPing))
+                << ListModeName(nMode) << " " << pServer->GetAddress();
+            for (int nColumn = 0; nRow >= 0 && nColumn < SERVER_COLUMN_COUNT; ++nColumn)
+                EXPECT_EQ(rows.GetText(nRow, nColumn), ServerRowTexts(pServer, status)[nColumn])
+                    << ListModeName(nMode) << " " << pServer->GetAddress() << " column " << nColumn;
+        }
+        expectTotals();
+    }
 }

@@ -155,16 +155,16 @@ TEST(MonitorCore, ClickedQueriesNeverCountAgainstAPoll)
     EXPECT_EQ(harness.CountQuerying(), 0);
 }
 
-// However the clicks on a slow server (300 ms) and their notices fall, a poll
+// However the clicks on a slower server (150 ms) and their notices fall, a poll
 // that follows counts only its own notices: it ends once its query of that
 // server has answered, and the poll after it is whole again.
 TEST(MonitorCore, AClickedQueryNeverEndsAPollWhereverItsNoticeFalls)
 {
     CoreHarness harness("core_click_notices");
     CMonitorCore& core = harness.core;
-    harness.AddServers({kSlowFleet, kAlpha});
+    harness.AddServers({kZeta, kAlpha});
     core.ReadSettings();
-    CGameServer* pSlow = harness.Server(kSlowFleet);
+    CGameServer* pSlow = harness.Server(kZeta);
     ASSERT_TRUE(harness.Poll());
     auto click = [&] { core.ClickServer(pSlow); };
     // Held back, the notices of ended queries stay queued; handed over, they are taken.

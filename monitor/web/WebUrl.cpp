@@ -88,6 +88,9 @@ std::string Join(const UrlParts& parts)
         url += parts.scheme + ":";
     if (parts.bAuthority)
         url += "//" + parts.authority;
+    // Without an authority, "//" would read as the start of one.
+    else if (parts.path.compare(0, 2, "//") == 0)
+        url += "/.";
     url += parts.path;
     if (parts.bQuery)
         url += "?" + parts.query;
@@ -128,7 +131,8 @@ BOOL ResolveWebUrl(const CString& strBase, const CString& strReference, CString&
             target.path = RemoveDotSegments(ref.path);
         } else {
             if (ref.path.empty()) {
-                target.path = base.path;
+                // As the system's resolution does, the base's own dot segments go too.
+                target.path = RemoveDotSegments(base.path);
                 target.query = ref.bQuery ? ref.query : base.query;
                 target.bQuery = ref.bQuery || base.bQuery;
             } else {

@@ -68,6 +68,9 @@ TEST(WebReply, AddressesResolveAsBrowsersResolveThem)
     };
     for (const auto& [reference, expected] : cases)
         EXPECT_EQ(Resolved(base, reference), expected) << reference;
+    // The base's own dot segments go too; a path that would read as a host does not.
+    EXPECT_EQ(Resolved("http://a/b/../c/./d?q", ""), "http://a/c/d?q");
+    EXPECT_EQ(Resolved("x:/a", "..//b"), "x:/.//b");
     // A host without a path, and our web server's own redirects.
     EXPECT_EQ(Resolved("http://127.0.0.1:18080", "build.txt"), "http://127.0.0.1:18080/build.txt");
     EXPECT_EQ(Resolved(kAsked, "http://other.example/x?y"), "http://other.example/x?y");

@@ -174,7 +174,7 @@ TEST_F(MonitorWindow, DialogPollOfTwoThousandServers)
     BusyProbe firstProbe([] { return ::FindWindowA(nullptr, "Kelvane Monitor... (Polling Servers...)"); });
     Clock::time_point opened = Clock::now();
     RunAndClose(dlg, [&] {
-        ASSERT_TRUE(PumpUntil([&] { return !dlg.m_poll.IsPolling(); }, 120000));
+        ASSERT_TRUE(PumpUntil([&] { return !dlg.Core().IsPolling(); }, 120000));
         double firstMs = MsBetween(opened, Clock::now());
         double firstBusyMs = firstProbe.Stop();
         EXPECT_EQ(dlg.m_listServers.GetItemCount(), kServers);
@@ -182,7 +182,7 @@ TEST_F(MonitorWindow, DialogPollOfTwoThousandServers)
         BusyProbe probe(dlg.GetSafeHwnd());
         Clock::time_point start = Clock::now();
         SendCommand(dlg.GetSafeHwnd(), IDC_REFRESH_LIST);
-        ASSERT_TRUE(PumpUntil([&] { return !dlg.m_poll.IsPolling(); }, 120000));
+        ASSERT_TRUE(PumpUntil([&] { return !dlg.Core().IsPolling(); }, 120000));
         dialogMs = MsBetween(start, Clock::now());
         double busyMs = probe.Stop();
         std::printf("dialog: first poll (rows added) %.0f ms, longest busy %.0f ms\n", firstMs, firstBusyMs);
@@ -225,7 +225,7 @@ TEST_F(MonitorWindow, StartUpWithManyRows)
         RunAndClose(dlg, [&] {
             ASSERT_TRUE(PumpUntil([&] { return ::IsWindowVisible(dlg.GetSafeHwnd()) != FALSE; }, 120000));
             shownMs = MsBetween(start, Clock::now());
-            ASSERT_TRUE(PumpUntil([&] { return !dlg.m_poll.IsPolling(); }, 120000));
+            ASSERT_TRUE(PumpUntil([&] { return !dlg.Core().IsPolling(); }, 120000));
             polledMs = MsBetween(start, Clock::now());
             EXPECT_EQ(dlg.m_listServers.GetItemCount(), nRows);
         }, 300000);
@@ -325,7 +325,7 @@ TEST_F(MonitorWindow, SaveOfFortyThousandRecords)
     WriteFile("serverlist.txt", file);
     CMonitorDlg dlg;
     RunAndClose(dlg, [&] {
-        ASSERT_TRUE(PumpUntil([&] { return !dlg.m_poll.IsPolling(); }, 120000));
+        ASSERT_TRUE(PumpUntil([&] { return !dlg.Core().IsPolling(); }, 120000));
         std::filesystem::remove("serverlist.txt");
         // The start-up's column sizing of the rows is done first.
         PumpUntil([] { return false; }, 2000);

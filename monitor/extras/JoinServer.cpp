@@ -17,7 +17,7 @@ static BOOL AskForGameExecutable(CWnd* pOwner, CString& strPath)
     return TRUE;
 }
 
-void JoinSelectedServer(CWnd* pOwner, CListCtrl& listServers)
+void JoinSelectedServer(CWnd* pOwner, CSortedListCtrl& listServers)
 {
     if (CGameServer* pServer = SelectedServerOrExplain(listServers))
         JoinServer(pOwner, pServer);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "framework/Framework.h"
+#include "framework/SortedListCtrl.h"
 
 class CGameServer;
 
@@ -12,6 +13,6 @@ class CGameServer;
 // Asks for the executable (or uses the stored one unless Control is held),
 // resolves the server's host and starts the game. Nothing is started when the
 // user cancels the file dialog or the host cannot be resolved.
-void JoinSelectedServer(CWnd* pOwner, CListCtrl& listServers);
+void JoinSelectedServer(CWnd* pOwner, CSortedListCtrl& listServers);
 // The same for a record the caller holds.
 void JoinServer(CWnd* pOwner, CGameServer* pServer);

@@ -1,6 +1,6 @@
 #include "extras/SelectedServer.h"
 
-CGameServer* SelectedServerOrExplain(CListCtrl& listServers)
+CGameServer* SelectedServerOrExplain(CSortedListCtrl& listServers)
 {
     int nItem = listServers.GetNextItem(-1, LVNI_SELECTED);
     if (nItem < 0) {

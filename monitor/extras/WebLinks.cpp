@@ -26,7 +26,7 @@ BOOL OpenInBrowser(CWnd* pOwner, const CString& strUrl)
     return FALSE;
 }
 
-void VisitSelectedServerWebsite(CWnd* pOwner, CListCtrl& listServers)
+void VisitSelectedServerWebsite(CWnd* pOwner, CSortedListCtrl& listServers)
 {
     CGameServer* pServer = SelectedServerOrExplain(listServers);
     // One read: a query may rewrite the page meanwhile, and the message must

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "framework/Framework.h"
+#include "framework/SortedListCtrl.h"
 
 // The charities' home pages, in the order of the banners 1 to 4.
 extern const char* const g_aszCharityUrls[4];
@@ -15,4 +16,4 @@ CString BrowserFailureMessage(const CString& strUrl);
 BOOL OpenInBrowser(CWnd* pOwner, const CString& strUrl);
 
 // Opens the web page of the server selected in the list.
-void VisitSelectedServerWebsite(CWnd* pOwner, CListCtrl& listServers);
+void VisitSelectedServerWebsite(CWnd* pOwner, CSortedListCtrl& listServers);

@@ -2,7 +2,7 @@
 
 const AFX_MSGMAP* CCmdTarget::GetThisMessageMap()
 {
-    static const AFX_MSGMAP_ENTRY entries[] = { { 0, 0, 0, nullptr } };
+    static const AFX_MSGMAP_ENTRY entries[] = { { 0, 0, 0, nullptr, 0 } };
     static const AFX_MSGMAP map = { nullptr, entries };
     return &map;
 }
@@ -14,7 +14,8 @@ const AFX_MSGMAP_ENTRY* AfxFindMessageEntry(const AFX_MSGMAP* pMap, UINT message
     const bool bNotice = message == WM_COMMAND || message == WM_NOTIFY;
     for (; pMap; pMap = pMap->pfnGetBaseMap ? pMap->pfnGetBaseMap() : nullptr) {
         for (const AFX_MSGMAP_ENTRY* p = pMap->lpEntries; p->nMessage; ++p) {
-            if (p->nMessage == message && (!bNotice || (p->nCode == nCode && p->nID == nID)))
+            const bool bId = p->nLastID ? p->nID <= nID && nID <= p->nLastID : p->nID == nID;
+            if (p->nMessage == message && (!bNotice || (p->nCode == nCode && bId)))
                 return p;
         }
     }

@@ -24,6 +24,7 @@ struct AFX_MSGMAP_ENTRY {
     UINT nCode;     // WM_COMMAND / WM_NOTIFY: the notification code
     UINT nID;       // WM_COMMAND / WM_NOTIFY: the control or command id
     AFX_PMSGTHUNK pfn;
+    UINT nLastID = 0; // a range of ids, nID to nLastID; 0 for nID alone
 };
 
 struct AFX_MSGMAP {
@@ -65,7 +66,7 @@ protected:                                           \
         static const AFX_MSGMAP_ENTRY _messageEntries[] = {
 
 #define END_MESSAGE_MAP()                                                               \
-            { 0, 0, 0, nullptr }                                                        \
+            { 0, 0, 0, nullptr, 0 }                                                     \
         };                                                                              \
         static const AFX_MSGMAP messageMap = { &TheBaseClass::GetThisMessageMap, _messageEntries }; \
         return &messageMap;                                                             \
@@ -79,6 +80,12 @@ protected:                                           \
       [](CCmdTarget* t, WPARAM, LPARAM) -> LRESULT { (AFX_THIS(t)->*(memberFxn))(); return 0; } },
 #define ON_COMMAND(id, memberFxn) ON_CONTROL(CN_COMMAND, id, memberFxn)
 #define ON_BN_CLICKED(id, memberFxn) ON_CONTROL(BN_CLICKED, id, memberFxn)
+// Menu and key commands idFirst to idLast: void memberFxn(UINT nID).
+#define ON_COMMAND_RANGE(idFirst, idLast, memberFxn)                                 \
+    { WM_COMMAND, CN_COMMAND, (UINT)(idFirst),                                       \
+      [](CCmdTarget* t, WPARAM w, LPARAM) -> LRESULT {                               \
+          (AFX_THIS(t)->*(memberFxn))(static_cast<UINT>(LOWORD(w))); return 0; },    \
+      (UINT)(idLast) },
 #define ON_STN_CLICKED(id, memberFxn) ON_CONTROL(STN_CLICKED, id, memberFxn)
 
 // --- common control notifications (WM_NOTIFY): void memberFxn(NMHDR*, LRESULT*) ---

@@ -1,5 +1,7 @@
 #include "WinApp.h"
 
+#include "ProfileFile.h"
+
 #include <vector>
 
 namespace {
@@ -50,19 +52,12 @@ int CWinApp::Run()
 
 CString CWinApp::GetProfileString(LPCSTR lpszSection, LPCSTR lpszEntry, LPCSTR lpszDefault)
 {
-    // The call truncates to the buffer without saying so: grow until there is room.
-    for (DWORD nSize = 256;; nSize *= 2) {
-        std::vector<char> buffer(nSize);
-        const DWORD nRead = ::GetPrivateProfileStringA(lpszSection, lpszEntry, lpszDefault ? lpszDefault : "",
-                                                       buffer.data(), nSize, m_pszProfileName);
-        if (nRead + 1 < nSize || nSize >= 65536)
-            return CString(buffer.data(), static_cast<int>(nRead));
-    }
+    return CProfileFile(m_pszProfileName).GetString(lpszSection, lpszEntry, lpszDefault);
 }
 
 BOOL CWinApp::WriteProfileString(LPCSTR lpszSection, LPCSTR lpszEntry, LPCSTR lpszValue)
 {
-    return ::WritePrivateProfileStringA(lpszSection, lpszEntry, lpszValue, m_pszProfileName);
+    return CProfileFile(m_pszProfileName).WriteString(lpszSection, lpszEntry, lpszValue);
 }
 
 void AfxInitCommonControls()

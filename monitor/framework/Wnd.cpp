@@ -141,6 +141,12 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     LRESULT result = 0;
     if (OnWndMsg(message, wParam, lParam, &result))
         return result;
+    if (message == WM_NOTIFY && lParam) {
+        const auto* pNMHDR = reinterpret_cast<NMHDR*>(lParam);
+        CWnd* pChild = FromHandlePermanent(pNMHDR->hwndFrom);
+        if (pChild && pChild != this && pChild->OnChildNotify(reinterpret_cast<NMHDR*>(lParam), &result))
+            return result;
+    }
     return DefWindowProc(message, wParam, lParam);
 }
 

@@ -116,6 +116,9 @@ protected:
     LRESULT Default();
     // The window is gone: the object no longer has a handle.
     virtual void PostNcDestroy() {}
+    // A WM_NOTIFY that this control sent and its parent's map left unhandled: TRUE
+    // when the control answered it itself, in *pResult.
+    virtual BOOL OnChildNotify(NMHDR* /*pNMHDR*/, LRESULT* /*pResult*/) { return FALSE; }
 
     // Base handlers that derived classes call for the default behaviour.
     afx_msg void OnPaint() { Default(); }

@@ -8,7 +8,7 @@
 static void LoadWordFilterOnce()
 {
     if (!g_bWordFilterLoaded) {
-        g_wordFilter.LoadFromFile("obscenities.txt");
+        g_wordFilter.LoadFromFile(WordListFile());
         g_bWordFilterLoaded = TRUE;
     }
 }

@@ -7,6 +7,22 @@
 CWordFilter g_wordFilter;
 BOOL g_bWordFilterLoaded = FALSE;
 
+static CString& WordListPath()
+{
+    static CString strPath = "obscenities.txt";
+    return strPath;
+}
+
+void UseWordListFile(const CString& strPath)
+{
+    WordListPath() = strPath;
+}
+
+const CString& WordListFile()
+{
+    return WordListPath();
+}
+
 void CWordFilter::LoadFromFile(LPCTSTR lpszPath)
 {
     FILE* file = fopen(lpszPath, "r");

@@ -24,3 +24,7 @@ private:
 // The process's one filter, loaded when the first server record is made.
 extern CWordFilter g_wordFilter;
 extern BOOL g_bWordFilterLoaded;
+// The word list file that the first record loads ("obscenities.txt" in the current
+// folder unless named here): a program whose current folder moves names it whole.
+void UseWordListFile(const CString& strPath);
+const CString& WordListFile();

@@ -62,8 +62,11 @@
 
 // Keyboard command of the main dialog: Ctrl+C copies the focused list's selection.
 #define ID_EDIT_COPY 0xE122
-// Ctrl+F and Alt+Enter: the same as the system menu's items.
+// The monitor's own commands, from keys and menu items (ID_MONITOR_FIRST to
+// ID_MONITOR_LAST). Ctrl+F and Alt+Enter: the same as the system menu's items.
+#define ID_MONITOR_FIRST 0x8010
 #define ID_FIND_PLAYER 0x8010
 #define ID_SERVER_DETAILS 0x8011
+#define ID_MONITOR_LAST 0x80FF
 
 #endif

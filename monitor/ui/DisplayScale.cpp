@@ -131,20 +131,6 @@ void CMonitorDlg::ApplyDisplayScale(int dpi)
     m_ticker.SetDpi(dpi);
 }
 
-// At a new DPI: the initial widths while the list is empty, else widths that fit
-// the rows in the list's new font.
-void CMonitorDlg::ScaleColumns(CListCtrl& list, int nColumns, ColumnWidthFn pfnWidth)
-{
-    if (list.GetItemCount() > 0) {
-        RequestAutoSize(list);
-        return;
-    }
-    CRect rect;
-    list.GetWindowRect(&rect);
-    for (int i = 0; i < nColumns; ++i)
-        list.SetColumnWidth(i, pfnWidth(i, rect, m_nDpi));
-}
-
 // The system would move and size the controls by itself on a DPI change, on
 // systems that do, and leave them on others: the dialog does it, the same everywhere.
 void CMonitorDlg::KeepLayoutOnDpiChange()
@@ -167,7 +153,7 @@ LRESULT CMonitorDlg::OnDpiChanged(WPARAM wParam, LPARAM lParam)
                      pSuggested->bottom - pSuggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
     }
     ApplyDisplayScale(dpi);
-    ScaleServerColumns();
-    ScalePlayerColumns();
+    m_listServers.ScaleColumns(dpi);
+    m_listPlayers.ScaleColumns(dpi);
     return 0;
 }

@@ -1,11 +1,8 @@
 #include "ui/MonitorDlg.h"
 
-#include "ui/ListMode.h"
-#include "ui/SlotWaitDlg.h"
-#include "ui/MonitorSettings.h"
-#include "ui/ServerListRules.h"
-#include "extras/AboutBox.h"
+#include "framework/Platform.h"
 #include "query/ServerWebsite.h"
+#include "ui/core/Caption.h"
 #include "web/BuildNumber.h"
 #include "web/WebServer.h"
 #include "web/WebStartup.h"
@@ -14,20 +11,13 @@
 
 CMonitorDlg::CMonitorDlg(CWnd* pParent)
     : CDialog(IDD_VARNOK_DIALOG, pParent),
-      m_nServerListMode(DEFAULT_SERVER_LIST_MODE),
       m_pImageList(new CImageList),
       m_hIcon(::LoadIconA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME))),
-      m_bServerSortAscending(TRUE),
-      m_nServerSortColumn(3),
-      m_bPlayerSortAscending(TRUE),
-      m_nPlayerSortColumn(0),
-      m_bShuttingDown(FALSE),
-      m_bRunStateRead(FALSE),
-      m_bRunStateSaved(FALSE),
-      m_saver(SERVER_LIST_FILE, WriteRunSettings),
-      m_bDisplayScheduled(FALSE),
-      m_bStatusPending(FALSE),
-      m_nProgressPos(0),
+      m_view(*this, m_strStatus, m_progress, m_btnListMode),
+      // The folder the program starts in keeps its files, wherever the file
+      // dialog or the game's start moves the current folder later.
+      m_core(m_view, AfxGetCurrentDirectory(), CProfileFile(AfxGetApp()->m_pszProfileName)),
+      m_windows(*this, m_core, m_listServers, m_listPlayers),
       m_nDpi(BASE_DPI)
 {
     // The window, and with it its DPI, comes later (InitListColumns).
@@ -64,8 +54,6 @@ BEGIN_MESSAGE_MAP(CMonitorDlg, CDialog)
     ON_STN_CLICKED(IDC_LOGO, &CMonitorDlg::OnLogo)
     ON_NOTIFY(LVN_COLUMNCLICK, IDC_SERVER_LIST, &CMonitorDlg::OnColumnClickServers)
     ON_NOTIFY(LVN_COLUMNCLICK, IDC_PLAYER_LIST, &CMonitorDlg::OnColumnClickPlayers)
-    ON_NOTIFY(LVN_INSERTITEM, IDC_SERVER_LIST, &CMonitorDlg::OnServerItemChanged)
-    ON_NOTIFY(LVN_INSERTITEM, IDC_PLAYER_LIST, &CMonitorDlg::OnPlayerItemInserted)
     ON_NOTIFY(NM_CUSTOMDRAW, IDC_SERVER_LIST, &CMonitorDlg::OnCustomDrawServers)
     ON_NOTIFY(NM_CUSTOMDRAW, IDC_PLAYER_LIST, &CMonitorDlg::OnCustomDrawPlayers)
     ON_BN_CLICKED(IDC_THREADS1, &CMonitorDlg::OnThreads1)
@@ -73,7 +61,6 @@ BEGIN_MESSAGE_MAP(CMonitorDlg, CDialog)
     ON_BN_CLICKED(IDC_THREADS7, &CMonitorDlg::OnThreads7)
     ON_BN_CLICKED(IDC_LIST_MODE, &CMonitorDlg::OnListMode)
     ON_NOTIFY(NM_RCLICK, IDC_SERVER_LIST, &CMonitorDlg::OnRightClickServer)
-    ON_NOTIFY(LVN_ITEMCHANGED, IDC_SERVER_LIST, &CMonitorDlg::OnServerItemChanged)
     ON_WM_SYSCOMMAND()
     ON_WM_PAINT()
     ON_WM_QUERYDRAGICON()
@@ -82,21 +69,16 @@ BEGIN_MESSAGE_MAP(CMonitorDlg, CDialog)
     ON_MESSAGE(WM_QUERYDONE, &CMonitorDlg::OnQueryDone)
     ON_MESSAGE(WM_RUNSTATESAVED, &CMonitorDlg::OnRunStateSaved)
     ON_MESSAGE(WM_DPICHANGED_MSG, &CMonitorDlg::OnDpiChanged)
-    ON_COMMAND(ID_EDIT_COPY, &CMonitorDlg::OnEditCopy)
-    ON_COMMAND(ID_FIND_PLAYER, &CMonitorDlg::OnFindPlayer)
-    ON_COMMAND(ID_SERVER_DETAILS, &CMonitorDlg::OnServerDetails)
+    ON_COMMAND_RANGE(ID_EDIT_COPY, ID_EDIT_COPY, &CMonitorDlg::OnMonitorCommand)
+    ON_COMMAND_RANGE(ID_MONITOR_FIRST, ID_MONITOR_LAST, &CMonitorDlg::OnMonitorCommand)
 END_MESSAGE_MAP()
 
 BOOL CMonitorDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
 
-    if (CMenu* pSysMenu = GetSystemMenu(FALSE)) {
-        pSysMenu->AppendMenu(MF_SEPARATOR);
-        pSysMenu->AppendMenu(MF_STRING, IDM_ABOUTBOX, "About Kelvane Monitor...");
-        pSysMenu->AppendMenu(MF_STRING, IDM_FINDPLAYER, "Find Player...");
-        pSysMenu->AppendMenu(MF_STRING, IDM_SERVERDETAILS, "Server Details...");
-    }
+    if (CMenu* pSysMenu = GetSystemMenu(FALSE))
+        m_windows.AddMenuItems(*pSysMenu);
     SetIcon(m_hIcon, TRUE);
     SetIcon(m_hIcon, FALSE);
 
@@ -105,14 +87,11 @@ BOOL CMonitorDlg::OnInitDialog()
     UpdateData(FALSE);
     SetWindowText(MONITOR_TITLE);
 
-    CWinApp* pApp = AfxGetApp();
-    SetWebServerBase(pApp->GetProfileString(SETTINGS_SECTION, KELVANE_WEB_SERVER_KEY, ""));
+    m_core.ReadSettings();
+    SetWebServerBase(m_core.Settings().GetText(SETTING_WEB_SERVER));
     SetNoWebsiteAddress(WebFileUrl("none.html"));
-    m_poll.SetBudget(ThreadBudgetFromSetting(
-        pApp->GetProfileString(SETTINGS_SECTION, SETTING_NUM_QUERY_THREADS, SettingText(DEFAULT_NUM_QUERY_THREADS))));
-    int nButton = ThreadButtonForBudget(m_poll.GetBudget());
-    CheckRadioButton(IDC_THREADS1, IDC_THREADS7,
-                     nButton == 1 ? IDC_THREADS1 : nButton == 3 ? IDC_THREADS3 : IDC_THREADS7);
+    const int nBudget = m_core.GetThreadBudget();
+    CheckRadioButton(IDC_THREADS1, IDC_THREADS7, nBudget == 1 ? IDC_THREADS1 : nBudget == 3 ? IDC_THREADS3 : IDC_THREADS7);
 
     // The web fetches below share what they learn of the web server.
     CWebStartup webStartup;
@@ -120,13 +99,9 @@ BOOL CMonitorDlg::OnInitDialog()
     if (CheckForUpdate(nBuild))
         AfxMessageBox(UpdateAvailableMessage(nBuild), MB_OK);
 
-    m_nServerListMode = ListModeFromSetting(
-        pApp->GetProfileString(SETTINGS_SECTION, SETTING_SERVER_LIST_MODE, SettingText(DEFAULT_SERVER_LIST_MODE)));
-    m_btnListMode.SetWindowText(ListModeButtonCaption(m_nServerListMode));
-
     FetchMasterList();
-    LoadServerList(SERVER_LIST_FILE);
-    m_bRunStateRead = TRUE;
+    LoadServerList(m_core.HomeFile(SERVER_LIST_FILE));
+    m_core.StartUpDone();
 
     m_ticker.SetText(m_strNews);
     m_ticker.Start();
@@ -135,8 +110,6 @@ BOOL CMonitorDlg::OnInitDialog()
     return TRUE;
 }
 
-// Enter must not end the program past the shut-down sequence, which would lose
-// the run's marks and settings; the window closes only through Cancel.
 void CMonitorDlg::OnOK()
 {
 }
@@ -147,43 +120,25 @@ void CMonitorDlg::OnOK()
 void CMonitorDlg::OnEndSession(BOOL bEnding)
 {
     if (bEnding)
-        SaveRunState(FALSE);
+        m_core.SaveRunState(FALSE);
 }
 
 void CMonitorDlg::OnCancel()
 {
     // A second Cancel before the dialog is gone, even one that comes while the box
     // of a failed save is up, must not end the dialog under the first.
-    if (m_bShuttingDown)
+    if (m_core.IsShuttingDown())
         return;
-    m_bShuttingDown = TRUE;
-    SaveRunState(TRUE);
-    CloseServerWindows();
-
-    // Rows point at the records: empty the lists before the records go.
-    m_listServers.DeleteAllItems();
-    m_listPlayers.DeleteAllItems();
-    m_poll.Close();
-    m_servers.DeleteAll();
+    m_core.BeginShutDown();
+    m_windows.CloseAll();
+    m_core.ShutDown();
     CDialog::OnCancel();
 }
 
 void CMonitorDlg::OnSysCommand(UINT nID, LPARAM lParam)
 {
-    if ((nID & 0xFFF0) == IDM_ABOUTBOX) {
-        CAboutBox dlgAbout;
-        dlgAbout.DoModal();
-        return;
-    }
-    if ((nID & 0xFFF0) == IDM_FINDPLAYER) {
-        OnFindPlayer();
-        return;
-    }
-    if ((nID & 0xFFF0) == IDM_SERVERDETAILS) {
-        OnServerDetails();
-        return;
-    }
-    CDialog::OnSysCommand(nID, lParam);
+    if (!m_windows.RunMenuCommand(nID & 0xFFF0))
+        CDialog::OnSysCommand(nID, lParam);
 }
 
 void CMonitorDlg::OnPaint()
@@ -208,20 +163,46 @@ HCURSOR CMonitorDlg::OnQueryDragIcon()
     return static_cast<HCURSOR>(m_hIcon);
 }
 
+void CMonitorDlg::OnTimer(UINT_PTR nIDEvent)
+{
+    if (!m_view.TimerFired(nIDEvent))
+        m_core.TimerFired(static_cast<UINT>(nIDEvent));
+}
+
+LRESULT CMonitorDlg::OnRunStateSaved(WPARAM, LPARAM)
+{
+    m_core.RunStateSaved();
+    return 0;
+}
+
+// --- the core's work, under the names the window has always had ------------------------
+
 CGameServer* CMonitorDlg::AddServer(CGameServer* pServer, BOOL bFromFile)
 {
-    return m_servers.Add(pServer, bFromFile);
+    return m_core.AddServer(pServer, bFromFile);
 }
 
 BOOL CMonitorDlg::LoadServerList(CString strPath)
 {
-    if (!m_servers.Load(strPath, [this](CGameServer* pServer) { UpdateServerItem(pServer); }))
-        return FALSE;
-    SortServerList(m_nServerSortColumn, m_bServerSortAscending);
-    return TRUE;
+    return m_core.LoadServerList(strPath);
 }
 
-BOOL CMonitorDlg::SaveServerList(CString strPath)
+void CMonitorDlg::UpdateServerItem(CGameServer* pServer) { m_core.UpdateServerItem(pServer); }
+void CMonitorDlg::UpdateCaption() { m_core.UpdateCaption(); }
+void CMonitorDlg::SortServerList(int nColumn, BOOL bAscending) { m_core.SortServerList(nColumn, bAscending); }
+void CMonitorDlg::SortPlayerList(int nColumn, BOOL bAscending) { m_core.SortPlayerList(nColumn, bAscending); }
+
+void CMonitorDlg::OnRefreshServerList() { StartPolling(); }
+void CMonitorDlg::StartPolling() { m_core.StartPolling(); }
+void CMonitorDlg::StartNextQuery() { m_core.StartNextQuery(); }
+void CMonitorDlg::ShowProgress() { m_view.ShowProgressBar(); }
+void CMonitorDlg::HideProgress() { m_view.HideProgressBar(); }
+void CMonitorDlg::OnThreads1() { m_core.SetThreadBudget(1); }
+void CMonitorDlg::OnThreads3() { m_core.SetThreadBudget(3); }
+void CMonitorDlg::OnThreads7() { m_core.SetThreadBudget(7); }
+
+LRESULT CMonitorDlg::OnQueryDone(WPARAM wParam, LPARAM)
 {
-    return m_servers.Save(strPath);
+    m_core.QueryDone(reinterpret_cast<CGameServer*>(wParam));
+    return 0;
 }

@@ -1,11 +1,14 @@
-// The main dialog's handlers for Join Server and the web links; the work is done by
-// the extras' free functions.
+// Joining a server and the web links; the work is done by the extras' free
+// functions and the windows over this one.
 #include "ui/MonitorDlg.h"
 
-#include "extras/AboutBox.h"
-#include "extras/JoinServer.h"
 #include "extras/WebLinks.h"
 #include "web/WebServer.h"
+
+void CMonitorDlg::OnJoinServer()
+{
+    m_windows.Join();
+}
 
 // Joins whatever row is selected: the first click of the double-click selected it.
 void CMonitorDlg::OnDblclkServerList(NMHDR* /*pNMHDR*/, LRESULT* pResult)

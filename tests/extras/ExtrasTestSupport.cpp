@@ -30,10 +30,10 @@ void UseFreshSettings(const std::string& iniPath)
 
 void ServerListOwner::AddSelectedRow(CGameServer* pServer)
 {
-    if (Header_GetItemCount(ListView_GetHeader(m_listServers.GetSafeHwnd())) == 0)
-        m_listServers.InsertColumn(0, "Address", LVCFMT_LEFT, 200);
-    int nItem = m_listServers.InsertItem(m_listServers.GetItemCount(), pServer ? pServer->GetAddress() : "?");
-    m_listServers.SetItemData(nItem, reinterpret_cast<DWORD_PTR>(pServer));
+    static const CListColumn kAddress = {"Address", 200};
+    if (!m_listServers.GetTable())
+        m_listServers.Show(m_rows, &kAddress, 1, 96);
+    int nItem = m_rows.Set(reinterpret_cast<LPARAM>(pServer), {pServer ? pServer->GetAddress() : CString("?")});
     SelectListRow(m_listServers.GetSafeHwnd(), nItem);
 }
 

@@ -10,6 +10,7 @@
 #include "GuiHarness.h"
 #include "TestApp.h"
 #include "framework/Framework.h"
+#include "framework/SortedListCtrl.h"
 #include "query/GameServer.h"
 
 // Points the application's settings at a fresh file.
@@ -21,7 +22,8 @@ public:
     ~ServerListOwner() override { DestroyWindow(); }
     // Adds a row for the record (null: a row without one) and selects it.
     void AddSelectedRow(CGameServer* pServer);
-    CListCtrl m_listServers;
+    CRowTable m_rows{1, 0, TRUE};
+    CSortedListCtrl m_listServers;
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override { DDX_Control(pDX, 1001, m_listServers); }

@@ -9,7 +9,7 @@
 #include "ParamFile.h"
 #include "TestPaths.h"
 #include "framework/FileReplace.h"
-#include "ui/ServerCollection.h"
+#include "ui/core/ServerCollection.h"
 
 namespace fs = std::filesystem;
 

@@ -5,7 +5,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "ui/MonitorSettings.h"
+#include "ui/core/Settings.h"
 #include "web/WebServer.h"
 
 static std::string TestName()
@@ -124,7 +124,7 @@ void MonitorWindow::RunAfterFirstPoll(const std::function<void(CMonitorDlg&)>& s
 {
     CMonitorDlg dlg;
     RunAndClose(dlg, [&] {
-        ASSERT_TRUE(PumpUntil([&] { return !dlg.m_poll.IsPolling(); }, timeoutMs)) << "first poll never ended";
+        ASSERT_TRUE(PumpUntil([&] { return !dlg.Core().IsPolling(); }, timeoutMs)) << "first poll never ended";
         script(dlg);
     });
 }

@@ -7,7 +7,8 @@
 #include <chrono>
 #include <cstdio>
 
-#include "ui/FindPlayerDlg.h"
+#include "CoreHarness.h"
+#include "ui/dialogs/FindPlayerDlg.h"
 
 namespace {
 
@@ -71,7 +72,7 @@ TEST_F(FindPlayerWindow, MatchesFollowTypingSortingAndAPollThenGoToShowsTheServe
             SelectListRow(list, 1);
             // A poll's replies replace the players; the selected match stays selected.
             SendCommand(dlg.GetSafeHwnd(), IDC_REFRESH_LIST);
-            EXPECT_TRUE(PumpUntil([&] { return !dlg.m_poll.IsPolling(); }, 5000));
+            EXPECT_TRUE(PumpUntil([&] { return !dlg.Core().IsPolling(); }, 5000));
             EXPECT_EQ(Matches(hFind, 0), (std::vector<std::string>{"Bob", "Ben"}));
             EXPECT_EQ(ListSelectedRow(list), 1);
             list.Detach();
@@ -97,9 +98,10 @@ TEST_F(FindPlayerWindow, MatchesFollowTypingSortingAndAPollThenGoToShowsTheServe
 // from what other programs take of a loaded machine meanwhile.
 TEST(FindPlayerBenchmark, EachKeystrokeOver16000PlayersTakesUnder100Ms)
 {
-    CServerCollection servers;
+    CoreHarness harness("find_player_benchmark");
     for (int i = 0; i < 2000; ++i) {
-        auto* pServer = servers.Add(new CGameServer(CString(("10.1.0.1:" + std::to_string(20000 + i)).c_str())), FALSE);
+        auto* pServer = harness.core.AddServer(
+            new CGameServer(CString(("10.1.0.1:" + std::to_string(20000 + i)).c_str())), FALSE);
         std::string reply = "\xFF\xFF\xFF\xFFprint\n\\hostname\\Server " + std::to_string(i) + "\\game\\kelvane\n";
         for (int p = 0; p < 8; ++p)
             reply += std::to_string(p) + " " + std::to_string(30 + p) + " \"Player" + std::to_string(i * 8 + p) + "\"\n";
@@ -113,7 +115,7 @@ TEST(FindPlayerBenchmark, EachKeystrokeOver16000PlayersTakesUnder100Ms)
     for (size_t n = strName.size(); n-- > 0;)
         keystrokes.push_back(strName.substr(0, n));
     std::vector<double> best(keystrokes.size(), 1e9), all;
-    CFindPlayerDlg dlg(servers, nullptr);
+    CFindPlayerDlg dlg(harness.core, nullptr);
     RunModal(dlg, [&](CDialog& find) {
         HWND hFind = find.GetSafeHwnd();
         HWND hList = GetDlgItem(hFind, IDC_FIND_MATCHES);
@@ -131,7 +133,6 @@ TEST(FindPlayerBenchmark, EachKeystrokeOver16000PlayersTakesUnder100Ms)
         Type(hFind, strName.c_str());
         EXPECT_EQ(ListView_GetItemCount(hList), 1);
     });
-    servers.DeleteAll();
     std::sort(all.begin(), all.end());
     const double worstBest = *std::max_element(best.begin(), best.end());
     std::printf("find player: %zu keystrokes over 16,000 players: median %.1f ms, max %.1f ms; "

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "ui/FreeSlot.h"
+#include "ui/core/FreeSlot.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/PlayerSearch.h"
+#include "ui/core/PlayerSearch.h"
 
 namespace {
 

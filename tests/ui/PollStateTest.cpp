@@ -1,14 +1,11 @@
-// The poll's bookkeeping without a window: the same calls the dialog's handlers
-// make, with records that are not queried, then with real queries on their
-// worker threads.
+// The poll's bookkeeping: the calls the monitor's core makes, with records that
+// are not queried. The core's test runs it with real queries.
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <vector>
 
-#include "PostedMessages.h"
-#include "query/QueryDone.h"
-#include "ui/PollState.h"
+#include "ui/core/PollState.h"
 
 namespace {
 
@@ -25,10 +22,10 @@ struct Records {
 };
 
 // StartPolling's first queries; the indexes it took.
-std::vector<int> StartFirst(CPollState& poll, Records& records)
+std::vector<int> StartFirst(CPollState& poll, Records& records, int nBudget)
 {
     std::vector<int> started;
-    for (int i = 0; poll.WantsFirstQuery(i, records.Count()); ++i) {
+    for (int i = 0; poll.WantsFirstQuery(i, nBudget, records.Count()); ++i) {
         started.push_back(poll.TakeNext(records.Count()));
         poll.AwaitQuery(records[started.back()], TRUE);
     }
@@ -41,12 +38,10 @@ TEST(PollState, EachNoticeStartsOneMoreAndTheLastEndsThePoll)
 {
     Records records(10);
     CPollState poll;
-    poll.SetBudget(3);
     ASSERT_TRUE(poll.Begin(records.Count()));
     EXPECT_FALSE(poll.Begin(records.Count())); // Refresh during a poll changes nothing
-    EXPECT_EQ(StartFirst(poll, records), std::vector<int>({0, 1, 2}));
+    EXPECT_EQ(StartFirst(poll, records, 3), std::vector<int>({0, 1, 2}));
 
-    poll.SetBudget(1); // applies from the next poll on
     std::vector<int> order;
     for (int nDone = 0; nDone < 10; ++nDone) {
         ASSERT_EQ(poll.TakeNotice(records[nDone]), CPollState::NOTICE_OF_POLL) << nDone;
@@ -62,16 +57,15 @@ TEST(PollState, EachNoticeStartsOneMoreAndTheLastEndsThePoll)
     // A notice after the end belongs to nobody; the next poll runs one at a time.
     EXPECT_EQ(poll.TakeNotice(records[0]), CPollState::NOTICE_OTHER);
     ASSERT_TRUE(poll.Begin(records.Count()));
-    EXPECT_EQ(StartFirst(poll, records), std::vector<int>({0}));
+    EXPECT_EQ(StartFirst(poll, records, 1), std::vector<int>({0}));
 }
 
 TEST(PollState, SmallCollectionsAndRecordsFinishedOnTheSpot)
 {
     Records two(2);
     CPollState poll;
-    poll.SetBudget(7);
     ASSERT_TRUE(poll.Begin(two.Count()));
-    EXPECT_EQ(StartFirst(poll, two), std::vector<int>({0, 1}));
+    EXPECT_EQ(StartFirst(poll, two, 7), std::vector<int>({0, 1}));
     EXPECT_EQ(poll.TakeNext(two.Count()), -1);
 
     // With nothing to await, a poll has ended as it begins.
@@ -116,64 +110,4 @@ TEST(PollState, ClickedQueriesNeverCountAgainstAPoll)
     poll.AwaitClick(pClicked);
     poll.Close();
     EXPECT_EQ(poll.TakeNotice(pClicked), CPollState::NOTICE_DROPPED);
-}
-
-// Real queries on their worker threads, to closed loopback ports (the native
-// build learns of them at once), handled as the dialog handles its notices, with
-// clicked queries among them: every notice is someone's, and the poll ends once,
-// after it has taken every record.
-TEST(PollState, AThreadedPollEndsOnceWithItsLastCount)
-{
-    ReceivePostedMessagesHere();
-    std::vector<std::unique_ptr<CGameServer>> records;
-    for (int i = 0; i < 40; ++i)
-        records.push_back(std::make_unique<CGameServer>(CString("127.0.0.1:") + std::to_string(18150 + i % 10).c_str()));
-    const int nRecords = static_cast<int>(records.size());
-    CPollState poll;
-    poll.SetBudget(7);
-    int nStarted = 0, nEnds = 0;
-    // Clicked before the poll: their notices may come before or after it reaches them.
-    for (int i = 0; i < nRecords; i += 5) {
-        ASSERT_TRUE(records[static_cast<size_t>(i)]->StartQuery());
-        poll.AwaitClick(records[static_cast<size_t>(i)].get());
-        ++nStarted;
-    }
-    auto count = [&] {
-        if (poll.CountNotice()) {
-            ++nEnds;
-            EXPECT_EQ(poll.TakeNext(nRecords), -1) << "ended before its last record";
-        }
-    };
-    auto startNext = [&] {
-        for (int n; (n = poll.TakeNext(nRecords)) >= 0;) {
-            CGameServer* pServer = records[static_cast<size_t>(n)].get();
-            BOOL bStarted = pServer->StartQuery();
-            nStarted += bStarted;
-            if (bStarted || pServer->IsQuerying()) {
-                poll.AwaitQuery(pServer, bStarted);
-                return;
-            }
-            count();
-            if (!poll.IsPolling())
-                return;
-        }
-    };
-    ASSERT_TRUE(poll.Begin(nRecords));
-    for (int i = 0; poll.WantsFirstQuery(i, nRecords); ++i)
-        startNext();
-
-    TestMessage msg;
-    for (int nNotices = 0; nNotices < nStarted; ++nNotices) {
-        ASSERT_TRUE(WaitPostedMessage(msg, 3000)) << nNotices << " of " << nStarted << " notices";
-        ASSERT_EQ(msg.message, static_cast<UINT>(WM_QUERYDONE));
-        CPollState::Notice notice = poll.TakeNotice(reinterpret_cast<CGameServer*>(msg.wParam));
-        ASSERT_NE(notice, CPollState::NOTICE_OTHER);
-        if (notice == CPollState::NOTICE_OF_POLL) {
-            startNext();
-            count();
-        }
-    }
-    EXPECT_FALSE(poll.IsPolling());
-    EXPECT_EQ(nEnds, 1);
-    EXPECT_FALSE(WaitPostedMessage(msg, 100)) << "a notice beyond the queries started";
 }

@@ -21,7 +21,7 @@ int MostInFlight(std::vector<double> times, double windowMs)
 std::vector<std::string> Addresses(CMonitorDlg& dlg)
 {
     std::vector<std::string> addresses;
-    for (CGameServer* pServer : dlg.m_servers)
+    for (CGameServer* pServer : dlg.Core().Servers())
         addresses.push_back(static_cast<const char*>(pServer->GetAddress()));
     return addresses;
 }
@@ -56,7 +56,7 @@ TEST_F(MonitorWindow, APollOfNothingEndsAtOnce)
         EXPECT_EQ(WindowText(dlg), "Kelvane Monitor... (0 Servers, 0 Players Online) Now showing all servers.");
         EXPECT_FALSE(IsWindowVisible(dlg.m_progress.GetSafeHwnd()));
         SendCommand(dlg.GetSafeHwnd(), IDC_REFRESH_LIST);
-        EXPECT_FALSE(dlg.m_poll.IsPolling());
+        EXPECT_FALSE(dlg.Core().IsPolling());
     }, 2000);
 }
 
@@ -86,7 +86,7 @@ TEST_F(MonitorWindow, AClickedQueryNeverCountsAgainstAPoll)
         auto pollMs = [&] {
             auto start = std::chrono::steady_clock::now();
             SendCommand(dlg.GetSafeHwnd(), IDC_REFRESH_LIST);
-            EXPECT_TRUE(PumpUntil([&] { return !dlg.m_poll.IsPolling(); }, 3000));
+            EXPECT_TRUE(PumpUntil([&] { return !dlg.Core().IsPolling(); }, 3000));
             EXPECT_FALSE(pSlow->IsQuerying()) << "the poll ended before its query of the slow server";
             return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
         };
@@ -163,7 +163,7 @@ TEST_F(MonitorWindow, TheStatusLineMakesRoomForTheProgressBarWhileAPollRuns)
         SendCommand(dlg.GetSafeHwnd(), IDC_REFRESH_LIST);
         EXPECT_TRUE(IsWindowVisible(dlg.m_progress.GetSafeHwnd()));
         EXPECT_EQ(rightOf(IDC_STATUS), rightOf(IDC_PLAYER_LIST));
-        ASSERT_TRUE(PumpUntil([&] { return !dlg.m_poll.IsPolling(); }, 3000));
+        ASSERT_TRUE(PumpUntil([&] { return !dlg.Core().IsPolling(); }, 3000));
         EXPECT_FALSE(IsWindowVisible(dlg.m_progress.GetSafeHwnd()));
         EXPECT_EQ(rightOf(IDC_STATUS), rightOf(IDC_SERVER_LIST) - 1);
     });

@@ -7,8 +7,8 @@
 
 #include "PostedMessages.h"
 #include "TestPaths.h"
-#include "ui/RunStateSaver.h"
-#include "ui/SaveSchedule.h"
+#include "ui/core/RunStateSaver.h"
+#include "ui/core/SaveSchedule.h"
 
 namespace {
 
@@ -66,7 +66,8 @@ namespace {
 
 CRunState State(int nThreads, int nMode, const char* pszAddress, BYTE bFavorite)
 {
-    CRunState state{nThreads, nMode, {CServerFileRecord()}};
+    CRunState state{{{"NumQueryThreads", std::to_string(nThreads)}, {"ServerListMode", std::to_string(nMode)}},
+                    {CServerFileRecord()}};
     state.records[0].m_strAddress = pszAddress;
     state.records[0].m_bFavorite = bFavorite;
     return state;
@@ -85,6 +86,24 @@ std::string Lines(const char* pszAddress, int nFavorite)
     return std::string(pszAddress) + "\n\n\n" + std::to_string(nFavorite) + "\n0\n";
 }
 
+// The settings file as the saver's writer finds it: every value stored, or, while
+// it is locked, none.
+struct Settings {
+    bool bLocked = false;
+    std::vector<std::string> written; // "key=value", in the order written
+    CRunStateSaver::SettingWriter Writer()
+    {
+        return [this](const CString& strKey, const CString& strValue, CString& strReason) {
+            if (bLocked) {
+                strReason = "Access denied";
+                return FALSE;
+            }
+            written.push_back(strKey.str() + "=" + strValue.str());
+            return TRUE;
+        };
+    }
+};
+
 } // namespace
 
 TEST(RunStateSaver, WritesOnlyWhatChangedAndTellsAFailureOnceUntilASaveSucceeds)
@@ -92,18 +111,19 @@ TEST(RunStateSaver, WritesOnlyWhatChangedAndTellsAFailureOnceUntilASaveSucceeds)
     ScratchDir dir("ui_run_state_saver");
     // The list's folder comes and goes: without it, its file cannot be made.
     const std::string path = dir.File("list") + "/serverlist.txt";
-    std::vector<std::pair<int, int>> settings;
-    CRunStateSaver saver(path.c_str(), [&](int nThreads, int nMode) { settings.push_back({nThreads, nMode}); });
-    CString strReason;
+    Settings settings;
+    CRunStateSaver saver(path.c_str(), "C:\\windows\\varnok.INI", settings.Writer());
 
     saver.SaveNow(State(5, 5, "10.0.0.1:27910", 1));
-    ASSERT_TRUE(saver.TakeFailureToReport(strReason));
-    EXPECT_FALSE(strReason.IsEmpty());
+    std::vector<CString> told = saver.TakeFailuresToReport();
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_EQ(told[0].Find("Your favourite and ignored servers could not be saved to serverlist.txt ("), 0);
     EXPECT_STREQ(ServerListSaveFailedMessage("Disk full"),
                  "Your favourite and ignored servers could not be saved to serverlist.txt (Disk full).");
     saver.SaveNow(State(5, 5, "10.0.0.1:27910", 1));
-    EXPECT_FALSE(saver.TakeFailureToReport(strReason)) << "told twice";
-    EXPECT_EQ(settings, (std::vector<std::pair<int, int>>{{5, 5}})) << "settings written again for nothing";
+    EXPECT_TRUE(saver.TakeFailuresToReport().empty()) << "told twice";
+    EXPECT_EQ(settings.written, (std::vector<std::string>{"NumQueryThreads=5", "ServerListMode=5"}))
+        << "settings written again for nothing";
 
     // The failed save did not count as written: the same state is tried again.
     std::filesystem::create_directory(dir.File("list"));
@@ -113,10 +133,11 @@ TEST(RunStateSaver, WritesOnlyWhatChangedAndTellsAFailureOnceUntilASaveSucceeds)
     std::filesystem::remove(path);
     saver.SaveNow(State(5, 5, "10.0.0.1:27910", 1));
     EXPECT_FALSE(std::filesystem::exists(path));
-    // A setting alone changed: only the settings.
+    // A setting alone changed: only that setting.
     saver.SaveNow(State(1, 5, "10.0.0.1:27910", 1));
     EXPECT_FALSE(std::filesystem::exists(path));
-    EXPECT_EQ(settings.back(), std::make_pair(1, 5));
+    EXPECT_EQ(settings.written.back(), "NumQueryThreads=1");
+    EXPECT_EQ(settings.written.size(), 3u);
 
     // Handed over to the saver's thread: written there, with a notice; the final
     // write waits for it, so the later state is what stays.
@@ -124,14 +145,38 @@ TEST(RunStateSaver, WritesOnlyWhatChangedAndTellsAFailureOnceUntilASaveSucceeds)
     saver.SaveSoon(State(1, 5, "10.0.0.1:27910", 0));
     saver.SaveNow(State(1, 3, "10.0.0.2:27910", 1));
     EXPECT_EQ(ReadText(path), Lines("10.0.0.2:27910", 1));
-    EXPECT_EQ(settings.back(), std::make_pair(1, 3));
+    EXPECT_EQ(settings.written.back(), "ServerListMode=3");
     TestMessage msg = {};
     ASSERT_TRUE(WaitPostedMessage(msg, 5000));
     EXPECT_EQ(msg.message, static_cast<UINT>(WM_RUNSTATESAVED));
-    EXPECT_FALSE(saver.TakeFailureToReport(strReason));
+    EXPECT_TRUE(saver.TakeFailuresToReport().empty());
 
     // After a success, the next failure is told again.
     std::filesystem::remove_all(dir.File("list"));
     saver.SaveNow(State(1, 3, "10.0.0.3:27910", 1));
-    EXPECT_TRUE(saver.TakeFailureToReport(strReason));
+    EXPECT_EQ(saver.TakeFailuresToReport().size(), 1u);
+}
+
+// A settings file that cannot be written (locked by another program) loses
+// nothing: the setting is not counted as written, it is tried again with the next
+// save and the final one, and the user hears of it once, with the file's path.
+TEST(RunStateSaver, AFailedSettingsWriteIsRetriedAndToldOnce)
+{
+    ScratchDir dir("ui_run_state_settings");
+    Settings settings;
+    CRunStateSaver saver(dir.File("serverlist.txt").c_str(), "C:\\windows\\varnok.INI", settings.Writer());
+    settings.bLocked = true;
+    saver.SaveNow(State(3, 1, "10.0.0.1:27910", 0));
+    EXPECT_EQ(saver.TakeFailuresToReport(),
+              std::vector<CString>{"Your settings could not be saved to C:\\windows\\varnok.INI (Access denied)."});
+    saver.SaveNow(State(3, 1, "10.0.0.1:27910", 0));
+    EXPECT_TRUE(saver.TakeFailuresToReport().empty()) << "told twice";
+    settings.bLocked = false;
+    saver.SaveNow(State(3, 1, "10.0.0.1:27910", 0));
+    EXPECT_EQ(settings.written, (std::vector<std::string>{"NumQueryThreads=3", "ServerListMode=1"}));
+    EXPECT_TRUE(saver.TakeFailuresToReport().empty());
+    // Once written, a new failure is a new one to tell.
+    settings.bLocked = true;
+    saver.SaveNow(State(7, 1, "10.0.0.1:27910", 0));
+    EXPECT_EQ(saver.TakeFailuresToReport().size(), 1u);
 }

@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "TestPaths.h"
-#include "ui/ServerCollection.h"
+#include "ui/core/ServerCollection.h"
 
 namespace {
 CGameServer* Record(const char* pszAddress, BYTE bFavorite = 0, BYTE bIgnored = 0)

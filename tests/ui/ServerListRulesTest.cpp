@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "ui/ListMode.h"
-#include "ui/MonitorSettings.h"
-#include "ui/ServerListRules.h"
+#include "framework/RowTable.h"
+#include "ui/core/Caption.h"
+#include "ui/core/ListMode.h"
+#include "ui/core/ServerRows.h"
+#include "ui/core/Settings.h"
 
 TEST(SortKeys, NumbersCompareAsNumbersWhenBothArePositive)
 {
@@ -37,13 +39,12 @@ TEST(SortKeys, ZeroNegativeOrTextCompareByteByByte)
 
 TEST(SortKeys, MarksPutFavouritesFirstAndIgnoredLast)
 {
-    EXPECT_LT(CompareMarks(1, 0, 0, 0), 0);
-    EXPECT_LT(CompareMarks(0, 0, 0, 1), 0);
+    EXPECT_LT(MarksRank(1, 0), MarksRank(0, 0));
+    EXPECT_LT(MarksRank(0, 0), MarksRank(0, 1));
     // Ignored outranks favourite: a row with both marks goes after a plain row.
-    EXPECT_GT(CompareMarks(1, 1, 0, 0), 0);
-    EXPECT_EQ(CompareMarks(0, 1, 0, 1), 0);
-    EXPECT_GT(CompareMarks(0, 0, 1, 0), 0);
-    EXPECT_EQ(CompareMarks(2, 0, 0, 0), 0) << "marks are compared with 1";
+    EXPECT_GT(MarksRank(1, 1), MarksRank(0, 0));
+    EXPECT_LT(MarksRank(1, 1), MarksRank(0, 1));
+    EXPECT_EQ(MarksRank(2, 0), MarksRank(0, 0)) << "marks are compared with 1";
 }
 
 TEST(PingImage, GradesAtTheLimits)
@@ -74,7 +75,7 @@ TEST(SortKeys, AClickSortsANewColumnAscendingAndTurnsTheSortedOneRound)
         EXPECT_EQ(NextSortAscending(c.clicked, c.sorted, c.ascending), c.next) << c.clicked << c.sorted << c.ascending;
 }
 
-TEST(RowColors, FavouriteBlueBeforeIgnoredRedOnWhiteAndGreyBands)
+TEST(RowColors, FavouriteBlueBeforeIgnoredRed)
 {
     // COLORREF is 0x00BBGGRR.
     const struct { BYTE favorite, ignored; DWORD color; } cases[] = {
@@ -82,9 +83,6 @@ TEST(RowColors, FavouriteBlueBeforeIgnoredRedOnWhiteAndGreyBands)
     };
     for (const auto& c : cases)
         EXPECT_EQ(ServerTextColor(c.favorite, c.ignored), c.color) << int(c.favorite) << int(c.ignored);
-    const DWORD bands[] = {0xFFFFFF, 0xE1E1E1, 0xFFFFFF, 0xE1E1E1};
-    for (int row = 0; row < 4; ++row)
-        EXPECT_EQ(RowBackgroundColor(row + 10), bands[row]) << row;
 }
 
 TEST(ListModes, SettingCycleCaptionsAndNames)
@@ -125,12 +123,27 @@ TEST(Captions, TotalsAndPolling)
     EXPECT_EQ(PollingCaption(), "Kelvane Monitor... (Polling Servers...)");
 }
 
-TEST(Settings, ThreadBudgetAndItsButton)
+TEST(Settings, StoredTextsAsTheTableTakesThem)
 {
-    const std::pair<const char*, int> budgets[] = {{"1", 1}, {"2", 2}, {"7", 7}, {"", 5}, {"0", 5}, {"-3", 5}, {"abc", 5}};
+    const CSettingRow& budget = SettingRow(SETTING_NUM_QUERY_THREADS);
+    const std::pair<const char*, const char*> budgets[] = {
+        {"1", "1"}, {"2", "2"}, {"7", "7"}, {" 3x", "3"}, {"", "5"}, {"0", "5"}, {"-3", "5"}, {"abc", "5"}};
     for (const auto& b : budgets)
-        EXPECT_EQ(ThreadBudgetFromSetting(b.first), b.second) << b.first;
-    const std::pair<int, int> buttons[] = {{1, 1}, {3, 3}, {2, 7}, {5, 7}, {7, 7}};
-    for (const auto& b : buttons)
-        EXPECT_EQ(ThreadButtonForBudget(b.first), b.second) << b.first;
+        EXPECT_EQ(SettingValue(budget, b.first), b.second) << b.first;
+    const CSettingRow& mode = SettingRow(SETTING_SERVER_LIST_MODE);
+    for (const auto& m : {std::make_pair("1", "1"), {"3", "3"}, {"5", "5"}, {"2", "5"}, {"7", "5"}, {"x", "5"}})
+        EXPECT_EQ(SettingValue(mode, m.first), m.second) << m.first;
+    EXPECT_EQ(SettingValue(SettingRow(SETTING_WEB_SERVER), " http://x.example/ "), " http://x.example/ ");
+    for (int i = 0; i < SETTING_COUNT; ++i)
+        EXPECT_EQ(SettingRow(static_cast<SettingId>(i)).eId, i) << "the table's rows follow SettingId";
+
+    // Only the settings written while running are saved; a value out of range
+    // becomes the default.
+    CSettings settings;
+    EXPECT_FALSE(settings.SetNumber(SETTING_NUM_QUERY_THREADS, 0)) << "0 reads as the default, 5";
+    EXPECT_TRUE(settings.SetNumber(SETTING_NUM_QUERY_THREADS, 3));
+    EXPECT_TRUE(settings.SetNumber(SETTING_SERVER_LIST_MODE, 1));
+    EXPECT_TRUE(settings.SetNumber(SETTING_SERVER_LIST_MODE, 4)) << "4 is no mode: all servers";
+    EXPECT_EQ(settings.WrittenValues(), (std::vector<std::pair<CString, CString>>{
+                                            {"NumQueryThreads", "3"}, {"ServerListMode", "5"}}));
 }

@@ -172,10 +172,10 @@ TEST_F(ServerListWindow, PlayerListFollowsTheShownServerAndSortsByTheSameRule)
         EXPECT_EQ(dlg.m_listPlayers.GetItemCount(), 0);
         // A refresh empties the list; the players of the last answer come back.
         SendCommand(dlg.GetSafeHwnd(), IDC_REFRESH_LIST);
-        EXPECT_TRUE(dlg.m_poll.IsPolling());
+        EXPECT_TRUE(dlg.Core().IsPolling());
         EXPECT_TRUE(IsWindowVisible(dlg.m_progress.GetSafeHwnd()));
         EXPECT_EQ(WindowText(dlg), "Kelvane Monitor... (Polling Servers...)");
-        EXPECT_TRUE(PumpUntil([&] { return !dlg.m_poll.IsPolling(); }, 5000));
+        EXPECT_TRUE(PumpUntil([&] { return !dlg.Core().IsPolling(); }, 5000));
     });
 }
 
@@ -223,7 +223,7 @@ TEST_F(MonitorWindow, ARowWhoseQueryRunsShowsTheLastAnswer)
 {
     ServeMasterList(Lines({28360}));
     RunAfterFirstPoll([](CMonitorDlg& dlg) {
-        CGameServer* pServer = dlg.m_servers.GetAt(0);
+        CGameServer* pServer = dlg.Core().Servers().GetAt(0);
         const std::vector<std::string> before = RowTexts(dlg, 0);
         ASSERT_EQ(before[0], "Slow Base");
         ASSERT_EQ(before[4], "2/16");
@@ -249,7 +249,7 @@ TEST_F(MonitorWindow, ARowWhoseQueryRunsShowsTheLastAnswer)
             EXPECT_EQ(ColumnTexts(dlg.m_listPlayers, 0), players) << handler.what;
         }
         EXPECT_EQ(WindowText(dlg), "Kelvane Monitor... (1 Servers, 2 Players Online) Now showing active servers.");
-        ASSERT_TRUE(PumpUntil([&] { return !dlg.m_poll.IsPolling(); }, 3000));
+        ASSERT_TRUE(PumpUntil([&] { return !dlg.Core().IsPolling(); }, 3000));
         EXPECT_EQ(RowTexts(dlg, 0)[0], "Slow Base");
         EXPECT_LT(ReadLeadingUInt(RowTexts(dlg, 0)[3].c_str()), 750u);
     });

@@ -43,7 +43,7 @@ TEST_F(MonitorWindow, VisitServerWebsiteHandsTheBrowserExactlyOneSafeAddress)
             SelectListRow(dlg.m_listServers, nRow);
             ClickButton(dlg.GetSafeHwnd(), IDC_VISIT_WEBSITE);
         }
-        EXPECT_EQ(dlg.m_servers.GetAt(0)->GetWebsite(), "http://evil.example/\" --new-window \"file:///c:/windows");
+        EXPECT_EQ(dlg.Core().Servers().GetAt(0)->GetWebsite(), "http://evil.example/\" --new-window \"file:///c:/windows");
     });
     // One argument a click arrives at once; a third would follow them within the wait.
     // A server without a page opens the none.html page of the web server in use.

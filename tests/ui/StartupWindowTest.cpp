@@ -4,7 +4,7 @@
 #include <chrono>
 #include <sstream>
 
-#include "ui/MonitorSettings.h"
+#include "ui/core/Settings.h"
 
 namespace {
 // The record lines that a server with these fields takes in serverlist.txt.
@@ -33,7 +33,7 @@ TEST_F(MonitorWindow, FirstRunUsesTheDefaultsPollsEveryServerAndWritesItAllBack)
 {
     ServeMasterList(Lines({28300, 28301, 28302, 28303, 28304, 28305}));
     RunAfterFirstPoll([](CMonitorDlg& dlg) {
-        EXPECT_EQ(dlg.m_poll.GetBudget(), 5);
+        EXPECT_EQ(dlg.Core().GetThreadBudget(), 5);
         EXPECT_TRUE(Checked(dlg, IDC_THREADS7));
         EXPECT_FALSE(Checked(dlg, IDC_THREADS1) || Checked(dlg, IDC_THREADS3));
         EXPECT_EQ(WindowText(dlg.m_btnListMode), "Show Active Servers");
@@ -70,16 +70,16 @@ TEST_F(MonitorWindow, OddSettingsFallBackAndUnclickedBudgetsAreKept)
     Setting("NumQueryThreads", "2");
     Setting("ServerListMode", "7");
     RunAfterFirstPoll([](CMonitorDlg& dlg) {
-        EXPECT_EQ(dlg.m_poll.GetBudget(), 2);
+        EXPECT_EQ(dlg.Core().GetThreadBudget(), 2);
         EXPECT_TRUE(Checked(dlg, IDC_THREADS7));
-        EXPECT_EQ(dlg.m_nServerListMode, 5);
+        EXPECT_EQ(dlg.Core().GetListMode(), 5);
     });
     EXPECT_EQ(StoredSetting("NumQueryThreads"), "2");
     EXPECT_EQ(StoredSetting("ServerListMode"), "5");
 
     // Text or 0 would start polls that never end: the default budget instead.
     Setting("NumQueryThreads", "none");
-    RunAfterFirstPoll([](CMonitorDlg& dlg) { EXPECT_EQ(dlg.m_poll.GetBudget(), 5); });
+    RunAfterFirstPoll([](CMonitorDlg& dlg) { EXPECT_EQ(dlg.Core().GetThreadBudget(), 5); });
     EXPECT_EQ(StoredSetting("NumQueryThreads"), "5");
 
     // A budget far beyond the collection starts each server once, at once, and
@@ -144,7 +144,7 @@ TEST_F(MonitorWindow, ClosingDuringAPollWaitsForItsQueriesAndSavesEverything)
     CMonitorDlg dlg;
     double closedAfterMs = 0;
     RunAndClose(dlg, [&] {
-        EXPECT_TRUE(dlg.m_poll.IsPolling());
+        EXPECT_TRUE(dlg.Core().IsPolling());
         auto start = std::chrono::steady_clock::now();
         SendCommand(dlg.GetSafeHwnd(), IDCANCEL);
         closedAfterMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();

@@ -33,14 +33,14 @@ TEST_F(MonitorWindow, AMasterListOrNewsCutShortAddsNothing)
         UseWebPath(mode + m_strCase + "/");
         RunAfterFirstPoll([&](CMonitorDlg& dlg) {
             EXPECT_EQ(ColumnTexts(dlg.m_listServers, 5), std::vector<std::string>{"127.0.0.1:28300"}) << mode;
-            EXPECT_EQ(dlg.m_servers.GetCount(), 1) << mode;
+            EXPECT_EQ(dlg.Core().Servers().GetCount(), 1) << mode;
             EXPECT_STREQ(dlg.m_strNews, "") << mode;
         });
     }
     // Sent whole, the same files are taken.
     UseWebPath(m_strCase + "/");
     RunAfterFirstPoll([](CMonitorDlg& dlg) {
-        EXPECT_EQ(dlg.m_servers.GetCount(), 3);
+        EXPECT_EQ(dlg.Core().Servers().GetCount(), 3);
         EXPECT_STREQ(dlg.m_strNews, "News of the day");
     });
 }
@@ -69,7 +69,7 @@ TEST_F(MonitorWindow, AWebServerThatMisbehavesCostsOneShortWaitAndTheWindowComes
             UseWebPath(c.base);
         auto start = std::chrono::steady_clock::now();
         RunAfterFirstPoll([&](CMonitorDlg& dlg) {
-            EXPECT_EQ(dlg.m_servers.GetCount(), 1) << c.what;
+            EXPECT_EQ(dlg.Core().Servers().GetCount(), 1) << c.what;
             EXPECT_STREQ(dlg.m_strNews, "") << c.what;
         }, 30000);
         double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();

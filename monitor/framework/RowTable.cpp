@@ -1,0 +1,186 @@
+#include "RowTable.h"
+
+#include <algorithm>
+
+namespace {
+int CompareBytes(const char* pszA, const char* pszB)
+{
+    const unsigned char* a = reinterpret_cast<const unsigned char*>(pszA);
+    const unsigned char* b = reinterpret_cast<const unsigned char*>(pszB);
+    for (; *a || *b; ++a, ++b) {
+        if (*a != *b)
+            return *a < *b ? -1 : 1;
+    }
+    return 0;
+}
+
+// Both texts' leading numbers are read once for the whole sort, not once a comparison.
+int CompareKeys(long long nA, const char* pszA, long long nB, const char* pszB)
+{
+    if (nA > 0 && nB > 0)
+        return nA < nB ? -1 : (nA > nB ? 1 : 0);
+    return CompareBytes(pszA, pszB);
+}
+
+const CString kNoText;
+const CRowLook kPlainLook;
+} // namespace
+
+int CompareSortKeys(const char* pszA, const char* pszB, BOOL bAscending)
+{
+    // 64 bits: two saturated 32-bit values must not overflow their difference.
+    int nResult = CompareKeys(ReadLeadingInt(pszA), pszA, ReadLeadingInt(pszB), pszB);
+    return bAscending ? nResult : -nResult;
+}
+
+BOOL NextSortAscending(int nClicked, int nSortColumn, BOOL bSortAscending)
+{
+    return nClicked == nSortColumn ? !bSortAscending : TRUE;
+}
+
+CRowTable::CRowTable(int nColumns, int nSortColumn, BOOL bSortAscending)
+    : m_nColumns(nColumns), m_nSortColumn(nSortColumn), m_bSortAscending(bSortAscending)
+{
+}
+
+CRowTable::~CRowTable() = default;
+
+LPARAM CRowTable::GetKey(int nRow) const
+{
+    return nRow >= 0 && nRow < GetCount() ? m_rows[static_cast<size_t>(nRow)]->key : 0;
+}
+
+const CString& CRowTable::GetText(int nRow, int nColumn) const
+{
+    if (nRow < 0 || nRow >= GetCount() || nColumn < 0 || nColumn >= m_nColumns)
+        return kNoText;
+    return m_rows[static_cast<size_t>(nRow)]->texts[static_cast<size_t>(nColumn)];
+}
+
+const CRowLook& CRowTable::GetLook(int nRow) const
+{
+    return nRow >= 0 && nRow < GetCount() ? m_rows[static_cast<size_t>(nRow)]->look : kPlainLook;
+}
+
+int CRowTable::Find(LPARAM key) const
+{
+    auto it = m_byKey.find(key);
+    return it == m_byKey.end() ? -1 : it->second->nIndex;
+}
+
+void CRowTable::BeginChange()
+{
+    ++m_nChangeDepth;
+}
+
+void CRowTable::EndChange()
+{
+    if (--m_nChangeDepth > 0)
+        return;
+    if (m_bRemoved)
+        Compact();
+    if (m_bChanged) {
+        m_bChanged = false;
+        if (m_pListener)
+            m_pListener->RowsChanged();
+    }
+}
+
+int CRowTable::Set(LPARAM key, std::vector<CString> texts, const CRowLook& look)
+{
+    texts.resize(static_cast<size_t>(m_nColumns));
+    auto it = m_byKey.find(key);
+    if (it != m_byKey.end()) {
+        CRow& row = *it->second;
+        row.texts = std::move(texts);
+        row.look = look;
+        if (m_pListener)
+            m_pListener->RowUpdated(row.nIndex);
+        return row.nIndex;
+    }
+    CBatch batch(*this);
+    if (!m_bChanged && m_pListener)
+        m_pListener->RowsChanging();
+    m_bChanged = true;
+    const int nIndex = GetCount();
+    m_rows.push_back(std::make_unique<CRow>(CRow{key, std::move(texts), look, nIndex}));
+    m_byKey.emplace(key, m_rows.back().get());
+    return nIndex;
+}
+
+void CRowTable::Remove(LPARAM key)
+{
+    auto it = m_byKey.find(key);
+    if (it == m_byKey.end())
+        return;
+    CBatch batch(*this);
+    if (!m_bChanged && m_pListener)
+        m_pListener->RowsChanging();
+    m_bChanged = m_bRemoved = true;
+    it->second->nIndex = -1;
+    m_byKey.erase(it);
+}
+
+void CRowTable::RemoveAll()
+{
+    if (m_rows.empty())
+        return;
+    CBatch batch(*this);
+    if (!m_bChanged && m_pListener)
+        m_pListener->RowsChanging();
+    m_bChanged = true;
+    m_bRemoved = false;
+    m_rows.clear();
+    m_byKey.clear();
+}
+
+void CRowTable::Compact()
+{
+    m_bRemoved = false;
+    m_rows.erase(std::remove_if(m_rows.begin(), m_rows.end(), [](const std::unique_ptr<CRow>& row) {
+        return row->nIndex < 0;
+    }), m_rows.end());
+    for (size_t i = 0; i < m_rows.size(); ++i)
+        m_rows[i]->nIndex = static_cast<int>(i);
+}
+
+void CRowTable::Sort(int nColumn, BOOL bAscending)
+{
+    CBatch batch(*this);
+    m_nSortColumn = nColumn;
+    m_bSortAscending = bAscending;
+    if (nColumn < 0 || nColumn >= m_nColumns || m_rows.size() < 2)
+        return;
+    if (!m_bChanged && m_pListener)
+        m_pListener->RowsChanging();
+    m_bChanged = true;
+    if (m_bRemoved)
+        Compact();
+    // Each row's key, taken before the sort.
+    struct CSortKey {
+        long long nLeading;
+        const char* pszText;
+        int nTieRank;
+        CRow* pRow;
+    };
+    std::vector<CSortKey> keys;
+    keys.reserve(m_rows.size());
+    for (const auto& row : m_rows) {
+        const CString& strText = row->texts[static_cast<size_t>(nColumn)];
+        keys.push_back(CSortKey{ReadLeadingInt(strText), strText, row->look.nTieRank, row.get()});
+    }
+    std::stable_sort(keys.begin(), keys.end(), [bAscending](const CSortKey& a, const CSortKey& b) {
+        int nResult = CompareKeys(a.nLeading, a.pszText, b.nLeading, b.pszText);
+        if (!bAscending)
+            nResult = -nResult;
+        return nResult != 0 ? nResult < 0 : a.nTieRank < b.nTieRank;
+    });
+    std::vector<std::unique_ptr<CRow>> sorted;
+    sorted.reserve(m_rows.size());
+    for (size_t i = 0; i < keys.size(); ++i) {
+        CRow* pRow = keys[i].pRow;
+        sorted.push_back(std::move(m_rows[static_cast<size_t>(pRow->nIndex)]));
+        pRow->nIndex = static_cast<int>(i);
+    }
+    m_rows = std::move(sorted);
+}

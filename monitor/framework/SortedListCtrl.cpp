@@ -1,0 +1,322 @@
+#include "SortedListCtrl.h"
+
+#include <algorithm>
+
+namespace {
+// The list's own timer for its deferred display; the list view's timers are
+// numbered by its own address.
+const UINT_PTR kDisplayTimer = 0x4B4C;
+// A burst of changes is shown this long after it began: a poll changes the rows
+// thousands of times a second, and each change would repaint or re-measure at once.
+const UINT kDisplayDelayMs = 150;
+// Sizing a column measures each of its rows: one column a pass, so that a long
+// list costs several short stretches rather than one long one.
+const UINT kNextColumnDelayMs = 1;
+// A header item pads its text on both sides; Wine's automatic width leaves out
+// part of that, which cuts short headings that are wider than their column's texts.
+const int kHeadingPadding = 14;
+// What the list adds to its widest label.
+const int kLabelPadding = 12;
+} // namespace
+
+CSortedListCtrl::~CSortedListCtrl()
+{
+    if (m_pTable)
+        m_pTable->SetListener(nullptr);
+    if (m_hBoldFont)
+        ::DeleteObject(m_hBoldFont);
+}
+
+void CSortedListCtrl::Show(CRowTable& table, const CListColumn* pColumns, int nColumns, int dpi)
+{
+    if (m_pTable)
+        m_pTable->SetListener(nullptr);
+    m_pTable = &table;
+    m_pTable->SetListener(this);
+    m_columns.assign(pColumns, pColumns + nColumns);
+    m_nDpi = dpi;
+    SetExtendedStyle(GetExtendedStyle() | LVS_EX_FULLROWSELECT);
+    for (int i = 0; i < nColumns; ++i)
+        InsertColumn(i, pColumns[i].pszHeading, LVCFMT_LEFT, InitialWidth(i, dpi));
+    SetItemCountEx(table.GetCount(), LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
+}
+
+int CSortedListCtrl::InitialWidth(int nColumn, int dpi) const
+{
+    const int nWidth = m_columns[static_cast<size_t>(nColumn)].nWidth;
+    if (nWidth >= 0)
+        return ::MulDiv(nWidth, dpi, 96);
+    CRect rect;
+    GetWindowRect(&rect);
+    return rect.Width() - ::MulDiv(-nWidth, dpi, 96);
+}
+
+DWORD_PTR CSortedListCtrl::GetItemData(int nItem) const
+{
+    return m_pTable ? static_cast<DWORD_PTR>(m_pTable->GetKey(nItem)) : 0;
+}
+
+LPARAM CSortedListCtrl::GetSelectedKey() const
+{
+    const int nRow = GetNextItem(-1, LVNI_SELECTED);
+    return m_pTable && nRow >= 0 ? m_pTable->GetKey(nRow) : 0;
+}
+
+BOOL CSortedListCtrl::SelectKey(LPARAM key)
+{
+    const int nRow = m_pTable ? m_pTable->Find(key) : -1;
+    if (nRow < 0)
+        return FALSE;
+    const UINT nSelected = LVIS_SELECTED | LVIS_FOCUSED;
+    SetItemState(-1, 0, nSelected);
+    SetItemState(nRow, nSelected, nSelected);
+    EnsureVisible(nRow, FALSE);
+    return TRUE;
+}
+
+void CSortedListCtrl::RowsChanging()
+{
+    const int nRow = GetNextItem(-1, LVNI_SELECTED);
+    m_nKeptRow = nRow;
+    m_keptKey = m_pTable->GetKey(nRow);
+}
+
+void CSortedListCtrl::RowsChanged()
+{
+    HoldPaint();
+    SetItemCountEx(m_pTable->GetCount(), LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
+    // The selection belongs to the row's key, not to the place it had.
+    const int nRow = m_nKeptRow >= 0 ? m_pTable->Find(m_keptKey) : -1;
+    if (nRow != m_nKeptRow) {
+        const UINT nSelected = LVIS_SELECTED | LVIS_FOCUSED;
+        SetItemState(-1, 0, nSelected);
+        if (nRow >= 0)
+            SetItemState(nRow, nSelected, nSelected);
+    }
+    m_nKeptRow = -1;
+    m_keptKey = 0;
+    RequestAutoSize();
+}
+
+void CSortedListCtrl::RowUpdated(int)
+{
+    HoldPaint();
+    RequestAutoSize();
+}
+
+BOOL CSortedListCtrl::OnChildNotify(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    switch (pNMHDR->code) {
+    case LVN_GETDISPINFOA:
+        GetDispInfo(reinterpret_cast<NMLVDISPINFOA*>(pNMHDR)->item);
+        *pResult = 0;
+        return TRUE;
+    case LVN_ODFINDITEMA:
+        *pResult = FindByText(*reinterpret_cast<NMLVFINDITEMA*>(pNMHDR));
+        return TRUE;
+    case NM_CUSTOMDRAW:
+        *pResult = CustomDraw(pNMHDR);
+        return TRUE;
+    case LVN_COLUMNCLICK:
+        SortOnClick(ClickedColumn(pNMHDR));
+        *pResult = 0;
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
+
+void CSortedListCtrl::GetDispInfo(LVITEMA& item) const
+{
+    if (!m_pTable)
+        return;
+    if ((item.mask & LVIF_TEXT) && item.pszText && item.cchTextMax > 0)
+        ::lstrcpynA(item.pszText, m_pTable->GetText(item.iItem, item.iSubItem), item.cchTextMax);
+    if ((item.mask & LVIF_IMAGE) && item.iSubItem == 0)
+        item.iImage = m_pTable->GetLook(item.iItem).nImage;
+}
+
+// Typing a row's first letters goes to the next row whose first text starts so.
+int CSortedListCtrl::FindByText(const NMLVFINDITEMA& find) const
+{
+    const LVFINDINFOA& info = find.lvfi;
+    if (!m_pTable || !(info.flags & (LVFI_STRING | LVFI_PARTIAL)) || !info.psz)
+        return -1;
+    const int nLength = ::lstrlenA(info.psz);
+    const int nRows = m_pTable->GetCount();
+    for (int i = 0; i < nRows; ++i) {
+        const int nRow = (find.iStart + i) % nRows;
+        const CString& strText = m_pTable->GetText(nRow, 0);
+        if (strText.GetLength() >= nLength &&
+            ::CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, strText, nLength, info.psz, nLength) == CSTR_EQUAL)
+            return nRow;
+    }
+    return -1;
+}
+
+LRESULT CSortedListCtrl::CustomDraw(NMHDR* pNMHDR)
+{
+    auto* pDraw = reinterpret_cast<NMLVCUSTOMDRAW*>(pNMHDR);
+    switch (pDraw->nmcd.dwDrawStage) {
+    case CDDS_PREPAINT:
+        return CDRF_NOTIFYITEMDRAW;
+    case CDDS_ITEMPREPAINT:
+        return CDRF_NOTIFYSUBITEMDRAW;
+    case CDDS_ITEMPREPAINT | CDDS_SUBITEM: {
+        const int nRow = static_cast<int>(pDraw->nmcd.dwItemSpec);
+        const CRowLook& look = m_pTable ? m_pTable->GetLook(nRow) : CRowLook();
+        pDraw->clrTextBk = nRow % 2 == 0 ? kEvenRowColor : kOddRowColor;
+        pDraw->clrText = look.crText;
+        if (look.bBold && pDraw->nmcd.hdc) {
+            if (HFONT hBold = BoldFont()) {
+                ::SelectObject(pDraw->nmcd.hdc, hBold);
+                return CDRF_NEWFONT;
+            }
+        }
+        return CDRF_DODEFAULT;
+    }
+    default:
+        return CDRF_DODEFAULT;
+    }
+}
+
+HFONT CSortedListCtrl::BoldFont()
+{
+    HFONT hFont = reinterpret_cast<HFONT>(SendMessage(WM_GETFONT));
+    if (m_hBoldFont && m_hBoldOf == hFont)
+        return m_hBoldFont;
+    if (m_hBoldFont)
+        ::DeleteObject(m_hBoldFont);
+    m_hBoldFont = nullptr;
+    m_hBoldOf = hFont;
+    LOGFONTA font = {};
+    if (::GetObjectA(hFont ? static_cast<HGDIOBJ>(hFont) : ::GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font)) {
+        font.lfWeight = FW_BOLD;
+        m_hBoldFont = ::CreateFontIndirectA(&font);
+    }
+    return m_hBoldFont;
+}
+
+int CSortedListCtrl::ClickedColumn(NMHDR* pNMHDR)
+{
+    return reinterpret_cast<NMLISTVIEW*>(pNMHDR)->iSubItem;
+}
+
+void CSortedListCtrl::SortOnClick(int nColumn)
+{
+    if (m_pTable)
+        m_pTable->Sort(nColumn, NextSortAscending(nColumn, m_pTable->GetSortColumn(), m_pTable->IsSortAscending()));
+}
+
+void CSortedListCtrl::ScaleColumns(int dpi)
+{
+    m_nDpi = dpi;
+    if (GetItemCount() > 0) {
+        RequestAutoSize();
+        return;
+    }
+    for (int i = 0; i < static_cast<int>(m_columns.size()); ++i)
+        SetColumnWidth(i, InitialWidth(i, dpi));
+}
+
+void CSortedListCtrl::ScheduleDisplay(UINT nDelayMs)
+{
+    if (!m_bDisplayScheduled && m_hWnd) {
+        m_bDisplayScheduled = true;
+        SetTimer(kDisplayTimer, nDelayMs, nullptr);
+    }
+}
+
+void CSortedListCtrl::HoldPaint()
+{
+    if (!m_bPaintHeld && m_hWnd) {
+        SetRedraw(FALSE);
+        m_bPaintHeld = true;
+    }
+    ScheduleDisplay(kDisplayDelayMs);
+}
+
+void CSortedListCtrl::RequestAutoSize()
+{
+    m_nSizeColumn = 0;
+    ScheduleDisplay(kDisplayDelayMs);
+}
+
+LRESULT CSortedListCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    // WM_TIMER comes only when no other message waits: the burst is over.
+    if (message == WM_TIMER && wParam == kDisplayTimer) {
+        KillTimer(kDisplayTimer);
+        m_bDisplayScheduled = false;
+        ShowDeferred();
+        return 0;
+    }
+    return CListCtrl::WindowProc(message, wParam, lParam);
+}
+
+void CSortedListCtrl::ShowDeferred()
+{
+    const int nColumns = static_cast<int>(m_columns.size());
+    if (m_nSizeColumn >= 0 && m_nSizeColumn < nColumns) {
+        const int i = m_nSizeColumn++;
+        // The last column takes the rest of the list's width, which the list works
+        // out without measuring its rows.
+        if (i < nColumns - 1) {
+            SetColumnWidth(i, std::max(FittingWidth(i), HeadingWidth(i)));
+        } else {
+            SetColumnWidth(i, LVSCW_AUTOSIZE_USEHEADER);
+            m_nSizeColumn = -1;
+        }
+    }
+    if (m_bPaintHeld) {
+        m_bPaintHeld = false;
+        SetRedraw(TRUE);
+        Invalidate(FALSE);
+    }
+    if (m_nSizeColumn >= 0)
+        ScheduleDisplay(kNextColumnDelayMs);
+}
+
+// The list's own automatic width measures every row with a display context of its
+// own (under Wine each selects the font anew, reading X resource files: seconds
+// for a long list). The font's width of each byte is measured once instead, and a
+// text's width is the sum of its bytes': the system's text extent adds them so.
+int CSortedListCtrl::FittingWidth(int nColumn)
+{
+    const HFONT hFont = reinterpret_cast<HFONT>(SendMessage(WM_GETFONT));
+    if (hFont != m_hMeasuredFont || !m_anCharWidth[static_cast<unsigned char>('x')]) {
+        m_hMeasuredFont = hFont;
+        HDC hDC = ::GetDC(m_hWnd);
+        HGDIOBJ hOldFont = ::SelectObject(hDC, hFont ? static_cast<HGDIOBJ>(hFont) : ::GetStockObject(SYSTEM_FONT));
+        for (int c = 0; c < 256; ++c) {
+            const char ch = static_cast<char>(c);
+            SIZE size = {};
+            m_anCharWidth[c] = ::GetTextExtentPoint32A(hDC, &ch, 1, &size) ? size.cx : 0;
+        }
+        ::SelectObject(hDC, hOldFont);
+        ::ReleaseDC(m_hWnd, hDC);
+    }
+    int nWidest = 0;
+    for (int nRow = 0, nRows = m_pTable ? m_pTable->GetCount() : 0; nRow < nRows; ++nRow) {
+        const CString& strText = m_pTable->GetText(nRow, nColumn);
+        int nWidth = 0;
+        for (int i = 0, n = strText.GetLength(); i < n; ++i)
+            nWidth += m_anCharWidth[static_cast<unsigned char>(strText.GetAt(i))];
+        nWidest = std::max(nWidest, nWidth);
+    }
+    // The first column also holds the row's small image.
+    int cxImage = 0, cyImage = 0;
+    if (nColumn == 0) {
+        HIMAGELIST hImages = reinterpret_cast<HIMAGELIST>(SendMessage(LVM_GETIMAGELIST, LVSIL_SMALL, 0));
+        if (hImages)
+            ImageList_GetIconSize(hImages, &cxImage, &cyImage);
+    }
+    return nWidest + cxImage + kLabelPadding;
+}
+
+// The width that keeps the column's heading whole.
+int CSortedListCtrl::HeadingWidth(int nColumn) const
+{
+    const char* pszHeading = m_columns[static_cast<size_t>(nColumn)].pszHeading;
+    return static_cast<int>(SendMessage(LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>(pszHeading))) + kHeadingPadding;
+}

@@ -1,0 +1,340 @@
+#include "ui/core/MonitorCore.h"
+
+#include <algorithm>
+
+#include "framework/Platform.h"
+#include "query/WordFilter.h"
+#include "ui/core/Caption.h"
+#include "ui/core/ListMode.h"
+
+CMonitorCore::CMonitorCore(CMonitorView& view, const CString& strHome, const CProfileFile& profile)
+    : m_view(view), m_strHome(strHome), m_profile(profile),
+      m_saver(HomeFile(SERVER_LIST_FILE), profile.GetPath(),
+              [this](const CString& strKey, const CString& strValue, CString& strReason) {
+                  return WriteSetting(strKey, strValue, strReason);
+              })
+{
+    UseWordListFile(HomeFile("obscenities.txt"));
+}
+
+// A core that ends without the shut-down sequence (a test's) still frees its records.
+CMonitorCore::~CMonitorCore()
+{
+    ShutDown();
+}
+
+CString CMonitorCore::HomeFile(const char* pszName) const
+{
+    return AfxPathIn(m_strHome, pszName);
+}
+
+BOOL CMonitorCore::WriteSetting(const CString& strKey, const CString& strValue, CString& strReason) const
+{
+    return m_profile.WriteString(SETTINGS_SECTION, strKey, strValue, &strReason);
+}
+
+void CMonitorCore::ReadSettings()
+{
+    m_settings.Read([this](const char* pszKey, const char* pszDefault) {
+        return m_profile.GetString(SETTINGS_SECTION, pszKey, pszDefault);
+    });
+    m_rows.SetListMode(m_settings.GetNumber(SETTING_SERVER_LIST_MODE));
+    m_view.ShowListModeButton(ListModeButtonCaption(GetListMode()));
+}
+
+// --- the collection ------------------------------------------------------------------
+
+CGameServer* CMonitorCore::AddServer(CGameServer* pServer, BOOL bFromFile)
+{
+    return m_servers.Add(pServer, bFromFile);
+}
+
+BOOL CMonitorCore::LoadServerList(const CString& strPath)
+{
+    CRowTable::CBatch batch(ServerRows());
+    if (!m_servers.Load(strPath, [this](CGameServer* pServer) { UpdateServerItem(pServer); }))
+        return FALSE;
+    ServerRows().Resort();
+    return TRUE;
+}
+
+// --- the poll --------------------------------------------------------------------------
+
+void CMonitorCore::SetThreadBudget(int nBudget)
+{
+    if (m_settings.SetNumber(SETTING_NUM_QUERY_THREADS, nBudget))
+        RunStateChanged();
+}
+
+void CMonitorCore::StartPolling()
+{
+    if (!m_poll.Begin(m_servers.GetCount()))
+        return;
+    m_view.ShowCaption(PollingCaption());
+    m_players.Clear();
+    m_view.ShowProgress(m_servers.GetCount());
+    if (!m_poll.IsPolling()) {
+        EndPolling();
+        return;
+    }
+    for (int i = 0; m_poll.WantsFirstQuery(i, GetThreadBudget(), m_servers.GetCount()); ++i)
+        StartNextQuery();
+}
+
+// Takes the poll's next records until one has a notice to come; records that are
+// not queried (ignored, or no thread) count as finished on the spot. A loop, not
+// recursion through the notice handler, so a long run of them costs no stack.
+void CMonitorCore::StartNextQuery()
+{
+    for (;;) {
+        CGameServer* pServer = m_servers.GetAt(m_poll.TakeNext(m_servers.GetCount()));
+        if (!pServer)
+            return;
+        CString strStatus;
+        strStatus.Format("Querying server at %s...", static_cast<const char*>(pServer->GetAddress()));
+        m_view.ShowStatus(strStatus, FALSE);
+
+        if (pServer->IsIgnored() != 1) {
+            BOOL bStarted = pServer->StartQuery();
+            if (bStarted || pServer->IsQuerying()) {
+                m_poll.AwaitQuery(pServer, bStarted);
+                return;
+            }
+        }
+        UpdateServerItem(pServer);
+        CountPollNotice();
+        if (!m_poll.IsPolling())
+            return;
+    }
+}
+
+void CMonitorCore::QueryDone(CGameServer* pServer)
+{
+    switch (m_poll.TakeNotice(pServer)) {
+    case CPollState::NOTICE_OF_POLL:
+        // The next query goes out first: the network waits for nothing the window does.
+        StartNextQuery();
+        UpdateServerItem(pServer);
+        CountPollNotice();
+        break;
+    case CPollState::NOTICE_OF_CLICK:
+    case CPollState::NOTICE_OTHER:
+        UpdateServerItem(pServer);
+        break;
+    case CPollState::NOTICE_OF_CLICK_HIDDEN:
+    case CPollState::NOTICE_DROPPED:
+        return;
+    }
+    ServerNoticed(pServer);
+}
+
+void CMonitorCore::CountPollNotice()
+{
+    m_view.StepProgress();
+    if (m_poll.CountNotice())
+        EndPolling();
+}
+
+void CMonitorCore::EndPolling()
+{
+    m_view.ShowStatus("Ready", TRUE);
+    ServerRows().Resort();
+    UpdateCaption();
+    m_view.HideProgress();
+}
+
+void CMonitorCore::AskServerAgain(CGameServer* pServer)
+{
+    if (m_poll.IsPolling() || m_bShuttingDown)
+        return;
+    // Its notice refreshes the row; it is no poll's business.
+    if (pServer->StartQuery())
+        m_poll.AwaitClick(pServer);
+}
+
+// --- the lists -------------------------------------------------------------------------
+
+void CMonitorCore::UpdateServerItem(CGameServer* pServer)
+{
+    const CServerStatus status = pServer->GetStatus();
+    if (!m_rows.Show(pServer, status))
+        return;
+    // Nothing to show over nothing: the common case of a silent server.
+    if (status.m_players.empty() && PlayerRows().GetCount() == 0)
+        return;
+    m_players.Fill(status);
+}
+
+void CMonitorCore::ShowListMode(int nMode)
+{
+    m_settings.SetNumber(SETTING_SERVER_LIST_MODE, nMode);
+    m_rows.SetListMode(m_settings.GetNumber(SETTING_SERVER_LIST_MODE));
+    m_view.ShowListModeButton(ListModeButtonCaption(GetListMode()));
+    {
+        // The player list ends with the last listed record's players: fill it once.
+        CRowTable::CBatch batch(ServerRows());
+        const CGameServer* pLastListed = nullptr;
+        CServerStatus lastListed;
+        for (CGameServer* pServer : m_servers) {
+            CServerStatus status = pServer->GetStatus();
+            if (m_rows.Show(pServer, status)) {
+                pLastListed = pServer;
+                lastListed = std::move(status);
+            }
+        }
+        if (pLastListed)
+            m_players.Fill(lastListed);
+        ServerRows().Resort();
+    }
+    UpdateCaption();
+    RunStateChanged();
+}
+
+void CMonitorCore::ShowNextListMode()
+{
+    ShowListMode(NextListMode(GetListMode()));
+}
+
+void CMonitorCore::SortServerList(int nColumn, BOOL bAscending)
+{
+    ServerRows().Sort(nColumn, bAscending);
+}
+
+void CMonitorCore::SortPlayerList(int nColumn, BOOL bAscending)
+{
+    PlayerRows().Sort(nColumn, bAscending);
+}
+
+void CMonitorCore::ClickServer(CGameServer* pServer)
+{
+    if (m_poll.IsPolling()) {
+        UpdateServerItem(pServer);
+        return;
+    }
+    AskServerAgain(pServer);
+    UpdateCaption();
+}
+
+void CMonitorCore::CycleMarks(CGameServer* pServer)
+{
+    if (pServer->IsFavorite() == 1) {
+        pServer->SetFavorite(0);
+        pServer->SetIgnored(1);
+    } else if (pServer->IsIgnored() == 1) {
+        pServer->SetIgnored(0);
+    } else {
+        pServer->SetFavorite(1);
+    }
+    UpdateServerItem(pServer);
+    UpdateCaption();
+    RunStateChanged();
+}
+
+void CMonitorCore::UpdateCaption()
+{
+    m_view.ShowCaption(TotalsCaption(m_rows.CountAnswering(), m_rows.CountPlayers(), GetListMode()));
+}
+
+void CMonitorCore::AddWatcher(CServerWatcher* pWatcher)
+{
+    m_watchers.push_back(pWatcher);
+}
+
+void CMonitorCore::RemoveWatcher(CServerWatcher* pWatcher)
+{
+    m_watchers.erase(std::remove(m_watchers.begin(), m_watchers.end(), pWatcher), m_watchers.end());
+}
+
+void CMonitorCore::ServerNoticed(CGameServer* pServer)
+{
+    // A watcher may stop watching while it is told.
+    const std::vector<CServerWatcher*> watchers = m_watchers;
+    for (CServerWatcher* pWatcher : watchers) {
+        if (std::find(m_watchers.begin(), m_watchers.end(), pWatcher) != m_watchers.end())
+            pWatcher->ServerNoticed(pServer);
+    }
+}
+
+// --- saving ----------------------------------------------------------------------------
+
+// The records are copied under their locks, so queries may run meanwhile; the
+// copy is all the window thread does for a save.
+CRunState CMonitorCore::CurrentRunState() const
+{
+    return CRunState{m_settings.WrittenValues(), m_servers.Snapshot()};
+}
+
+// Until start-up has read the settings and the server list, writing would put
+// defaults and a list without the stored favourites over them; after the final
+// write, nothing more is written.
+void CMonitorCore::RunStateChanged()
+{
+    if (!m_bRunStateRead || m_bRunStateSaved)
+        return;
+    m_saveSchedule.Changed(AfxGetTickCount());
+    ScheduleSave();
+}
+
+// Starts the write when it is due, or sets the timer for it.
+void CMonitorCore::ScheduleSave()
+{
+    m_view.KillTimer(SAVE_TIMER);
+    if (m_bRunStateSaved)
+        return;
+    const DWORD dwDueIn = m_saveSchedule.DueIn(AfxGetTickCount());
+    if (dwDueIn == CSaveSchedule::NEVER)
+        return;
+    if (dwDueIn > 0) {
+        m_view.SetTimer(SAVE_TIMER, dwDueIn);
+        return;
+    }
+    m_saveSchedule.WriteStarted();
+    m_saver.SaveSoon(CurrentRunState());
+}
+
+void CMonitorCore::TimerFired(UINT nTimer)
+{
+    if (nTimer == SAVE_TIMER)
+        ScheduleSave();
+}
+
+void CMonitorCore::RunStateSaved()
+{
+    m_saveSchedule.WriteEnded();
+    ReportSaveFailures();
+    ScheduleSave();
+}
+
+void CMonitorCore::ReportSaveFailures()
+{
+    for (const CString& strMessage : m_saver.TakeFailuresToReport())
+        m_view.Report(strMessage);
+}
+
+void CMonitorCore::SaveRunState(BOOL bReportFailure)
+{
+    if (!m_bRunStateRead || m_bRunStateSaved)
+        return;
+    m_bRunStateSaved = TRUE;
+    m_view.KillTimer(SAVE_TIMER);
+    m_saver.SaveNow(CurrentRunState());
+    if (bReportFailure)
+        ReportSaveFailures();
+}
+
+void CMonitorCore::BeginShutDown()
+{
+    m_bShuttingDown = TRUE;
+    SaveRunState(TRUE);
+}
+
+void CMonitorCore::ShutDown()
+{
+    m_bShuttingDown = TRUE;
+    m_watchers.clear();
+    // Rows point at the records: empty the lists before the records go.
+    m_rows.Clear();
+    m_players.Clear();
+    m_poll.Close();
+    m_servers.DeleteAll();
+}

@@ -1,0 +1,138 @@
+#include "ui/dialogs/FindPlayerDlg.h"
+
+#include <cstring>
+
+#include "res/resource.h"
+#include "framework/RowTable.h"
+
+namespace {
+const char* const kHeadings[FIND_COLUMN_COUNT] = {"Player", "Server", "Ping", "Address"};
+// Shares of the list's width, in percent.
+const int kWidths[FIND_COLUMN_COUNT] = {28, 38, 10, 24};
+} // namespace
+
+CFindPlayerDlg::CFindPlayerDlg(CMonitorCore& core, CWnd* pParent) : CDialog(IDD_FIND_PLAYER, pParent), m_core(core)
+{
+}
+
+CFindPlayerDlg::~CFindPlayerDlg()
+{
+    m_core.RemoveWatcher(this);
+}
+
+BEGIN_MESSAGE_MAP(CFindPlayerDlg, CDialog)
+    ON_CONTROL(EN_CHANGE, IDC_FIND_TEXT, &CFindPlayerDlg::OnTextChanged)
+    ON_NOTIFY(LVN_GETDISPINFOA, IDC_FIND_MATCHES, &CFindPlayerDlg::OnGetDispInfo)
+    ON_NOTIFY(LVN_COLUMNCLICK, IDC_FIND_MATCHES, &CFindPlayerDlg::OnColumnClick)
+    ON_NOTIFY(NM_DBLCLK, IDC_FIND_MATCHES, &CFindPlayerDlg::OnDblclkMatch)
+END_MESSAGE_MAP()
+
+void CFindPlayerDlg::DoDataExchange(CDataExchange* pDX)
+{
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_FIND_MATCHES, m_listMatches);
+}
+
+BOOL CFindPlayerDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    m_listMatches.SetExtendedStyle(m_listMatches.GetExtendedStyle() | LVS_EX_FULLROWSELECT);
+    CRect rect;
+    m_listMatches.GetClientRect(&rect);
+    for (int i = 0; i < FIND_COLUMN_COUNT; ++i)
+        m_listMatches.InsertColumn(i, kHeadings[i], LVCFMT_LEFT, rect.Width() * kWidths[i] / 100);
+    for (CGameServer* pServer : m_core.Servers())
+        m_search.Update(pServer, pServer->GetStatus());
+    m_core.AddWatcher(this);
+    m_search.SetText("");
+    ShowMatches(CKeptMatch());
+    return TRUE; // the focus goes to the edit box, the first control that takes it
+}
+
+void CFindPlayerDlg::ServerNoticed(CGameServer* pServer)
+{
+    if (!m_hWnd)
+        return;
+    const CKeptMatch kept = KeptMatch();
+    m_search.Update(pServer, pServer->GetStatus());
+    ShowMatches(kept);
+}
+
+void CFindPlayerDlg::OnTextChanged()
+{
+    CString strText = AfxGetWindowText(GetDlgItem(IDC_FIND_TEXT)->GetSafeHwnd());
+    const CKeptMatch kept = KeptMatch();
+    m_search.SetText(strText);
+    ShowMatches(kept);
+}
+
+CFindPlayerDlg::CKeptMatch CFindPlayerDlg::KeptMatch() const
+{
+    int nRow = GetSelectedRow();
+    if (nRow < 0)
+        return CKeptMatch();
+    return CKeptMatch{m_search.GetAt(nRow).pServer, m_search.GetAt(nRow).strColumns[FIND_COLUMN_PLAYER]};
+}
+
+void CFindPlayerDlg::ShowMatches(const CKeptMatch& kept)
+{
+    const int nCount = m_search.GetCount();
+    // Only the selected row: clearing every row's state walks the whole list.
+    for (int nOld = m_listMatches.GetNextItem(-1, LVNI_SELECTED); nOld >= 0;
+         nOld = m_listMatches.GetNextItem(nOld, LVNI_SELECTED))
+        m_listMatches.SetItemState(nOld, 0, LVIS_SELECTED | LVIS_FOCUSED);
+    m_listMatches.SetItemCountEx(nCount, LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
+    int nRow = kept.pServer ? m_search.Find(kept.pServer, kept.strPlayer) : -1;
+    if (nRow < 0 && nCount > 0)
+        nRow = 0;
+    if (nRow >= 0) {
+        m_listMatches.SetItemState(nRow, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+        m_listMatches.EnsureVisible(nRow, FALSE);
+    }
+    m_listMatches.Invalidate(FALSE);
+}
+
+int CFindPlayerDlg::GetSelectedRow() const
+{
+    int nRow = m_listMatches.GetNextItem(-1, LVNI_SELECTED);
+    return nRow < m_search.GetCount() ? nRow : -1;
+}
+
+void CFindPlayerDlg::OnGetDispInfo(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    LVITEMA& item = reinterpret_cast<NMLVDISPINFOA*>(pNMHDR)->item;
+    *pResult = 0;
+    if (!(item.mask & LVIF_TEXT) || !item.pszText || item.cchTextMax <= 0)
+        return;
+    item.pszText[0] = '\0';
+    if (item.iItem < 0 || item.iItem >= m_search.GetCount() || item.iSubItem < 0 || item.iSubItem >= FIND_COLUMN_COUNT)
+        return;
+    const CString& strText = m_search.GetAt(item.iItem).strColumns[item.iSubItem];
+    lstrcpynA(item.pszText, strText, item.cchTextMax);
+}
+
+void CFindPlayerDlg::OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    int nColumn = reinterpret_cast<NMLISTVIEW*>(pNMHDR)->iSubItem;
+    const CKeptMatch kept = KeptMatch();
+    m_search.Sort(nColumn, NextSortAscending(nColumn, m_search.GetSortColumn(), m_search.IsSortAscending()));
+    ShowMatches(kept);
+    *pResult = 0;
+}
+
+void CFindPlayerDlg::OnDblclkMatch(NMHDR*, LRESULT* pResult)
+{
+    OnOK();
+    *pResult = 0;
+}
+
+// Enter, a double-click and Go To Server: nothing happens without a match.
+void CFindPlayerDlg::OnOK()
+{
+    int nRow = GetSelectedRow();
+    if (nRow < 0)
+        return;
+    m_pChosenServer = m_search.GetAt(nRow).pServer;
+    m_strChosenPlayer = m_search.GetAt(nRow).strColumns[FIND_COLUMN_PLAYER];
+    EndDialog(IDOK);
+}

@@ -51,8 +51,8 @@ public:
     void ScaleColumns(int dpi);
 
     // Banding of the rows: white, then light grey.
-    static const DWORD kEvenRowColor = 0xFFFFFF;
-    static const DWORD kOddRowColor = 0xE1E1E1;
+    static constexpr DWORD kEvenRowColor = 0xFFFFFF;
+    static constexpr DWORD kOddRowColor = 0xE1E1E1;
 
 protected:
     // The rows' texts and images, and the answers the owner leaves to the list.

@@ -83,7 +83,7 @@ public:
     void SaveRunState(BOOL bReportFailure);
     // The core's timer, set through the view.
     void TimerFired(UINT nTimer);
-    static const UINT SAVE_TIMER = 2;
+    static constexpr UINT SAVE_TIMER = 2;
 
     // Shut-down begins with the final write (a failure is reported); from then on
     // no new query starts...

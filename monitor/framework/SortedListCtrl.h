@@ -61,8 +61,8 @@ public:
     void OnUserWidths(std::function<void(const std::vector<int>&)> onWidths) { m_onUserWidths = std::move(onWidths); }
 
     // Banding of the rows: white, then light grey.
-    static const DWORD kEvenRowColor = 0xFFFFFF;
-    static const DWORD kOddRowColor = 0xE1E1E1;
+    static constexpr DWORD kEvenRowColor = 0xFFFFFF;
+    static constexpr DWORD kOddRowColor = 0xE1E1E1;
 
 protected:
     // The rows' texts and images, and the answers the owner leaves to the list.

@@ -30,7 +30,7 @@ public:
     // The window's timer for the deferred display: TRUE when it was nIDEvent.
     BOOL TimerFired(UINT_PTR nIDEvent);
 
-    static const UINT DISPLAY_TIMER = 1;
+    static constexpr UINT DISPLAY_TIMER = 1;
 
 private:
     void ScheduleDisplay();

@@ -41,52 +41,29 @@ void SetTimeouts(HINTERNET hRequest, DWORD dwTimeoutMs)
         InternetSetOptionA(hRequest, option, &dwTimeoutMs, sizeof dwTimeoutMs);
 }
 
-DWORD QueryNumber(HINTERNET hRequest, DWORD dwInfo, BOOL& bPresent)
+// The reply's head as the server sent it: status line and headers, CR LF each.
+BOOL QueryHead(HINTERNET hRequest, std::string& head)
 {
-    DWORD dwValue = 0;
-    DWORD dwSize = sizeof dwValue;
-    bPresent = HttpQueryInfoA(hRequest, dwInfo | HTTP_QUERY_FLAG_NUMBER, &dwValue, &dwSize, nullptr);
-    return dwValue;
-}
-
-BOOL IsRedirectStatus(DWORD dwStatus)
-{
-    return dwStatus == 301 || dwStatus == 302 || dwStatus == 303 || dwStatus == 307 || dwStatus == 308;
-}
-
-// The address a redirect points at, resolved against the address asked for.
-BOOL RedirectTarget(HINTERNET hRequest, const CString& strUrl, CString& strNext)
-{
-    char szLocation[INTERNET_MAX_URL_LENGTH + 1];
-    DWORD dwSize = sizeof szLocation - 1;
-    if (!HttpQueryInfoA(hRequest, HTTP_QUERY_LOCATION, szLocation, &dwSize, nullptr))
-        return FALSE;
-    char szNext[INTERNET_MAX_URL_LENGTH + 1];
-    DWORD dwNext = sizeof szNext;
-    if (!InternetCombineUrlA(strUrl, szLocation, szNext, &dwNext, ICU_NO_ENCODE))
-        return FALSE;
-    strNext = szNext;
-    return TRUE;
-}
-
-// A chunked body cut short is taken whole by WinINet (Wine at least): its end
-// cannot be checked. Requests therefore ask for HTTP/1.0, to which a server
-// never sends chunks, and a reply that comes chunked anyway is refused.
-BOOL IsChunked(HINTERNET hRequest)
-{
-    char szEncoding[64];
-    DWORD dwSize = sizeof szEncoding;
-    return HttpQueryInfoA(hRequest, HTTP_QUERY_TRANSFER_ENCODING, szEncoding, &dwSize, nullptr) &&
-           lstrcmpiA(szEncoding, "identity") != 0;
+    head.assign(4096, '\0');
+    for (;;) {
+        DWORD dwSize = static_cast<DWORD>(head.size());
+        if (HttpQueryInfoA(hRequest, HTTP_QUERY_RAW_HEADERS_CRLF, &head[0], &dwSize, nullptr)) {
+            head.resize(dwSize);
+            return TRUE;
+        }
+        // dwSize is then the size that it takes.
+        if (GetLastError() != ERROR_INSUFFICIENT_BUFFER || dwSize <= head.size())
+            return FALSE;
+        head.assign(dwSize, '\0');
+    }
 }
 
 // Reads to the end of the body within the time left. Each read takes only what
 // has arrived, so that a trickle cannot keep one read, and the fetch, going; the
 // last read still waits up to the time-out set when the request was sent (Wine
 // applies a receive time-out only then), so a fetch ends at most that much late.
-// FALSE on a failed read, a body over the cap, or a body shorter than the
-// length the server announced (the connection closed early).
-BOOL ReadWholeBody(HINTERNET hRequest, const CFetchClock& clock, std::string& body)
+// FALSE on a failed read, or a body the reply does not take whole.
+BOOL ReadWholeBody(HINTERNET hRequest, const CFetchClock& clock, CWebReply& reply)
 {
     char buffer[16384];
     for (;;) {
@@ -104,13 +81,10 @@ BOOL ReadWholeBody(HINTERNET hRequest, const CFetchClock& clock, std::string& bo
             return FALSE;
         if (dwRead == 0)
             break;
-        if (body.size() + dwRead > CWebSession::kMaxBodyBytes)
+        if (!reply.AddBody(buffer, dwRead))
             return FALSE;
-        body.append(buffer, dwRead);
     }
-    BOOL bAnnounced = FALSE;
-    DWORD dwLength = QueryNumber(hRequest, HTTP_QUERY_CONTENT_LENGTH, bAnnounced);
-    return !bAnnounced || body.size() == dwLength;
+    return reply.EndBody();
 }
 
 // One GET of one address, redirects not followed.
@@ -148,13 +122,22 @@ Hop Request(HINTERNET hRoot, const CString& strUrl, const CFetchClock& clock, st
         if (!HttpSendRequestA(hRequest, nullptr, 0, nullptr, 0)) {
             hop = Hop::NoAnswer;
         } else {
-            // An error page is never a web file of ours.
-            BOOL bStatus = FALSE;
-            DWORD dwStatus = QueryNumber(hRequest, HTTP_QUERY_STATUS_CODE, bStatus);
-            if (bStatus && IsRedirectStatus(dwStatus))
-                hop = RedirectTarget(hRequest, strUrl, strNext) ? Hop::Redirect : Hop::Failed;
-            else if (bStatus && dwStatus >= 200 && dwStatus <= 299)
-                hop = !IsChunked(hRequest) && ReadWholeBody(hRequest, clock, body) ? Hop::Body : Hop::Failed;
+            CWebReply reply(strUrl);
+            std::string head;
+            switch (QueryHead(hRequest, head) ? reply.ReadHead(head) : CWebReply::Next::Fail) {
+            case CWebReply::Next::Redirect:
+                strNext = reply.GetRedirectUrl();
+                hop = Hop::Redirect;
+                break;
+            case CWebReply::Next::ReadBody:
+                if (ReadWholeBody(hRequest, clock, reply)) {
+                    body = reply.GetBody();
+                    hop = Hop::Body;
+                }
+                break;
+            case CWebReply::Next::Fail:
+                break;
+            }
         }
         InternetCloseHandle(hRequest);
     }

@@ -3,14 +3,14 @@
 #pragma once
 
 #include "framework/CString.h"
+#include "web/WebReply.h"
 
 class CWebSession {
 public:
     // Each fetch, redirects included, ends within this time whatever the server
     // does: one that never answers or trickles its reply must not hold the start-up.
     static constexpr DWORD kDefaultDeadlineMs = 2500;
-    // A bigger body is not a file of ours: the fetch fails.
-    static constexpr DWORD kMaxBodyBytes = 1024 * 1024;
+    static constexpr DWORD kMaxBodyBytes = CWebReply::kMaxBodyBytes;
     // A server that redirects to itself would otherwise be followed for ever.
     static constexpr int kMaxRedirects = 5;
 

@@ -1,8 +1,5 @@
 #include "DialogScript.h"
 
-#include "TestPaths.h"
-#include "query/WordFilter.h"
-
 void RunAndClose(CMonitorDlg& dlg, const std::function<void()>& script, int timeoutMs)
 {
     // As in the program: the query threads post their notices to the main window.
@@ -85,15 +82,4 @@ CString ClipboardText()
     }
     ::CloseClipboard();
     return strText;
-}
-
-void ListTestWord()
-{
-    static const bool bListed = [] {
-        ScratchDir dir("test_word");
-        WriteFile(dir.File("words.txt"), "zonk\n");
-        g_wordFilter.LoadFromFile(dir.File("words.txt").c_str());
-        return true;
-    }();
-    (void)bListed;
 }

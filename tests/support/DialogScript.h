@@ -33,6 +33,3 @@ HWND ThreadWindowTitled(const char* pszTitle);
 // The clipboard's text, or "(none)" when it holds none.
 CString ClipboardText();
 
-// Lists "zonk" in the process's word filter, once: the word that the fake servers
-// of dialog.scenario write in the game's alternate letters.
-void ListTestWord();

@@ -1,9 +1,6 @@
 #include "MonitorWindowTest.h"
 
-#include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "ui/core/Settings.h"
 #include "web/WebServer.h"
@@ -12,13 +9,6 @@ static std::string TestName()
 {
     const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info();
     return std::string(info->test_suite_name()) + "." + info->name();
-}
-
-std::string ReadText(const std::string& path)
-{
-    std::string text = ReadFile(path);
-    text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
-    return text;
 }
 
 MonitorWindow::MonitorWindow() : m_dir("ui_" + TestName()), m_strIni(m_dir.File("varnok.INI")), m_strCase(TestName()),
@@ -85,39 +75,6 @@ std::string MonitorWindow::Lines(std::initializer_list<int> ports)
     for (int nPort : ports)
         s += Address(nPort) + "\r\n";
     return s;
-}
-
-static std::vector<std::pair<double, int>> FleetRequests()
-{
-    std::vector<std::pair<double, int>> requests;
-    std::istringstream log(ReadFile(Env("KELVANE_FLEET_LOG")));
-    std::string line;
-    while (std::getline(log, line)) {
-        std::istringstream fields(line);
-        double ms = 0;
-        int nPort = 0;
-        if (fields >> ms >> nPort)
-            requests.emplace_back(ms, nPort);
-    }
-    return requests;
-}
-
-std::map<int, int> MonitorWindow::RequestsPerPort()
-{
-    std::map<int, int> counts;
-    for (auto& request : FleetRequests())
-        ++counts[request.second];
-    return counts;
-}
-
-std::vector<double> MonitorWindow::RequestTimes(int nFirst, int nLast)
-{
-    std::vector<double> times;
-    for (auto& request : FleetRequests()) {
-        if (request.second >= nFirst && request.second <= nLast)
-            times.push_back(request.first);
-    }
-    return times;
 }
 
 void MonitorWindow::RunAfterFirstPoll(const std::function<void(CMonitorDlg&)>& script, int timeoutMs)

@@ -7,14 +7,11 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
-#include <map>
 #include <string>
 
 #include "DialogScript.h"
+#include "FakeServers.h"
 #include "TestPaths.h"
-
-// A text file the programs wrote, with its line ends as the C library reads them.
-std::string ReadText(const std::string& path);
 
 class MonitorWindow : public ::testing::Test {
 protected:
@@ -33,12 +30,8 @@ protected:
     // The web server's base location in the settings, ending with a slash.
     std::string WebBase();
 
+    // A master list of the fake servers on these ports.
     static std::string Lines(std::initializer_list<int> ports);
-    static std::string Address(int nPort) { return "127.0.0.1:" + std::to_string(nPort); }
-    // Requests each fake server has received so far.
-    static std::map<int, int> RequestsPerPort();
-    // Request times (fleet clock, ms) for the ports in [nFirst, nLast].
-    static std::vector<double> RequestTimes(int nFirst, int nLast);
 
     // Runs the dialog until its first poll ends, then the script.
     void RunAfterFirstPoll(const std::function<void(CMonitorDlg&)>& script, int timeoutMs = 15000);

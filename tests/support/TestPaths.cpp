@@ -19,8 +19,16 @@ std::string Env(const char* name, const char* fallback)
 std::string SourceDir() { return Env("KELVANE_SOURCE_DIR", "."); }
 std::string BinaryDir() { return Env("KELVANE_BINARY_DIR", "."); }
 
+namespace {
+// The folder becomes the current one, which a relative path would then miss.
+std::string FromRoot(const fs::path& path)
+{
+    return (path.has_root_directory() ? path : fs::absolute(path)).string();
+}
+} // namespace
+
 ScratchDir::ScratchDir(const std::string& name)
-    : m_path((fs::path(BinaryDir()) / "scratch" / name).string()), m_previous(fs::current_path().string())
+    : m_path(FromRoot(fs::path(BinaryDir()) / "scratch" / name)), m_previous(fs::current_path().string())
 {
     fs::remove_all(m_path);
     fs::create_directories(m_path);

@@ -1,10 +1,10 @@
 // When the user's changes reach the disk during a run, and what a save writes.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <vector>
 
+#include "FakeServers.h"
 #include "PostedMessages.h"
 #include "TestPaths.h"
 #include "ui/core/RunStateSaver.h"
@@ -71,14 +71,6 @@ CRunState State(int nThreads, int nMode, const char* pszAddress, BYTE bFavorite)
     state.records[0].m_strAddress = pszAddress;
     state.records[0].m_bFavorite = bFavorite;
     return state;
-}
-
-// The file as the C library reads it in text mode: Windows writes CR LF.
-std::string ReadText(const std::string& path)
-{
-    std::string text = ReadFile(path);
-    text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
-    return text;
 }
 
 std::string Lines(const char* pszAddress, int nFavorite)

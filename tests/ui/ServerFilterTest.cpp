@@ -120,11 +120,8 @@ TEST(ServerFilter, FiltersSortsAndWidthsAreSettingsTheNextStartTakes)
     EXPECT_TRUE(core.ServerRows().IsSortAscending());
     EXPECT_TRUE(core.GetColumnWidths(SETTING_SERVER_COLUMN_WIDTHS, SERVER_COLUMN_COUNT).empty());
     core.StartUpDone();
-    CGameServer* pServer = Answered(core, 28510, "hostname\\Alpha\\maxclients\\16", 3, 40);
-    // Once the user has sorted the players, the next server's come sorted too.
-    core.SortPlayerList(PLAYER_COLUMN_SCORE, TRUE);
-    core.UpdateServerItem(pServer);
-    EXPECT_EQ(CoreHarness::Column(core.PlayerRows(), PLAYER_COLUMN_SCORE), (std::vector<std::string>{"1", "2", "3"}));
+    Answered(core, 28510, "hostname\\Alpha\\maxclients\\16", 3, 40);
+    core.SortPlayerList(PLAYER_COLUMN_SCORE, FALSE);
 
     CServerFilter filter;
     filter.bHideFull = true;
@@ -146,6 +143,7 @@ TEST(ServerFilter, FiltersSortsAndWidthsAreSettingsTheNextStartTakes)
     EXPECT_EQ(again.ServerRows().GetSortColumn(), SERVER_COLUMN_NAME);
     EXPECT_FALSE(again.ServerRows().IsSortAscending());
     EXPECT_EQ(again.PlayerRows().GetSortColumn(), PLAYER_COLUMN_SCORE);
+    EXPECT_FALSE(again.PlayerRows().IsSortAscending());
     EXPECT_EQ(again.GetColumnWidths(SETTING_SERVER_COLUMN_WIDTHS, SERVER_COLUMN_COUNT),
               (std::vector<int>{300, 80, 0, 50, 50, 100}));
 

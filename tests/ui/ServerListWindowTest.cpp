@@ -1,33 +1,44 @@
-// The server and player lists of the real main dialog: rows, images, colours,
-// views, sorting and clicks.
+// The server and player lists of the real main dialog: the clicks and buttons
+// reach the monitor's core and the lists show its rows, in its colours on
+// banded rows; the columns fit their texts. What the rows say is the core's
+// business and is tested natively (CoreListsTest.cpp).
 #include "MonitorWindowTest.h"
 
 #include <algorithm>
 
-namespace {
-const std::vector<int> kAllPorts = {28300, 28301, 28302, 28303, 28304, 28305};
+#include "CoreHarness.h"
 
+namespace {
 int RowOf(CMonitorDlg& dlg, int nPort)
 {
     std::vector<std::string> addresses = ColumnTexts(dlg.m_listServers, 5);
-    for (size_t i = 0; i < addresses.size(); ++i) {
-        if (addresses[i] == "127.0.0.1:" + std::to_string(nPort))
-            return static_cast<int>(i);
+    auto it = std::find(addresses.begin(), addresses.end(), Address(nPort));
+    return it == addresses.end() ? -1 : static_cast<int>(it - addresses.begin());
+}
+
+// The server list shows the core's rows: texts, images and colours, in its order.
+void ExpectServerListShowsTheCore(CMonitorDlg& dlg, const char* pszAfter)
+{
+    const CRowTable& rows = dlg.Core().ServerRows();
+    ASSERT_EQ(dlg.m_listServers.GetItemCount(), rows.GetCount()) << pszAfter;
+    for (int nColumn = 0; nColumn < SERVER_COLUMN_COUNT; ++nColumn)
+        EXPECT_EQ(ColumnTexts(dlg.m_listServers, nColumn), CoreHarness::Column(rows, nColumn)) << pszAfter;
+    for (int nRow = 0; nRow < rows.GetCount(); ++nRow) {
+        EXPECT_EQ(ListItemImage(dlg.m_listServers, nRow), rows.GetLook(nRow).nImage) << pszAfter << ", row " << nRow;
+        DrawAnswer draw = CustomDraw(dlg.m_listServers, CDDS_ITEMPREPAINT | CDDS_SUBITEM, nRow);
+        EXPECT_EQ(draw.result, CDRF_DODEFAULT) << pszAfter;
+        EXPECT_EQ(draw.text, rows.GetLook(nRow).crText) << pszAfter << ", row " << nRow;
+        // Bands follow the row's place, not its record.
+        EXPECT_EQ(draw.background, nRow % 2 ? 0xE1E1E1u : 0xFFFFFFu) << pszAfter << ", row " << nRow;
     }
-    return -1;
 }
 
-std::vector<int> PortsInRowOrder(CMonitorDlg& dlg)
+int RightOf(CMonitorDlg& dlg, int nID)
 {
-    std::vector<int> ports;
-    for (const std::string& address : ColumnTexts(dlg.m_listServers, 5))
-        ports.push_back(std::stoi(address.substr(address.find(':') + 1)));
-    return ports;
-}
-
-COLORREF TextColour(CMonitorDlg& dlg, int nRow)
-{
-    return CustomDraw(dlg.m_listServers, CDDS_ITEMPREPAINT | CDDS_SUBITEM, nRow).text;
+    CRect rect;
+    ::GetWindowRect(::GetDlgItem(dlg.GetSafeHwnd(), nID), &rect);
+    dlg.ScreenToClient(&rect);
+    return rect.right;
 }
 } // namespace
 
@@ -36,147 +47,64 @@ protected:
     ServerListWindow() { ServeMasterList(Lines({28300, 28301, 28302, 28303, 28304, 28305})); }
 };
 
-TEST_F(ServerListWindow, RowsShowTheRepliesWithPingImagesAndBands)
+TEST_F(ServerListWindow, ClicksAndButtonsReachTheCoreAndTheListsShowIt)
 {
     RunAfterFirstPoll([](CMonitorDlg& dlg) {
-        int nAlpha = RowOf(dlg, 28300);
-        ASSERT_GE(nAlpha, 0);
-        EXPECT_STREQ(dlg.m_listServers.GetItemText(nAlpha, 0), "Alpha Base");
-        EXPECT_STREQ(dlg.m_listServers.GetItemText(nAlpha, 1), "q2dm1");
-        EXPECT_STREQ(dlg.m_listServers.GetItemText(nAlpha, 2), "4.5");
-        EXPECT_STREQ(dlg.m_listServers.GetItemText(nAlpha, 4), "3/16");
-        EXPECT_EQ(ListItemImage(dlg.m_listServers, nAlpha), 0);
-        EXPECT_EQ(ListItemImage(dlg.m_listServers, RowOf(dlg, 28301)), 1);
-        EXPECT_EQ(ListItemImage(dlg.m_listServers, RowOf(dlg, 28302)), 2);
-        int nSilent = RowOf(dlg, 28303);
-        EXPECT_EQ(ListItemImage(dlg.m_listServers, nSilent), 3);
-        EXPECT_STREQ(dlg.m_listServers.GetItemText(nSilent, 3), "750");
-        EXPECT_STREQ(dlg.m_listServers.GetItemText(nSilent, 4), "0/0");
-        EXPECT_EQ(ListItemImage(dlg.m_listServers, RowOf(dlg, 28304)), 3) << "another game is no answer";
-
+        CMonitorCore& core = dlg.Core();
         EXPECT_EQ(CustomDraw(dlg.m_listServers, CDDS_PREPAINT, -1).result, CDRF_NOTIFYITEMDRAW);
         EXPECT_EQ(CustomDraw(dlg.m_listServers, CDDS_ITEMPREPAINT, 0).result, CDRF_NOTIFYSUBITEMDRAW);
-        DrawAnswer even = CustomDraw(dlg.m_listServers, CDDS_ITEMPREPAINT | CDDS_SUBITEM, 0);
-        DrawAnswer odd = CustomDraw(dlg.m_listServers, CDDS_ITEMPREPAINT | CDDS_SUBITEM, 1);
-        EXPECT_EQ(even.result, CDRF_DODEFAULT);
-        EXPECT_EQ(even.background, 0xFFFFFFu);
-        EXPECT_EQ(odd.background, 0xE1E1E1u);
-        EXPECT_EQ(even.text, 0u);
-        EXPECT_EQ(CustomDraw(dlg.m_listPlayers, CDDS_ITEMPREPAINT | CDDS_SUBITEM, 1).background, 0xE1E1E1u);
-    });
-}
+        ExpectServerListShowsTheCore(dlg, "the first poll");
+        EXPECT_EQ(WindowText(dlg.GetDlgItem(IDC_STATUS)->GetSafeHwnd()), "Ready");
+        EXPECT_EQ(WindowText(dlg), "Kelvane Monitor... (4 Servers, 4 Players Online) Now showing all servers.");
 
-TEST_F(ServerListWindow, RightClicksCycleTheMarksAndViewsFollowThem)
-{
-    RunAfterFirstPoll([](CMonitorDlg& dlg) {
-        int nRow = RowOf(dlg, 28300);
-        ClickRow(dlg.m_listServers, nRow, NM_RCLICK);
-        EXPECT_EQ(TextColour(dlg, nRow), 0xFF0000u);
-        ClickRow(dlg.m_listServers, nRow, NM_RCLICK);
-        EXPECT_EQ(TextColour(dlg, nRow), 0x0000FFu);
-        ClickRow(dlg.m_listServers, nRow, NM_RCLICK);
-        EXPECT_EQ(TextColour(dlg, nRow), 0u);
-        EXPECT_EQ(RowOf(dlg, 28300), nRow) << "no re-sort on a mark change";
+        // A right click marks the record under it: a favourite, in blue.
+        ClickRow(dlg.m_listServers, RowOf(dlg, 28300), NM_RCLICK);
+        EXPECT_EQ(core.Servers().GetAt(0)->IsFavorite(), 1);
+        ExpectServerListShowsTheCore(dlg, "a right click");
+        EXPECT_EQ(CustomDraw(dlg.m_listServers, CDDS_ITEMPREPAINT | CDDS_SUBITEM, RowOf(dlg, 28300)).text, 0xFF0000u);
 
-        ClickRow(dlg.m_listServers, RowOf(dlg, 28301), NM_RCLICK); // favourite
-        ClickRow(dlg.m_listServers, RowOf(dlg, 28303), NM_RCLICK); // silent favourite
+        // A column click sorts by it.
+        ClickColumn(dlg.m_listServers, 0);
+        EXPECT_EQ(core.ServerRows().GetSortColumn(), 0);
+        ExpectServerListShowsTheCore(dlg, "a column click");
+        EXPECT_EQ(ColumnTexts(dlg.m_listServers, 0).back(), "zeta lower");
 
-        ClickButton(dlg.GetSafeHwnd(), IDC_LIST_MODE); // active
+        // The list mode button shows the next view and names the one after it.
+        ClickButton(dlg.GetSafeHwnd(), IDC_LIST_MODE);
+        EXPECT_EQ(core.GetListMode(), 1);
         EXPECT_EQ(WindowText(dlg.m_btnListMode), "Show Favorites Only");
-        EXPECT_EQ(PortsInRowOrder(dlg).size(), 4u);
         EXPECT_EQ(WindowText(dlg), "Kelvane Monitor... (4 Servers, 4 Players Online) Now showing active servers.");
-        // The second right click ignores the server: it leaves the active view.
-        ClickRow(dlg.m_listServers, RowOf(dlg, 28300), NM_RCLICK);
-        ClickRow(dlg.m_listServers, RowOf(dlg, 28300), NM_RCLICK);
-        EXPECT_EQ(RowOf(dlg, 28300), -1);
-        EXPECT_EQ(WindowText(dlg), "Kelvane Monitor... (3 Servers, 1 Players Online) Now showing active servers.");
+        ExpectServerListShowsTheCore(dlg, "the list mode button");
 
-        ClickButton(dlg.GetSafeHwnd(), IDC_LIST_MODE); // favourites
-        EXPECT_EQ(WindowText(dlg.m_btnListMode), "Show ALL Servers");
-        std::vector<int> favourites = PortsInRowOrder(dlg);
-        std::sort(favourites.begin(), favourites.end());
-        EXPECT_EQ(favourites, (std::vector<int>{28301, 28303}));
-        EXPECT_EQ(ListItemImage(dlg.m_listServers, RowOf(dlg, 28303)), 3);
-        EXPECT_EQ(WindowText(dlg), "Kelvane Monitor... (1 Servers, 1 Players Online) Now showing favorite servers.");
-        ClickRow(dlg.m_listServers, RowOf(dlg, 28301), NM_RCLICK); // favourite -> ignored: leaves the view
-        EXPECT_EQ(PortsInRowOrder(dlg), std::vector<int>{28303});
-
-        ClickButton(dlg.GetSafeHwnd(), IDC_LIST_MODE); // all
-        EXPECT_EQ(WindowText(dlg.m_btnListMode), "Show Active Servers");
-        EXPECT_EQ(PortsInRowOrder(dlg).size(), 6u);
-        EXPECT_EQ(WindowText(dlg), "Kelvane Monitor... (4 Servers, 4 Players Online) Now showing all servers.");
-    });
-}
-
-TEST_F(ServerListWindow, ColumnsSortAsNumbersOrBytesWithFavouritesFirstOnTies)
-{
-    RunAfterFirstPoll([](CMonitorDlg& dlg) {
-        // Start-up order: by ping ascending; the first click on Ping turns it round.
-        std::vector<int> order = PortsInRowOrder(dlg);
-        EXPECT_EQ(std::vector<int>(order.begin() + 2, order.begin() + 4), (std::vector<int>{28301, 28302}));
-        ClickColumn(dlg.m_listServers, 3);
-        order = PortsInRowOrder(dlg);
-        EXPECT_EQ(std::vector<int>(order.begin() + 2, order.begin() + 4), (std::vector<int>{28302, 28301}));
-
-        ClickColumn(dlg.m_listServers, 0);
-        EXPECT_EQ(ColumnTexts(dlg.m_listServers, 0),
-                  (std::vector<std::string>{"", "2 Base", "10 Base", "Alpha Base", "Plain Quake", "zeta lower"}));
-        ClickColumn(dlg.m_listServers, 0);
-        EXPECT_EQ(ColumnTexts(dlg.m_listServers, 0).front(), "zeta lower");
-
-        ClickColumn(dlg.m_listServers, 4);
-        EXPECT_EQ(ColumnTexts(dlg.m_listServers, 4).back(), "3/16");
-
-        // Versions 4.5 compare equal: favourite, plain, ignored, in both directions.
-        ClickRow(dlg.m_listServers, RowOf(dlg, 28302), NM_RCLICK);
-        ClickRow(dlg.m_listServers, RowOf(dlg, 28305), NM_RCLICK);
-        ClickRow(dlg.m_listServers, RowOf(dlg, 28305), NM_RCLICK);
-        for (int nClick = 0; nClick < 2; ++nClick) {
-            ClickColumn(dlg.m_listServers, 2);
-            std::vector<int> ports;
-            for (int nPort : PortsInRowOrder(dlg)) {
-                if (nPort == 28300 || nPort == 28302 || nPort == 28305)
-                    ports.push_back(nPort);
-            }
-            EXPECT_EQ(ports, (std::vector<int>{28302, 28300, 28305})) << "click " << nClick;
-        }
-        ClickColumn(dlg.m_listServers, 5);
-        EXPECT_EQ(PortsInRowOrder(dlg).size(), 6u);
-    });
-}
-
-TEST_F(ServerListWindow, PlayerListFollowsTheShownServerAndSortsByTheSameRule)
-{
-    RunAfterFirstPoll([](CMonitorDlg& dlg) {
-        // A click between polls queries the server again; its notice fills the players.
-        int nBefore = RequestsPerPort()[28300];
+        // A left click between polls asks the server again; its answer fills the players.
+        const int nAsked = RequestsPerPort()[28300];
         ClickRow(dlg.m_listServers, RowOf(dlg, 28300), NM_CLICK);
-        EXPECT_EQ(WindowText(dlg), "Kelvane Monitor... (4 Servers, 4 Players Online) Now showing all servers.");
         ASSERT_TRUE(PumpUntil([&] { return dlg.m_listPlayers.GetItemCount() == 3; }, 3000));
-        EXPECT_EQ(RequestsPerPort()[28300], nBefore + 1);
+        EXPECT_EQ(RequestsPerPort()[28300], nAsked + 1);
         EXPECT_EQ(ColumnTexts(dlg.m_listPlayers, 0), (std::vector<std::string>{"Bob", "Al", "Cy"}));
-
+        EXPECT_EQ(ColumnTexts(dlg.m_listPlayers, 2), (std::vector<std::string>{"50", "80", "999"}));
         ClickColumn(dlg.m_listPlayers, 0);
         EXPECT_EQ(ColumnTexts(dlg.m_listPlayers, 0), (std::vector<std::string>{"Cy", "Bob", "Al"}));
-        ClickColumn(dlg.m_listPlayers, 0);
-        EXPECT_EQ(ColumnTexts(dlg.m_listPlayers, 0), (std::vector<std::string>{"Al", "Bob", "Cy"}));
-        ClickColumn(dlg.m_listPlayers, 1);
-        EXPECT_EQ(ColumnTexts(dlg.m_listPlayers, 1), (std::vector<std::string>{"-3", "0", "12"}));
-        ClickColumn(dlg.m_listPlayers, 1);
-        EXPECT_EQ(ColumnTexts(dlg.m_listPlayers, 1), (std::vector<std::string>{"12", "0", "-3"}));
-        ClickColumn(dlg.m_listPlayers, 2);
-        EXPECT_EQ(ColumnTexts(dlg.m_listPlayers, 2), (std::vector<std::string>{"50", "80", "999"}));
+        EXPECT_EQ(CustomDraw(dlg.m_listPlayers, CDDS_ITEMPREPAINT | CDDS_SUBITEM, 1).background, 0xE1E1E1u);
 
-        // The last listed record of the collection: 28305, which has no players.
-        ClickButton(dlg.GetSafeHwnd(), IDC_LIST_MODE);
-        EXPECT_EQ(dlg.m_listPlayers.GetItemCount(), 0);
-        // A refresh empties the list; the players of the last answer come back.
+        // A budget button prepares the next poll, which Refresh starts: the status
+        // line makes room for the progress bar while it runs.
+        ClickButton(dlg.GetSafeHwnd(), IDC_THREADS1);
+        EXPECT_EQ(core.GetThreadBudget(), 1);
+        EXPECT_EQ(RightOf(dlg, IDC_STATUS), RightOf(dlg, IDC_SERVER_LIST) - 1);
         SendCommand(dlg.GetSafeHwnd(), IDC_REFRESH_LIST);
-        EXPECT_TRUE(dlg.Core().IsPolling());
-        EXPECT_TRUE(IsWindowVisible(dlg.m_progress.GetSafeHwnd()));
+        EXPECT_TRUE(core.IsPolling());
+        EXPECT_EQ(dlg.m_listPlayers.GetItemCount(), 0);
         EXPECT_EQ(WindowText(dlg), "Kelvane Monitor... (Polling Servers...)");
-        EXPECT_TRUE(PumpUntil([&] { return !dlg.Core().IsPolling(); }, 5000));
+        EXPECT_TRUE(IsWindowVisible(dlg.m_progress.GetSafeHwnd()));
+        EXPECT_EQ(RightOf(dlg, IDC_STATUS), RightOf(dlg, IDC_PLAYER_LIST));
+        ASSERT_TRUE(PumpUntil([&] { return !core.IsPolling(); }, 10000));
+        EXPECT_FALSE(IsWindowVisible(dlg.m_progress.GetSafeHwnd()));
+        EXPECT_EQ(RightOf(dlg, IDC_STATUS), RightOf(dlg, IDC_SERVER_LIST) - 1);
+        EXPECT_EQ(WindowText(dlg.GetDlgItem(IDC_STATUS)->GetSafeHwnd()), "Ready");
+        ExpectServerListShowsTheCore(dlg, "a refresh");
     });
+    EXPECT_EQ(StoredSetting("NumQueryThreads"), "1");
 }
 
 TEST_F(ServerListWindow, ColumnsFitTheirWidestTextOnceTheChangesSettle)
@@ -203,79 +131,5 @@ TEST_F(ServerListWindow, ColumnsFitTheirWidestTextOnceTheChangesSettle)
                 LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>(kHeadings[i])));
             EXPECT_EQ(nOurs, std::max(dlg.m_listServers.GetColumnWidth(i), nHeadingWidth + 14)) << "column " << i;
         }
-    });
-}
-
-namespace {
-std::vector<std::string> RowTexts(CMonitorDlg& dlg, int nRow)
-{
-    std::vector<std::string> texts;
-    for (int i = 0; i < 6; ++i)
-        texts.push_back(dlg.m_listServers.GetItemText(nRow, i).str());
-    return texts;
-}
-} // namespace
-
-// Every handler that can redraw a row while its server's query runs shows the
-// last answer whole: not the query's 750 and 0/0 beside the old name, and in
-// the active view the row stays where it is.
-TEST_F(MonitorWindow, ARowWhoseQueryRunsShowsTheLastAnswer)
-{
-    ServeMasterList(Lines({28360}));
-    RunAfterFirstPoll([](CMonitorDlg& dlg) {
-        CGameServer* pServer = dlg.Core().Servers().GetAt(0);
-        const std::vector<std::string> before = RowTexts(dlg, 0);
-        ASSERT_EQ(before[0], "Slow Base");
-        ASSERT_EQ(before[4], "2/16");
-        const std::vector<std::string> players{"Ann", "Ben"};
-        ASSERT_EQ(ColumnTexts(dlg.m_listPlayers, 0), players);
-
-        struct {
-            const char* what;
-            std::function<void()> act;
-        } handlers[] = {
-            {"left click during a poll", [&] { ClickRow(dlg.m_listServers, 0, NM_CLICK); }},
-            {"right click", [&] { ClickRow(dlg.m_listServers, 0, NM_RCLICK); }},
-            {"view change to active", [&] { ClickButton(dlg.GetSafeHwnd(), IDC_LIST_MODE); }},
-        };
-        SendCommand(dlg.GetSafeHwnd(), IDC_REFRESH_LIST);
-        ASSERT_TRUE(PumpUntil([&] { return pServer->GetPing() == PING_NOT_ANSWERING; }, 400));
-        for (auto& handler : handlers) {
-            ASSERT_TRUE(pServer->IsQuerying()) << handler.what << ": the query ended too soon to tell";
-            handler.act();
-            ASSERT_EQ(dlg.m_listServers.GetItemCount(), 1) << handler.what;
-            EXPECT_EQ(RowTexts(dlg, 0), before) << handler.what;
-            EXPECT_NE(ListItemImage(dlg.m_listServers, 0), 3) << handler.what;
-            EXPECT_EQ(ColumnTexts(dlg.m_listPlayers, 0), players) << handler.what;
-        }
-        EXPECT_EQ(WindowText(dlg), "Kelvane Monitor... (1 Servers, 2 Players Online) Now showing active servers.");
-        ASSERT_TRUE(PumpUntil([&] { return !dlg.Core().IsPolling(); }, 3000));
-        EXPECT_EQ(RowTexts(dlg, 0)[0], "Slow Base");
-        EXPECT_LT(ReadLeadingUInt(RowTexts(dlg, 0)[3].c_str()), 750u);
-    });
-}
-
-// A server that listed players and then falls silent lists none of them, though
-// the record keeps them until its next answer.
-TEST_F(MonitorWindow, AServerThatFallsSilentListsNoPlayers)
-{
-    ServeMasterList(Lines({28300}));
-    RunAfterFirstPoll([](CMonitorDlg& dlg) {
-        auto* pServer = dlg.AddServer(new CGameServer(Address(28303).c_str()), FALSE);
-        ASSERT_TRUE(pServer->ParseStatusReply("\xFF\xFF\xFF\xFFprint\n\\hostname\\Gone Quiet\\maxclients\\8\n"
-                                              "1 20 \"Ann\"\n2 30 \"Ben\"\n",
-                                              40));
-        dlg.UpdateServerItem(pServer);
-        int nRow = dlg.m_listServers.GetItemCount() - 1;
-        ASSERT_EQ(RowTexts(dlg, nRow)[4], "2/8");
-        ASSERT_EQ(dlg.m_listPlayers.GetItemCount(), 2);
-
-        ClickRow(dlg.m_listServers, nRow, NM_CLICK);
-        ASSERT_TRUE(PumpUntil([&] { return !pServer->IsQuerying(); }, 2000));
-        ASSERT_TRUE(PumpUntil([&] { return RowTexts(dlg, nRow)[3] == "750"; }, 1000));
-        EXPECT_EQ(RowTexts(dlg, nRow)[0], "Gone Quiet");
-        EXPECT_EQ(RowTexts(dlg, nRow)[4], "0/0");
-        EXPECT_EQ(ListItemImage(dlg.m_listServers, nRow), 3);
-        EXPECT_EQ(dlg.m_listPlayers.GetItemCount(), 0);
     });
 }

@@ -1,24 +1,8 @@
 #include "VarnokProgram.h"
 
-#include <algorithm>
 #include <filesystem>
 
 #include <commctrl.h>
-
-std::string Address(int port) { return "127.0.0.1:" + std::to_string(port); }
-
-std::string Record(int port, const std::string& name, int favorite, int ignored, const std::string& page)
-{
-    return Address(port) + "\n" + name + "\n" + page + "\n" + std::to_string(favorite) + "\n" +
-           std::to_string(ignored) + "\n";
-}
-
-std::string ReadText(const std::string& path)
-{
-    std::string text = ReadFile(path);
-    text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
-    return text;
-}
 
 bool FirstPollEnded(const ChildProgram& monitor)
 {

@@ -11,17 +11,12 @@
 #include <string>
 
 #include "ChildProgram.h"
+#include "FakeServers.h"
 #include "TestPaths.h"
 
 const DWORD kProgramWaitMs = 20000;
 // The main window's controls that the tests use.
 const int kServerList = 1001, kJoin = 1003, kRefresh = 1005, kThreads1 = 1008, kThreads3 = 1009, kListMode = 1013;
-
-std::string Address(int port);
-// One record's five lines of serverlist.txt.
-std::string Record(int port, const std::string& name, int favorite, int ignored, const std::string& page = "");
-// A text file with its line ends read as LF.
-std::string ReadText(const std::string& path);
 
 // The main window once its first poll has ended (its caption then has the totals).
 bool FirstPollEnded(const ChildProgram& monitor);

@@ -1,5 +1,6 @@
-// The start-up of the real main dialog against a web server that misbehaves: the
-// window always comes, soon, and nothing of a broken reply becomes a record.
+// The start-up of the real main dialog with the web server: the master list and
+// the news it takes, and a web server that misbehaves, where the window always
+// comes, soon, and nothing of a broken reply becomes a record.
 #include "MonitorWindowTest.h"
 
 #include <chrono>
@@ -22,6 +23,14 @@ int Count(const std::string& text, const std::string& what)
 }
 
 const char kStoredFavorite[] = "127.0.0.1:28300\nStored\nhttp://x.example/\n1\n0\n";
+
+std::vector<std::string> Addresses(CMonitorDlg& dlg)
+{
+    std::vector<std::string> addresses;
+    for (CGameServer* pServer : dlg.Core().Servers())
+        addresses.push_back(static_cast<const char*>(pServer->GetAddress()));
+    return addresses;
+}
 } // namespace
 
 TEST_F(MonitorWindow, AMasterListOrNewsCutShortAddsNothing)
@@ -84,4 +93,51 @@ TEST_F(MonitorWindow, AWebServerThatMisbehavesCostsOneShortWaitAndTheWindowComes
     EXPECT_EQ(asked("hang/gameservers.txt") + asked("hang/news.txt"), 0);
     EXPECT_EQ(asked("status/500/gameservers.txt") + asked("status/500/news.txt"), 2);
     EXPECT_EQ(asked("loop/news.txt 302"), 1 + CWebSession::kMaxRedirects);
+}
+
+TEST_F(MonitorWindow, MasterListLinesEndOnlyAtCrLf)
+{
+    // Host names resolve from the hosts file; the odd line is ignored through the
+    // local list, so that no query leaves this machine.
+    ServeMasterList("127.0.0.1:28300\r\n\r\n127.0.0.1:28301\r\n127.0.0.1:28300\r\nlocalhost:28305\r\n"
+                    "LOCALHOST:28305\r\n 127.0.0.1:abc\r\n127.0.0.1:28302",
+                    "News one\r\nNews two\r\n");
+    WriteFile("serverlist.txt", " 127.0.0.1:27910\n\n\n0\n1\n");
+    RunAfterFirstPoll([](CMonitorDlg& dlg) {
+        EXPECT_EQ(Addresses(dlg), (std::vector<std::string>{"127.0.0.1:28300", "127.0.0.1:28301", "localhost:28305",
+                                                            "LOCALHOST:28305", " 127.0.0.1:27910",
+                                                            "127.0.0.1:28302"}));
+        EXPECT_STREQ(dlg.m_strNews, "News one\r\nNews two\r\n");
+    }, 10000);
+
+    // Bare line feeds: one line, one record, whose port text runs on.
+    ServeMasterList("127.0.0.1:28300\n127.0.0.1:28301\n");
+    RunAfterFirstPoll([](CMonitorDlg& dlg) {
+        EXPECT_EQ(Addresses(dlg), std::vector<std::string>{"127.0.0.1:28300\n127.0.0.1:28301\n"});
+    }, 10000);
+}
+
+TEST_F(MonitorWindow, NewsBeyondOneTickerLineIsCut)
+{
+    ServeMasterList("", std::string(40000, 'n'));
+    RunAfterFirstPoll([](CMonitorDlg& dlg) { EXPECT_EQ(dlg.m_strNews.GetLength(), 32000); });
+}
+
+TEST_F(MonitorWindow, AFailedMasterListFetchStartsFromTheLocalListAlone)
+{
+    WriteFile("serverlist.txt", kStoredFavorite);
+    UseWebPath("status/500/");
+    RunAfterFirstPoll([](CMonitorDlg& dlg) {
+        EXPECT_EQ(Addresses(dlg), std::vector<std::string>{"127.0.0.1:28300"});
+        EXPECT_STREQ(dlg.m_strNews, "");
+    });
+
+    // A web server that never answers costs its time-out, not the start-up.
+    UseWebPath("hang/");
+    auto start = std::chrono::steady_clock::now();
+    RunAfterFirstPoll([](CMonitorDlg& dlg) {
+        EXPECT_EQ(Addresses(dlg), std::vector<std::string>{"127.0.0.1:28300"});
+    }, 30000);
+    double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    EXPECT_LT(ms, 25000);
 }

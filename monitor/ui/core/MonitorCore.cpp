@@ -43,9 +43,11 @@ void CMonitorCore::ReadSettings()
     m_view.ShowListModeButton(ListModeButtonCaption(GetListMode()));
     ServerRows().Sort(m_settings.GetNumber(SETTING_SERVER_SORT_COLUMN),
                       m_settings.GetNumber(SETTING_SERVER_SORT_ASCENDING));
+    // The player list's rows come in reply order; its last sort decides where the
+    // next click on a heading goes.
     const int nPlayerColumn = m_settings.GetNumber(SETTING_PLAYER_SORT_COLUMN);
     if (nPlayerColumn >= 0)
-        m_players.Sort(nPlayerColumn, m_settings.GetNumber(SETTING_PLAYER_SORT_ASCENDING));
+        PlayerRows().Sort(nPlayerColumn, m_settings.GetNumber(SETTING_PLAYER_SORT_ASCENDING));
 }
 
 void CMonitorCore::LoadRecentServers()
@@ -97,6 +99,10 @@ void CMonitorCore::StartPolling()
 // recursion through the notice handler, so a long run of them costs no stack.
 void CMonitorCore::StartNextQuery()
 {
+    // No query starts once the close has begun, though the box of a failed save
+    // still hands over the poll's notices.
+    if (m_bShuttingDown)
+        return;
     for (;;) {
         CGameServer* pServer = m_servers.GetAt(m_poll.TakeNext(m_servers.GetCount()));
         if (!pServer)
@@ -228,7 +234,7 @@ void CMonitorCore::SortServerList(int nColumn, BOOL bAscending)
 
 void CMonitorCore::SortPlayerList(int nColumn, BOOL bAscending)
 {
-    m_players.Sort(nColumn, bAscending);
+    PlayerRows().Sort(nColumn, bAscending);
     if (m_settings.SetNumber(SETTING_PLAYER_SORT_COLUMN, nColumn)
         | m_settings.SetNumber(SETTING_PLAYER_SORT_ASCENDING, bAscending ? 1 : 0))
         RunStateChanged();

@@ -14,18 +14,10 @@ CPlayerRows::CPlayerRows() : m_table(PLAYER_COLUMN_COUNT, PLAYER_COLUMN_NAME, TR
 {
 }
 
-void CPlayerRows::Sort(int nColumn, BOOL bAscending)
-{
-    m_bSortedByUser = true;
-    m_table.Sort(nColumn, bAscending);
-}
-
 void CPlayerRows::Fill(const CServerStatus& status)
 {
     CRowTable::CBatch batch(m_table);
     m_table.RemoveAll();
     for (size_t i = 0; i < status.m_players.size(); ++i)
         m_table.Set(static_cast<LPARAM>(i) + 1, PlayerRowTexts(status.m_players[i]));
-    if (m_bSortedByUser)
-        m_table.Resort();
 }

@@ -16,22 +16,16 @@ std::vector<CString> PlayerRowTexts(const CPlayerInfo& player);
 class CPlayerRows {
 public:
     // The last sort made is kept (by name, ascending, at first): it decides the
-    // direction of the next click. Until the user sorts, a refill puts the rows in
-    // reply order; once the user has, the next servers' players come sorted so too.
+    // direction of the next click; a refill puts the rows back in reply order.
     CPlayerRows();
     virtual ~CPlayerRows() = default;
 
     CRowTable& Table() { return m_table; }
 
-    // The user's sort, which refills keep.
-    void Sort(int nColumn, BOOL bAscending);
-    bool IsSortedByUser() const { return m_bSortedByUser; }
-
-    // The players of the status; each row's key is its place in the reply + 1.
+    // The players of the status, in reply order; each row's key is its place + 1.
     void Fill(const CServerStatus& status);
     void Clear() { m_table.RemoveAll(); }
 
 private:
     CRowTable m_table;
-    bool m_bSortedByUser = false;
 };

@@ -22,7 +22,8 @@ const CSettingRow kSettings[SETTING_COUNT] = {
     {SETTING_FILTER_MAX_PING, "FilterMaxPing", "0", 0, MAX_FILTER_PING, nullptr, SETTING_WRITTEN_SOON},
     {SETTING_FILTER_TEXT, "FilterText", "", 1, 0, nullptr, SETTING_WRITTEN_SOON},
     // The last sorts made: the server list's by ping, ascending, at first; the
-    // player list's column -1 until the user sorts it (rows in reply order).
+    // player list's column -1 until the user sorts it (its rows come in reply
+    // order; the sort decides where the next click on a heading goes).
     {SETTING_SERVER_SORT_COLUMN, "ServerSortColumn", "3", 0, 5, nullptr, SETTING_WRITTEN_SOON},
     {SETTING_SERVER_SORT_ASCENDING, "ServerSortAscending", "1", 0, 1, nullptr, SETTING_WRITTEN_SOON},
     {SETTING_PLAYER_SORT_COLUMN, "PlayerSortColumn", "-1", -1, 2, nullptr, SETTING_WRITTEN_SOON},

@@ -43,19 +43,18 @@ void CMonitorWindows::AddMenuItems(CMenu& menu)
 
 BOOL CMonitorWindows::RunMenuCommand(UINT nID)
 {
-    for (const CCommand& command : kCommands) {
-        if (command.nMenuCommand && command.nMenuCommand == nID) {
-            (this->*command.pfnRun)();
-            return TRUE;
-        }
-    }
-    return FALSE;
+    return Run(&CCommand::nMenuCommand, nID);
 }
 
 BOOL CMonitorWindows::RunKeyCommand(UINT nID)
 {
+    return Run(&CCommand::nKeyCommand, nID);
+}
+
+BOOL CMonitorWindows::Run(UINT CCommand::*pnCommand, UINT nID)
+{
     for (const CCommand& command : kCommands) {
-        if (command.nKeyCommand && command.nKeyCommand == nID) {
+        if (command.*pnCommand && command.*pnCommand == nID) {
             (this->*command.pfnRun)();
             return TRUE;
         }

@@ -65,6 +65,8 @@ private:
         void (CMonitorWindows::*pfnRun)();
     };
     static const CCommand kCommands[];
+    // Runs the table's command whose id in that field is nID.
+    BOOL Run(UINT CCommand::*pnCommand, UINT nID);
 
     CDialog& m_main;
     CMonitorCore& m_core;

@@ -108,6 +108,7 @@ TEST_F(ServerWindows, AWaitForAFreeSlotAsksEvery5SecondsAndJoinsOnceTheSlotFrees
         // The next one finds a free slot: the game starts at once, and once, also
         // with the main window minimised, which hides the wait's window.
         dlg.ShowWindow(SW_MINIMIZE);
+        EXPECT_TRUE(IsIconic(dlg.GetSafeHwnd()));
         ASSERT_TRUE(PumpUntil([&] { return !game.WaitForRuns(1, 0).empty(); }, 7000));
         dlg.ShowWindow(SW_RESTORE);
         EXPECT_EQ(RequestsPerPort()[28372], nFirst + 2);

@@ -14,16 +14,19 @@ BOOL CMonitorDlg::FetchMasterList()
     UpdateData(FALSE);
 
     CWebSession session(AfxGetAppName());
-    if (!session.IsOpen())
-        return FALSE;
-
     CString strBody;
-    if (session.Fetch("gameservers.txt", strBody)) {
+    if (session.IsOpen() && session.Fetch("gameservers.txt", strBody)) {
         CStringArray lines;
         SplitMasterList(strBody, lines);
         for (const CString& strLine : lines)
             AddServer(new CGameServer(strLine), FALSE);
+    } else {
+        // Players still find their servers on the evening the web host is down.
+        m_core.UseLastMasterList();
     }
+    if (!session.IsOpen())
+        return FALSE;
+
     CString strNews;
     if (session.Fetch("news.txt", strNews))
         m_strNews = strNews.Left(MAX_NEWS_LENGTH);

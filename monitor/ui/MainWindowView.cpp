@@ -7,9 +7,15 @@
 static const UINT kDisplayDelayMs = 150;
 
 CMainWindowView::CMainWindowView(CDialog& window, CString& strStatus, CProgressCtrl& progress,
-                                 CButton& listModeButton)
-    : m_window(window), m_strStatus(strStatus), m_progress(progress), m_btnListMode(listModeButton)
+                                 CButton& listModeButton, const CSortedListCtrl& servers)
+    : m_window(window), m_strStatus(strStatus), m_progress(progress), m_btnListMode(listModeButton),
+      m_servers(servers)
 {
+}
+
+CGameServer* CMainWindowView::SelectedServer() const
+{
+    return m_servers.GetSafeHwnd() ? reinterpret_cast<CGameServer*>(m_servers.GetSelectedKey()) : nullptr;
 }
 
 void CMainWindowView::ShowStatus(const CString& strStatus, BOOL bAtOnce)

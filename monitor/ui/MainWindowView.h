@@ -5,12 +5,15 @@
 #pragma once
 
 #include "framework/Framework.h"
+#include "framework/SortedListCtrl.h"
 #include "ui/core/MonitorView.h"
 
 class CMainWindowView : public CMonitorView {
 public:
-    // window: the main dialog, whose status text strStatus goes to its status line.
-    CMainWindowView(CDialog& window, CString& strStatus, CProgressCtrl& progress, CButton& listModeButton);
+    // window: the main dialog, whose status text strStatus goes to its status line;
+    // servers: its server list.
+    CMainWindowView(CDialog& window, CString& strStatus, CProgressCtrl& progress, CButton& listModeButton,
+                    const CSortedListCtrl& servers);
     virtual ~CMainWindowView() = default;
 
     void ShowStatus(const CString& strStatus, BOOL bAtOnce) override;
@@ -22,6 +25,7 @@ public:
     void SetTimer(UINT nTimer, DWORD dwDelayMs) override;
     void KillTimer(UINT nTimer) override;
     void Report(const CString& strMessage) override;
+    CGameServer* SelectedServer() const override;
 
     // The progress bar shown, with the status line ending at the player list's
     // right edge; hidden, with the status line over its place.
@@ -41,6 +45,7 @@ private:
     CString& m_strStatus;
     CProgressCtrl& m_progress;
     CButton& m_btnListMode;
+    const CSortedListCtrl& m_servers;
     BOOL m_bDisplayScheduled = FALSE;
     BOOL m_bStatusPending = FALSE;
     int m_nProgressPos = 0;

@@ -14,7 +14,7 @@ CMonitorDlg::CMonitorDlg(CWnd* pParent)
     : CDialog(IDD_VARNOK_DIALOG, pParent),
       m_pImageList(new CImageList),
       m_hIcon(::LoadIconA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME))),
-      m_view(*this, m_strStatus, m_progress, m_btnListMode),
+      m_view(*this, m_strStatus, m_progress, m_btnListMode, m_listServers),
       // The folder the program starts in keeps its files, wherever the file
       // dialog or the game's start moves the current folder later.
       m_core(m_view, AfxGetCurrentDirectory(), CProfileFile(AfxGetApp()->m_pszProfileName)),

@@ -38,6 +38,7 @@ public:
     void SetTimer(UINT nTimer, DWORD dwDelayMs) override { timers[nTimer] = dwDelayMs; }
     void KillTimer(UINT nTimer) override { timers.erase(nTimer); }
     void Report(const CString& strMessage) override { reports.push_back(strMessage.str()); }
+    CGameServer* SelectedServer() const override { return selected; }
 
     std::string status, caption, button;
     std::vector<std::string> statuses; // every status shown, in order
@@ -45,6 +46,7 @@ public:
     bool progressShown = false;
     std::map<UINT, DWORD> timers;
     std::vector<std::string> reports;
+    CGameServer* selected = nullptr; // the server list's selected row
 };
 
 // A core whose home folder (the current folder when it is made, as for the

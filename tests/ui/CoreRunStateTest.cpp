@@ -126,6 +126,49 @@ TEST(CoreRunState, TheServerListFileMergesIntoTheMasterList)
                                  Record(kTwo, "2 Base", 0, 0) + Record(kSilent, "Stored Fav", 1, 0, page));
 }
 
+// With no master list this time, serverlist.txt's non-favourites (the last one
+// that came) stand in for it: listed at once, polled, said so once, kept for the
+// next run. A first run without the web lists nothing and says nothing.
+TEST(CoreRunState, WithoutAMasterListTheLastRunsServersAreListedAndPolled)
+{
+    auto startWithoutMasterList = [](CoreHarness& h) {
+        h.core.ReadSettings();
+        h.core.UseLastMasterList();
+        h.core.LoadServerList(h.core.HomeFile(SERVER_LIST_FILE));
+        h.core.StartUpDone();
+    };
+    const std::string note = "The master list could not be fetched: these are the servers of the last run.";
+    {
+        CoreHarness first("core_no_web_first_run");
+        startWithoutMasterList(first);
+        ASSERT_TRUE(first.Poll());
+        EXPECT_TRUE(first.PortsInRowOrder().empty());
+        EXPECT_EQ(first.view.status, "Ready");
+        EXPECT_TRUE(first.view.reports.empty());
+    }
+
+    CoreHarness h("core_no_web");
+    const std::string lastRun = Record(kAlpha, "Old Alpha", 0, 0) + Record(kZeta, "Ignored", 0, 1) +
+                                Record(kSilent, "Stored Fav", 1, 0);
+    WriteFile(h.dir.File("serverlist.txt"), lastRun);
+    const int nZetaAsked = RequestsPerPort()[kZeta];
+    startWithoutMasterList(h);
+    std::vector<int> rows = h.PortsInRowOrder();
+    std::sort(rows.begin(), rows.end());
+    EXPECT_EQ(rows, (std::vector<int>{kAlpha, kZeta, kSilent}));
+    EXPECT_EQ(h.RowTexts(h.RowOf(kAlpha))[SERVER_COLUMN_NAME], "Old Alpha");
+
+    ASSERT_TRUE(h.Poll());
+    EXPECT_EQ(h.RowTexts(h.RowOf(kAlpha))[SERVER_COLUMN_NAME], "Alpha Base");
+    EXPECT_EQ(RequestsPerPort()[kZeta], nZetaAsked) << "still ignored";
+    EXPECT_EQ(h.view.status, note);
+    ASSERT_TRUE(h.Poll());
+    EXPECT_EQ(h.view.status, "Ready") << "said once";
+    h.Close();
+    EXPECT_EQ(ServerList(h), Record(kAlpha, "Alpha Base", 0, 0) + Record(kZeta, "Ignored", 0, 1) +
+                                 Record(kSilent, "Stored Fav", 1, 0));
+}
+
 // While the program runs, a change is on disk a moment later, a burst of changes
 // in one write; the close then writes only what changed since.
 TEST(CoreRunState, ChangesAreSavedSoonAfterAndABurstInOneWrite)

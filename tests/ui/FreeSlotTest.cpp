@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "ui/core/FreeSlot.h"
 
 namespace {
@@ -34,3 +36,25 @@ TEST(FreeSlot, AnAnsweringServerIsFullWithEverySlotTakenAndFreeOtherwise)
 }
 
 } // namespace
+
+namespace {
+CServerStatus Parsed(const std::string& keys, const std::string& players)
+{
+    CGameServer server("10.0.0.1:27910");
+    const std::string reply = "\xFF\xFF\xFF\xFFprint\n\\hostname\\Busy\\game\\kelvane" + keys + "\n" + players;
+    EXPECT_TRUE(server.ParseStatusReply(reply.c_str(), 40));
+    return server.GetStatus();
+}
+} // namespace
+
+// Slots the reply does not tell cannot be all taken: no question, no wait.
+TEST(FreeSlot, AReplyWithoutSlotsIsNeverFull)
+{
+    const std::string players = "1 20 \"A\"\n2 30 \"B\"\n";
+    for (const std::string& keys : {std::string(), std::string("\\maxclients\\"), std::string("\\maxclients\\none")}) {
+        const CServerStatus status = Parsed(keys, players);
+        EXPECT_FALSE(IsServerFull(status)) << keys;
+        EXPECT_TRUE(HasFreeSlot(status)) << keys;
+    }
+    EXPECT_TRUE(IsServerFull(Parsed("\\maxclients\\2", players)));
+}

@@ -268,14 +268,42 @@ TEST(MonitorCore, AServerIsAskedAgainOnlyBetweenPolls)
     h.core.StartPolling();
     ASSERT_TRUE(h.PumpUntil([&] {
         if (h.core.IsPolling())
-            h.core.AskServerAgain(pFull);
+            h.core.AskServerForWatcher(pFull);
         return !h.core.IsPolling();
     }, 3000));
     EXPECT_EQ(RequestsPerPort()[kFullHouse], nAsked + 1) << "asked during the poll";
     EXPECT_TRUE(IsServerFull(pFull->GetStatus()));
-    h.core.AskServerAgain(pFull);
+    h.core.AskServerForWatcher(pFull);
     ASSERT_TRUE(h.PumpUntil([&] { return wait.told.back() == pFull && !pFull->IsQuerying(); }, 3000));
     EXPECT_EQ(RequestsPerPort()[kFullHouse], nAsked + 2);
     EXPECT_TRUE(HasFreeSlot(pFull->GetStatus()));
     EXPECT_EQ(SlotCountText(pFull->GetStatus()), "Players: 1/2");
+}
+
+// The wait's queries leave the player list to the row the user selected: they
+// refill it only while the waited server's row is that one. A click always does.
+TEST(MonitorCore, AWatchersQueryListsItsPlayersOnlyWhenItsRowIsSelected)
+{
+    CoreHarness h("core_watcher_players");
+    h.StartUp({kAlpha, kZeta});
+    ASSERT_TRUE(h.Poll());
+    CGameServer* pAlpha = h.Server(kAlpha);
+    CGameServer* pZeta = h.Server(kZeta);
+    auto askedAndTold = [&](CGameServer* pServer, void (CMonitorCore::*pfnAsk)(CGameServer*)) {
+        const size_t nBefore = h.notices.size();
+        (h.core.*pfnAsk)(pServer);
+        return h.PumpUntil([&] { return h.notices.size() > nBefore && !pServer->IsQuerying(); }, 3000);
+    };
+    auto players = [&] { return CoreHarness::Column(h.core.PlayerRows(), PLAYER_COLUMN_NAME); };
+
+    h.view.selected = pAlpha;
+    ASSERT_TRUE(askedAndTold(pAlpha, &CMonitorCore::ClickServer));
+    EXPECT_EQ(players(), (std::vector<std::string>{"Bob", "Al", "Cy"}));
+    ASSERT_TRUE(askedAndTold(pZeta, &CMonitorCore::AskServerForWatcher));
+    EXPECT_EQ(players(), (std::vector<std::string>{"Bob", "Al", "Cy"})) << "the wait took over the player list";
+    EXPECT_EQ(h.RowTexts(h.RowOf(kZeta))[SERVER_COLUMN_NAME], "zeta lower") << "its row follows the reply";
+
+    h.view.selected = pZeta;
+    ASSERT_TRUE(askedAndTold(pZeta, &CMonitorCore::AskServerForWatcher));
+    EXPECT_EQ(players(), std::vector<std::string>{"Dee"});
 }

@@ -50,8 +50,8 @@ TEST_F(PlayerSearch, TypedTextMatchesShownNamesInAnyCase)
     EXPECT_EQ(Column(m_search, FIND_COLUMN_SERVER), (std::vector<std::string>{"Kelvane", "Other"}));
     EXPECT_EQ(Column(m_search, FIND_COLUMN_PING), (std::vector<std::string>{"80", "120"}));
     EXPECT_EQ(Column(m_search, FIND_COLUMN_ADDRESS), (std::vector<std::string>{"10.0.0.1:1", "10.0.0.1:2"}));
-    m_search.SetText("\xe2o"); // typed in the alternate letters too
-    EXPECT_EQ(m_search.GetCount(), 2);
+    m_search.SetText("\xc2o"); // a name's own alternate letters, pasted
+    EXPECT_EQ(Column(m_search, FIND_COLUMN_PLAYER), std::vector<std::string>{"Bob"});
     m_search.SetText("zz");
     EXPECT_EQ(m_search.GetCount(), 0);
 }
@@ -74,3 +74,19 @@ TEST_F(PlayerSearch, SortsByAnyColumnAndFollowsNewRepliesInOrder)
 }
 
 } // namespace
+
+// A letter typed beyond ASCII is that letter: it finds the names that hold it,
+// never the plain letter the game draws it as.
+TEST_F(PlayerSearch, TypedTextIsSoughtAsTypedAndInAnyCaseNeverAsTheGameReadsIt)
+{
+    m_servers.push_back(Answered(3, "Third", {"0 50 \"Ren\xe9\"", "0 60 \"Jim\""}));
+    m_search.Update(m_servers.back().get(), m_servers.back()->GetStatus());
+    m_search.SetText("\xe9"); // "é", which the game draws as "i"
+    EXPECT_EQ(Column(m_search, FIND_COLUMN_PLAYER), std::vector<std::string>{"Reni"});
+    m_search.SetText("N\xe9");
+    EXPECT_EQ(m_search.GetCount(), 0) << "as typed, the case counts";
+    m_search.SetText("nI");
+    EXPECT_EQ(Column(m_search, FIND_COLUMN_PLAYER), std::vector<std::string>{"Reni"}) << "as shown, in any case";
+    m_search.SetText("\xe2o"); // "âo": no name holds it
+    EXPECT_EQ(m_search.GetCount(), 0);
+}

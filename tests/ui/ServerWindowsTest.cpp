@@ -105,8 +105,12 @@ TEST_F(ServerWindows, AWaitForAFreeSlotAsksEvery5SecondsAndJoinsOnceTheSlotFrees
         PumpMessagesFor(500);
         EXPECT_TRUE(game.WaitForRuns(1, 0).empty());
         EXPECT_TRUE(IsWindowVisible(hWait));
-        // The next one finds a free slot: the game starts at once, and once.
+        // The next one finds a free slot: the game starts at once, and once, also
+        // with the main window minimised, which hides the wait's window.
+        dlg.ShowWindow(SW_MINIMIZE);
+        EXPECT_TRUE(IsIconic(dlg.GetSafeHwnd()));
         ASSERT_TRUE(PumpUntil([&] { return !game.WaitForRuns(1, 0).empty(); }, 7000));
+        dlg.ShowWindow(SW_RESTORE);
         EXPECT_EQ(RequestsPerPort()[28372], nFirst + 2);
         EXPECT_EQ(game.WaitForRuns(1, 0)[0].commandLine, game.ExePath() + kJoinTail + "127.0.0.1:28372");
         EXPECT_FALSE(IsWindowVisible(hWait));

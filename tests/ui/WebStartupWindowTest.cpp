@@ -141,3 +141,27 @@ TEST_F(MonitorWindow, AFailedMasterListFetchStartsFromTheLocalListAlone)
     double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
     EXPECT_LT(ms, 25000);
 }
+
+// With the web server gone the servers of the last master list are listed and
+// polled, and the status line says so; once a list comes again, it alone counts.
+TEST_F(MonitorWindow, WithTheWebServerGoneTheLastListsServersAreListed)
+{
+    WriteFile("serverlist.txt", kStoredFavorite);
+    ServeMasterList(Lines({28301, 28302}));
+    RunAfterFirstPoll([](CMonitorDlg& dlg) { EXPECT_EQ(dlg.Core().Servers().GetCount(), 3); });
+
+    Setting(KELVANE_WEB_SERVER_KEY, "http://127.0.0.1:18096/"); // nothing listens there
+    RunAfterFirstPoll([](CMonitorDlg& dlg) {
+        EXPECT_EQ(Addresses(dlg),
+                  (std::vector<std::string>{"127.0.0.1:28301", "127.0.0.1:28302", "127.0.0.1:28300"}));
+        EXPECT_EQ(ColumnTexts(dlg.m_listServers, 5).size(), 3u);
+        EXPECT_STREQ(dlg.m_strStatus,
+                     "The master list could not be fetched: these are the servers of the last run.");
+    }, 30000);
+
+    ServeMasterList(Lines({28305}));
+    RunAfterFirstPoll([](CMonitorDlg& dlg) {
+        EXPECT_EQ(Addresses(dlg), (std::vector<std::string>{"127.0.0.1:28305", "127.0.0.1:28300"}));
+        EXPECT_STREQ(dlg.m_strStatus, "Ready");
+    });
+}

@@ -65,8 +65,16 @@ CGameServer* CMonitorCore::AddServer(CGameServer* pServer, BOOL bFromFile)
 BOOL CMonitorCore::LoadServerList(const CString& strPath)
 {
     CRowTable::CBatch batch(ServerRows());
-    if (!m_servers.Load(strPath, [this](CGameServer* pServer) { UpdateServerItem(pServer); }))
+    BOOL bLastRunListed = FALSE;
+    auto kept = [this, &bLastRunListed](CGameServer* pServer) {
+        bLastRunListed |= pServer->IsFavorite() != 1;
+        UpdateServerItem(pServer);
+    };
+    if (!m_servers.Load(strPath, kept, m_bLastMasterList))
         return FALSE;
+    // A first run without the web has nothing of a last run to speak of.
+    if (bLastRunListed && m_bLastMasterList)
+        m_strPollEndNote = "The master list could not be fetched: these are the servers of the last run.";
     ServerRows().Resort();
     return TRUE;
 }
@@ -138,6 +146,9 @@ void CMonitorCore::QueryDone(CGameServer* pServer)
     case CPollState::NOTICE_OTHER:
         UpdateServerItem(pServer);
         break;
+    case CPollState::NOTICE_OF_WATCHER:
+        ShowServer(pServer, m_view.SelectedServer() == pServer);
+        break;
     case CPollState::NOTICE_OF_CLICK_HIDDEN:
     case CPollState::NOTICE_DROPPED:
         return;
@@ -154,27 +165,42 @@ void CMonitorCore::CountPollNotice()
 
 void CMonitorCore::EndPolling()
 {
-    m_view.ShowStatus("Ready", TRUE);
+    m_view.ShowStatus(m_strPollEndNote.IsEmpty() ? CString("Ready") : m_strPollEndNote, TRUE);
+    m_strPollEndNote = "";
     ServerRows().Resort();
     UpdateCaption();
     m_view.HideProgress();
 }
 
+BOOL CMonitorCore::StartSingleQuery(CGameServer* pServer)
+{
+    // Its notice refreshes the row; it is no poll's business.
+    return !m_poll.IsPolling() && !m_bShuttingDown && pServer->StartQuery();
+}
+
 void CMonitorCore::AskServerAgain(CGameServer* pServer)
 {
-    if (m_poll.IsPolling() || m_bShuttingDown)
-        return;
-    // Its notice refreshes the row; it is no poll's business.
-    if (pServer->StartQuery())
+    if (StartSingleQuery(pServer))
         m_poll.AwaitClick(pServer);
+}
+
+void CMonitorCore::AskServerForWatcher(CGameServer* pServer)
+{
+    if (StartSingleQuery(pServer))
+        m_poll.AwaitWatcherQuery(pServer);
 }
 
 // --- the lists -------------------------------------------------------------------------
 
 void CMonitorCore::UpdateServerItem(CGameServer* pServer)
 {
+    ShowServer(pServer, TRUE);
+}
+
+void CMonitorCore::ShowServer(CGameServer* pServer, BOOL bFillPlayers)
+{
     const CServerStatus status = pServer->GetStatus();
-    if (!m_rows.Show(pServer, status))
+    if (!m_rows.Show(pServer, status) || !bFillPlayers)
         return;
     // Nothing to show over nothing: the common case of a silent server.
     if (status.m_players.empty() && PlayerRows().GetCount() == 0)

@@ -35,8 +35,12 @@ public:
     void ReadSettings();
     // The collection's add: see CServerCollection::Add.
     CGameServer* AddServer(CGameServer* pServer, BOOL bFromFile);
+    // The master list could not be fetched (no answer, a refusal, a reply cut
+    // short): the server list file's servers of the last run stand in for it.
+    void UseLastMasterList() { m_bLastMasterList = TRUE; }
     // Merges the server list file, shows its records and sorts; FALSE when it
-    // cannot be opened.
+    // cannot be opened. Servers of the last run that stand in for the master list
+    // are said so in the status line when the first poll ends.
     BOOL LoadServerList(const CString& strPath);
     // recent.txt; a missing or damaged one gives what it has of good lines.
     void LoadRecentServers();
@@ -56,6 +60,10 @@ public:
     // One query of the record, as a left click between polls makes it; none while
     // a poll runs.
     void AskServerAgain(CGameServer* pServer);
+    // The same for a window that follows the record (the wait for a free slot):
+    // its reply shows in the player list only while the record's row is the
+    // selected one, so that the players the user is looking at stay.
+    void AskServerForWatcher(CGameServer* pServer);
 
     // --- the lists -------------------------------------------------------------------
     CServerCollection& Servers() { return m_servers; }
@@ -120,6 +128,9 @@ public:
 private:
     void CountPollNotice();
     void EndPolling();
+    BOOL StartSingleQuery(CGameServer* pServer);
+    // UpdateServerItem, with the player list left as it is unless bFillPlayers.
+    void ShowServer(CGameServer* pServer, BOOL bFillPlayers);
     // Every record's row follows the mode and the filters, from what it showed last.
     void ReadmitAll(BOOL bFillPlayers);
     void RunStateChanged();
@@ -139,6 +150,8 @@ private:
     CPlayerRows m_players;
     CRecentServers m_recent;
     BOOL m_bRecentChanged = FALSE; // recent.txt is written only once it has changed
+    BOOL m_bLastMasterList = FALSE;
+    CString m_strPollEndNote; // said instead of "Ready" when the first poll ends
     std::vector<CServerWatcher*> m_watchers;
 
     BOOL m_bShuttingDown = FALSE;

@@ -27,6 +27,8 @@ public:
     virtual void KillTimer(UINT nTimer) = 0;
     // Tells the user in a message box.
     virtual void Report(const CString& strMessage) = 0;
+    // The record of the server list's selected row, or null.
+    virtual CGameServer* SelectedServer() const = 0;
 };
 
 // Windows over the main one that follow records' replies (Find Player, the wait

@@ -21,7 +21,7 @@ void CPlayerSearch::Update(CGameServer* pServer, const CServerStatus& status)
     const CString strAddress = pServer->GetAddress();
     for (size_t i = 0; i < status.m_players.size(); ++i) {
         const CPlayerInfo& info = status.m_players[i];
-        CPlayerMatch player{pServer, static_cast<int>(i), {}, {}};
+        CPlayerMatch player{pServer, static_cast<int>(i), {}, info.GetName(), {}};
         std::vector<CString> texts = PlayerRowTexts(info);
         player.strColumns[FIND_COLUMN_PLAYER] = texts[PLAYER_COLUMN_NAME];
         player.strColumns[FIND_COLUMN_SERVER] = strServer;
@@ -48,7 +48,12 @@ void CPlayerSearch::InsertInOrder(std::vector<const CPlayerMatch*>& list, const 
 
 void CPlayerSearch::SetText(const CString& strText)
 {
-    m_strFolded = FoldedText(strText);
+    m_strTyped = strText;
+    m_strFolded = strText;
+    m_strFolded.MakeLower();
+    // Printable ASCII reads as itself: found in the bytes, it is found in the shown name.
+    m_bSeekTyped = std::any_of(strText.str().begin(), strText.str().end(),
+                               [](unsigned char c) { return c < 0x20 || c > 0x7E; });
     m_matches.clear();
     for (const CPlayerMatch* pPlayer : m_ordered)
         if (Matches(*pPlayer))
@@ -74,7 +79,7 @@ int CPlayerSearch::Find(CGameServer* pServer, const CString& strPlayer) const
 
 bool CPlayerSearch::Matches(const CPlayerMatch& player) const
 {
-    return player.strFolded.Find(m_strFolded) >= 0;
+    return player.strFolded.Find(m_strFolded) >= 0 || (m_bSeekTyped && player.strName.Find(m_strTyped) >= 0);
 }
 
 // Equal texts keep a fixed order (address, then reply order), so that a row

@@ -17,7 +17,8 @@ struct CPlayerMatch {
     CGameServer* pServer;
     int nPlayer; // the player's place in the server's reply
     CString strColumns[FIND_COLUMN_COUNT];
-    CString strFolded; // the shown name lower-cased: where typed text is sought
+    CString strName;   // the server's bytes: where typed text is sought as typed
+    CString strFolded; // the shown name lower-cased: where it is sought in any case
 };
 
 class CPlayerSearch {
@@ -26,8 +27,9 @@ public:
 
     // The server's players are now those of its status; the matches follow.
     void Update(CGameServer* pServer, const CServerStatus& status);
-    // Lists the players whose shown name holds the text in any case (every one
-    // for the empty text), in the current order.
+    // Lists the players whose name holds the text as typed, or whose shown name
+    // holds it in any case (every one for the empty text), in the current order.
+    // A typed letter beyond ASCII is that letter, never the game's reading of it.
     void SetText(const CString& strText);
     // Orders the matches by the column's texts as both main lists compare them.
     void Sort(int nColumn, BOOL bAscending);
@@ -50,7 +52,10 @@ private:
     // Every player in the current order: a keystroke only filters it.
     std::vector<const CPlayerMatch*> m_ordered;
     std::vector<const CPlayerMatch*> m_matches;
+    CString m_strTyped;
     CString m_strFolded;
+    // Whether the text can be in a name's bytes and not in its shown form.
+    bool m_bSeekTyped = false;
     int m_nSortColumn = FIND_COLUMN_PLAYER;
     BOOL m_bSortAscending = TRUE;
 };

@@ -44,12 +44,21 @@ void CPollState::AwaitClick(CGameServer* pServer)
     ++m_clickAwaited[pServer];
 }
 
+void CPollState::AwaitWatcherQuery(CGameServer* pServer)
+{
+    ++m_watcherAwaited[pServer];
+}
+
 CPollState::Notice CPollState::TakeNotice(CGameServer* pServer)
 {
     if (m_bClosed)
         return NOTICE_DROPPED;
-    if (TakeClickNotice(pServer))
-        return m_pollAwaited.count(pServer) ? NOTICE_OF_CLICK_HIDDEN : NOTICE_OF_CLICK;
+    const Asker asker = TakeClickNotice(pServer);
+    if (asker != ASKED_BY_NOBODY) {
+        if (m_pollAwaited.count(pServer))
+            return NOTICE_OF_CLICK_HIDDEN;
+        return asker == ASKED_BY_CLICK ? NOTICE_OF_CLICK : NOTICE_OF_WATCHER;
+    }
     if (m_bPolling && m_pollAwaited.erase(pServer) != 0)
         return NOTICE_OF_POLL;
     return NOTICE_OTHER;
@@ -60,14 +69,24 @@ void CPollState::Close()
     m_bClosed = TRUE;
     m_pollAwaited.clear();
     m_clickAwaited.clear();
+    m_watcherAwaited.clear();
 }
 
-BOOL CPollState::TakeClickNotice(CGameServer* pServer)
+static BOOL TakeOne(std::unordered_map<CGameServer*, int>& awaited, CGameServer* pServer)
 {
-    auto click = m_clickAwaited.find(pServer);
-    if (click == m_clickAwaited.end())
+    auto it = awaited.find(pServer);
+    if (it == awaited.end())
         return FALSE;
-    if (--click->second == 0)
-        m_clickAwaited.erase(click);
+    if (--it->second == 0)
+        awaited.erase(it);
     return TRUE;
+}
+
+// A notice does not say who asked: with a click's and a watcher's both due, the
+// first is taken as the click's, so that the players show as the click asks.
+CPollState::Asker CPollState::TakeClickNotice(CGameServer* pServer)
+{
+    if (TakeOne(m_clickAwaited, pServer))
+        return ASKED_BY_CLICK;
+    return TakeOne(m_watcherAwaited, pServer) ? ASKED_BY_WATCHER : ASKED_BY_NOBODY;
 }

@@ -31,10 +31,13 @@ public:
 
     // A clicked single query of the record has started; it is no poll's business.
     void AwaitClick(CGameServer* pServer);
+    // The same for a window that follows the record, not the user's click.
+    void AwaitWatcherQuery(CGameServer* pServer);
 
     enum Notice {
         NOTICE_OF_POLL,         // counts against the poll
         NOTICE_OF_CLICK,        // a clicked query's: show the record
+        NOTICE_OF_WATCHER,      // a following window's query's: show the record's row
         NOTICE_OF_CLICK_HIDDEN, // a clicked query's, but the poll queries the record anew and shows it
         NOTICE_OTHER,           // nobody awaits it (the poll has moved on): show the record
         NOTICE_DROPPED,         // shut-down has begun: the record may be gone
@@ -46,7 +49,8 @@ public:
     void Close();
 
 private:
-    BOOL TakeClickNotice(CGameServer* pServer);
+    enum Asker { ASKED_BY_NOBODY, ASKED_BY_CLICK, ASKED_BY_WATCHER };
+    Asker TakeClickNotice(CGameServer* pServer);
 
     BOOL m_bPolling = FALSE;
     int m_nNextServer = 0;
@@ -58,4 +62,5 @@ private:
     // Per record, the notices of clicked queries yet to come: one may still be
     // queued when a second click or a poll has queried the record anew.
     std::unordered_map<CGameServer*, int> m_clickAwaited;
+    std::unordered_map<CGameServer*, int> m_watcherAwaited;
 };

@@ -23,7 +23,8 @@ CGameServer* CServerCollection::Add(CGameServer* pServer, BOOL bFromFile)
     return pServer;
 }
 
-BOOL CServerCollection::Load(const CString& strPath, const std::function<void(CGameServer*)>& onKept)
+BOOL CServerCollection::Load(const CString& strPath, const std::function<void(CGameServer*)>& onKept,
+                             BOOL bAsMasterList)
 {
     // Binary: a text-mode read on Windows ends the file at a Ctrl-Z byte, which
     // an outside edit can leave in a name. The record lines take CR LF and LF.
@@ -36,7 +37,7 @@ BOOL CServerCollection::Load(const CString& strPath, const std::function<void(CG
             delete pServer;
             break;
         }
-        if (CGameServer* pKept = Add(pServer, TRUE))
+        if (CGameServer* pKept = Add(pServer, !bAsMasterList))
             onKept(pKept);
     }
     std::fclose(pFile);

@@ -28,8 +28,10 @@ public:
 
     // Merges the records of a server list file, calling onKept for each record that
     // Add returns. FALSE when the file cannot be opened. Every byte of a line is
-    // kept, Ctrl-Z included; lines end with LF or CR LF.
-    BOOL Load(const CString& strPath, const std::function<void(CGameServer*)>& onKept);
+    // kept, Ctrl-Z included; lines end with LF or CR LF. bAsMasterList: no master
+    // list came, and the file's non-favourites, the servers of the last one that
+    // did, are kept as the master list's would be.
+    BOOL Load(const CString& strPath, const std::function<void(CGameServer*)>& onKept, BOOL bAsMasterList = FALSE);
 
     // Writes every record, five lines each, into a file beside strPath and moves it
     // into place only when all of it was written: the old file survives any failure.

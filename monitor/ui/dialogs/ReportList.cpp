@@ -10,9 +10,9 @@ void AddColumns(CListCtrl& list, std::initializer_list<std::pair<const char*, in
         list.InsertColumn(nColumn++, column.first, LVCFMT_LEFT, rect.Width() * column.second / 100);
 }
 
-int AddRow(CListCtrl& list, std::initializer_list<CString> texts)
+int AddRow(CListCtrl& list, const std::vector<CString>& texts)
 {
-    const int nRow = list.InsertItem(list.GetItemCount(), *texts.begin());
+    const int nRow = texts.empty() ? -1 : list.InsertItem(list.GetItemCount(), texts.front());
     if (nRow < 0)
         return -1;
     int nColumn = 0;

@@ -4,10 +4,11 @@
 
 #include <initializer_list>
 #include <utility>
+#include <vector>
 
 #include "framework/Framework.h"
 
 // Each column's heading and its share of the list's width in percent.
 void AddColumns(CListCtrl& list, std::initializer_list<std::pair<const char*, int>> columns);
 // A row at the end, one text per column; -1 when it could not be added.
-int AddRow(CListCtrl& list, std::initializer_list<CString> texts);
+int AddRow(CListCtrl& list, const std::vector<CString>& texts);

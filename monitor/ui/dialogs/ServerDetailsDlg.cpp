@@ -1,11 +1,8 @@
 #include "ui/dialogs/ServerDetailsDlg.h"
 
 #include "framework/Clipboard.h"
-#include "query/GameText.h"
-#include "query/InfoPairs.h"
-#include "query/WordFilter.h"
 #include "res/resource.h"
-#include "ui/core/PlayerRows.h"
+#include "ui/core/ServerDetails.h"
 #include "ui/dialogs/MonitorKeys.h"
 #include "ui/dialogs/ReportList.h"
 
@@ -28,19 +25,15 @@ void CServerDetailsDlg::DoDataExchange(CDataExchange* pDX)
 BOOL CServerDetailsDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    SetWindowText(CString("Server Details - ") + ReadableText(m_status.m_strName));
+    const CServerDetails details = ServerDetailsOf(m_status);
+    SetWindowText(details.strCaption);
+    GetDlgItem(IDC_DETAILS_NOTE)->SetWindowText(details.strNote);
     AddColumns(m_listPairs, {{"Key", 35}, {"Value", 60}});
     AddColumns(m_listPlayers, {{"Name", 55}, {"Score", 20}, {"Ping", 20}});
-    if (!m_status.m_pInfo) {
-        GetDlgItem(IDC_DETAILS_NOTE)->SetWindowText("This server has not answered yet.");
-        return TRUE;
-    }
-    for (const CInfoPair& pair : SplitInfoPairs(*m_status.m_pInfo))
-        AddRow(m_listPairs, {ReadableText(pair.first), ReadableText(g_wordFilter.Censor(pair.second))});
-    for (const CPlayerInfo& player : m_status.m_players) {
-        const std::vector<CString> texts = PlayerRowTexts(player);
-        AddRow(m_listPlayers, {texts[PLAYER_COLUMN_NAME], texts[PLAYER_COLUMN_SCORE], texts[PLAYER_COLUMN_PING]});
-    }
+    for (const std::vector<CString>& pair : details.pairs)
+        AddRow(m_listPairs, pair);
+    for (const std::vector<CString>& player : details.players)
+        AddRow(m_listPlayers, player);
     return TRUE;
 }
 

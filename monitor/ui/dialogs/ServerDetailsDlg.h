@@ -1,5 +1,6 @@
 // The Server Details window: every key and value of a server's last accepted
-// reply, in reply order, and its players, as the game shows them.
+// reply, in reply order, and its players, as the game shows them
+// (ui/core/ServerDetails.h), with a note above them when they are not the latest.
 #pragma once
 
 #include "framework/Framework.h"

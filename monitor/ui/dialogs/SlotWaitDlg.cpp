@@ -47,7 +47,7 @@ void CSlotWaitDlg::OnTimer(UINT_PTR nIDEvent)
         CDialog::OnTimer(nIDEvent);
         return;
     }
-    m_core.AskServerAgain(m_pServer);
+    m_core.AskServerForWatcher(m_pServer);
 }
 
 void CSlotWaitDlg::ServerNoticed(CGameServer* pServer)

@@ -38,6 +38,8 @@ public:
     void SetTimer(UINT nTimer, DWORD dwDelayMs) override { timers[nTimer] = dwDelayMs; }
     void KillTimer(UINT nTimer) override { timers.erase(nTimer); }
     void Report(const CString& strMessage) override { reports.push_back(strMessage.str()); }
+    void ShowWatching(BOOL bWatching, const CString& strTip) override { watching = bWatching, tip = strTip.str(); }
+    void ShowNotice(const CString& strText) override { notices.push_back(strText.str()); }
 
     std::string status, caption, button;
     std::vector<std::string> statuses; // every status shown, in order
@@ -45,6 +47,9 @@ public:
     bool progressShown = false;
     std::map<UINT, DWORD> timers;
     std::vector<std::string> reports;
+    bool watching = false;
+    std::string tip;
+    std::vector<std::string> notices;
 };
 
 // A core whose home folder (the current folder when it is made, as for the

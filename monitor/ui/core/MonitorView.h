@@ -27,6 +27,11 @@ public:
     virtual void KillTimer(UINT nTimer) = 0;
     // Tells the user in a message box.
     virtual void Report(const CString& strMessage) = 0;
+    // Watching for games: the menu item's check mark, and while bWatching the
+    // notification-area icon with its tooltip.
+    virtual void ShowWatching(BOOL bWatching, const CString& strTip) = 0;
+    // A poll's news, as a notice from the notification-area icon.
+    virtual void ShowNotice(const CString& strText) = 0;
 };
 
 // Windows over the main one that follow records' replies (Find Player, the wait

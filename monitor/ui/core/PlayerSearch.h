@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "query/GameServer.h"
+#include "ui/core/BuddyList.h"
 
 enum PlayerSearchColumn {
     FIND_COLUMN_PLAYER, FIND_COLUMN_SERVER, FIND_COLUMN_PING, FIND_COLUMN_ADDRESS, FIND_COLUMN_COUNT
@@ -18,11 +19,15 @@ struct CPlayerMatch {
     int nPlayer; // the player's place in the server's reply
     CString strColumns[FIND_COLUMN_COUNT];
     CString strFolded; // the shown name lower-cased: where typed text is sought
+    bool bBuddy;       // drawn bold
 };
 
 class CPlayerSearch {
 public:
     virtual ~CPlayerSearch() = default;
+
+    // Whose matches are buddies', from the next Update on.
+    void SetBuddies(const CBuddyList* pBuddies) { m_pBuddies = pBuddies; }
 
     // The server's players are now those of its status; the matches follow.
     void Update(CGameServer* pServer, const CServerStatus& status);
@@ -46,6 +51,7 @@ private:
     // Puts each of the server's players into the list at its place in the order.
     void InsertInOrder(std::vector<const CPlayerMatch*>& list, const std::vector<CPlayerMatch>& players, bool bMatchesOnly);
 
+    const CBuddyList* m_pBuddies = nullptr;
     std::unordered_map<CGameServer*, std::vector<CPlayerMatch>> m_players;
     // Every player in the current order: a keystroke only filters it.
     std::vector<const CPlayerMatch*> m_ordered;

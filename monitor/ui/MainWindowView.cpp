@@ -8,7 +8,8 @@ static const UINT kDisplayDelayMs = 150;
 
 CMainWindowView::CMainWindowView(CDialog& window, CString& strStatus, CProgressCtrl& progress,
                                  CButton& listModeButton)
-    : m_window(window), m_strStatus(strStatus), m_progress(progress), m_btnListMode(listModeButton)
+    : m_window(window), m_strStatus(strStatus), m_progress(progress), m_btnListMode(listModeButton),
+      m_tray(window.m_hWnd, ID_SHOW_NOTICED)
 {
 }
 
@@ -99,6 +100,29 @@ void CMainWindowView::KillTimer(UINT nTimer)
 void CMainWindowView::Report(const CString& strMessage)
 {
     AfxMessageBox(strMessage, MB_OK);
+}
+
+void CMainWindowView::ShowWatching(BOOL bWatching, const CString& strTip)
+{
+    ::CheckMenuItem(::GetSystemMenu(m_window.GetSafeHwnd(), FALSE), IDM_WATCHFORGAMES,
+                    MF_BYCOMMAND | (bWatching ? MF_CHECKED : MF_UNCHECKED));
+    if (bWatching) {
+        m_tray.Show(strTip);
+        return;
+    }
+    m_tray.Remove();
+    // Hidden to the icon that goes: the window comes back.
+    if (m_window.GetSafeHwnd() && !::IsWindowVisible(m_window.GetSafeHwnd()))
+        m_window.ShowWindow(SW_SHOW);
+}
+
+void CMainWindowView::ShowNotice(const CString& strText)
+{
+    m_tray.ShowNotice(strText);
+    if (::GetForegroundWindow() == m_window.GetSafeHwnd())
+        return;
+    FLASHWINFO flash = {sizeof flash, m_window.GetSafeHwnd(), FLASHW_TRAY | FLASHW_TIMERNOFG, 0, 0};
+    ::FlashWindowEx(&flash);
 }
 
 void CMainWindowView::ScheduleDisplay()

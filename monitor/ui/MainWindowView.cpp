@@ -106,14 +106,10 @@ void CMainWindowView::ShowWatching(BOOL bWatching, const CString& strTip)
 {
     ::CheckMenuItem(::GetSystemMenu(m_window.GetSafeHwnd(), FALSE), IDM_WATCHFORGAMES,
                     MF_BYCOMMAND | (bWatching ? MF_CHECKED : MF_UNCHECKED));
-    if (bWatching) {
+    if (bWatching)
         m_tray.Show(strTip);
-        return;
-    }
-    m_tray.Remove();
-    // Hidden to the icon that goes: the window comes back.
-    if (m_window.GetSafeHwnd() && !::IsWindowVisible(m_window.GetSafeHwnd()))
-        m_window.ShowWindow(SW_SHOW);
+    else
+        m_tray.Remove();
 }
 
 void CMainWindowView::ShowNotice(const CString& strText)

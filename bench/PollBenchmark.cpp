@@ -2,11 +2,15 @@
 // servers with the budget 7 through the real main dialog in the all view, beside
 // the same queries by the query core alone and by the bare socket calls; spread
 // reply delays against the budget's bound; the ping against the delay the server
-// applied; start-up with many rows; filter changes over 2,000 rows. Each case runs
+// applied; start-up with many rows; filter changes over 2,000 rows; an evening of
+// polls of its own while watching for games. Each case runs
 // on its own (--gtest_filter),
 // prints its figures and fails only where a figure is off by far more than a
 // loaded machine explains.
 #include "MonitorWindowTest.h"
+
+#include <psapi.h>
+#include <tlhelp32.h>
 
 #include <atomic>
 #include <chrono>
@@ -389,5 +393,74 @@ TEST_F(MonitorWindow, FilterChangesOverTwoThousandServers)
         // The goal is 100 ms; the bound is looser so that a loaded machine does not
         // fail the run, but a filter that rebuilt every row's texts would.
         EXPECT_LT(worstMs, 300);
+    }, 300000);
+}
+
+namespace {
+struct ProcessFigures {
+    double privateKb = 0;
+    int threads = 0;
+    int handles = 0; // the lowest free handle's place
+};
+
+ProcessFigures MeasureProcess()
+{
+    ProcessFigures figures;
+    PROCESS_MEMORY_COUNTERS memory = {};
+    if (::GetProcessMemoryInfo(::GetCurrentProcess(), &memory, sizeof memory))
+        figures.privateKb = memory.PagefileUsage / 1024.0;
+    // Wine counts no handles (GetProcessHandleCount gives 0); a new handle takes the
+    // lowest free slot of the table, which climbs while handles leak.
+    HANDLE hProbe = ::CreateEventA(nullptr, FALSE, FALSE, nullptr);
+    figures.handles = static_cast<int>(reinterpret_cast<UINT_PTR>(hProbe) / 4);
+    ::CloseHandle(hProbe);
+    HANDLE hSnapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+    THREADENTRY32 thread = {};
+    thread.dwSize = sizeof thread;
+    for (BOOL bMore = ::Thread32First(hSnapshot, &thread); bMore; bMore = ::Thread32Next(hSnapshot, &thread))
+        figures.threads += thread.th32OwnerProcessID == ::GetCurrentProcessId() ? 1 : 0;
+    ::CloseHandle(hSnapshot);
+    return figures;
+}
+} // namespace
+
+// An evening of watching for games: 20 polls of its own over 300 servers, the
+// notification-area icon's tooltip changed after each. Memory, threads and
+// handles after the last poll against those after the fifth.
+TEST_F(MonitorWindow, WatchedEveningOfTwentyPolls)
+{
+    std::string lines;
+    for (int i = 0; i < 300; ++i)
+        lines += "127.0.0.1:" + std::to_string(kFirstPort + i) + "\r\n";
+    ServeMasterList(lines);
+    Setting("NumQueryThreads", "7");
+    Setting("WatchForGames", "1");
+    WriteFile("buddies.txt", "alice\n*bot\n");
+    CMonitorDlg dlg;
+    RunAndClose(dlg, [&] {
+        ASSERT_TRUE(PumpUntil([&] { return !dlg.Core().IsPolling(); }, 120000));
+        ProcessFigures first;
+        Clock::time_point start = Clock::now();
+        for (int nPoll = 1; nPoll <= 20; ++nPoll) {
+            // The watch's timer, without its minutes.
+            ::SendMessageA(dlg.GetSafeHwnd(), WM_TIMER, CMonitorCore::WATCH_TIMER, 0);
+            ASSERT_TRUE(dlg.Core().IsPolling());
+            ASSERT_TRUE(PumpUntil([&] { return !dlg.Core().IsPolling(); }, 120000));
+            // The query threads end just after their notices.
+            PumpMessagesFor(300);
+            const ProcessFigures now = MeasureProcess();
+            // Wine's own one-time allocations are over by then.
+            if (nPoll == 5)
+                first = now;
+            if (nPoll == 5 || nPoll == 20)
+                std::printf("watch: after poll %d, private %.0f KB, %d threads, lowest free handle %d\n", nPoll, now.privateKb,
+                            now.threads, now.handles);
+            if (nPoll == 20) {
+                EXPECT_LT(now.privateKb - first.privateKb, 1024) << "memory grows with the polls";
+                EXPECT_LE(now.threads, first.threads + 2) << "threads outlive their polls";
+                EXPECT_LE(now.handles, first.handles + 10) << "handles leak with the polls";
+            }
+        }
+        std::printf("watch: 20 polls of 300 servers in %.0f ms\n", MsBetween(start, Clock::now()));
     }, 300000);
 }

@@ -61,3 +61,18 @@ CSize CDC::GetTextExtent(LPCSTR lpszString, int nCount) const
 CPaintDC::CPaintDC(CWnd* pWnd) : m_hWnd(pWnd->m_hWnd) { m_hDC = ::BeginPaint(m_hWnd, &m_ps); }
 
 CPaintDC::~CPaintDC() { ::EndPaint(m_hWnd, &m_ps); }
+
+HFONT CBoldFont::Of(HWND hWnd)
+{
+    HFONT hFont = reinterpret_cast<HFONT>(::SendMessageA(hWnd, WM_GETFONT, 0, 0));
+    if (m_font.m_hObject && m_hOf == hFont)
+        return static_cast<HFONT>(m_font.m_hObject);
+    m_font.DeleteObject();
+    m_hOf = hFont;
+    LOGFONTA font = {};
+    if (::GetObjectA(hFont ? static_cast<HGDIOBJ>(hFont) : ::GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font)) {
+        font.lfWeight = FW_BOLD;
+        m_font.CreateFontIndirect(&font);
+    }
+    return static_cast<HFONT>(m_font.m_hObject);
+}

@@ -30,6 +30,23 @@ public:
     BOOL CreateFontIndirect(const LOGFONTA* lpLogFont) { return Attach(::CreateFontIndirectA(lpLogFont)); }
 };
 
+// A bold copy of a window's font (the system's dialog font when it has none),
+// made again when the window's font changes: for rows drawn bold in a list.
+class CBoldFont {
+public:
+    CBoldFont() = default;
+    CBoldFont(const CBoldFont&) = delete;
+    CBoldFont& operator=(const CBoldFont&) = delete;
+    virtual ~CBoldFont() = default;
+
+    // Null when it cannot be made.
+    HFONT Of(HWND hWnd);
+
+private:
+    CFont m_font;
+    HFONT m_hOf = nullptr; // the window's font the bold one was made from
+};
+
 class CDC;
 
 class CBitmap : public CGdiObject {

@@ -23,8 +23,6 @@ CSortedListCtrl::~CSortedListCtrl()
 {
     if (m_pTable)
         m_pTable->SetListener(nullptr);
-    if (m_hBoldFont)
-        ::DeleteObject(m_hBoldFont);
 }
 
 void CSortedListCtrl::Show(CRowTable& table, const CListColumn* pColumns, int nColumns, int dpi)
@@ -222,7 +220,7 @@ LRESULT CSortedListCtrl::CustomDraw(NMHDR* pNMHDR)
         pDraw->clrTextBk = nRow % 2 == 0 ? kEvenRowColor : kOddRowColor;
         pDraw->clrText = look.crText;
         if (look.bBold && pDraw->nmcd.hdc) {
-            if (HFONT hBold = BoldFont()) {
+            if (HFONT hBold = m_boldFont.Of(m_hWnd)) {
                 ::SelectObject(pDraw->nmcd.hdc, hBold);
                 return CDRF_NEWFONT;
             }
@@ -232,23 +230,6 @@ LRESULT CSortedListCtrl::CustomDraw(NMHDR* pNMHDR)
     default:
         return CDRF_DODEFAULT;
     }
-}
-
-HFONT CSortedListCtrl::BoldFont()
-{
-    HFONT hFont = reinterpret_cast<HFONT>(SendMessage(WM_GETFONT));
-    if (m_hBoldFont && m_hBoldOf == hFont)
-        return m_hBoldFont;
-    if (m_hBoldFont)
-        ::DeleteObject(m_hBoldFont);
-    m_hBoldFont = nullptr;
-    m_hBoldOf = hFont;
-    LOGFONTA font = {};
-    if (::GetObjectA(hFont ? static_cast<HGDIOBJ>(hFont) : ::GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font)) {
-        font.lfWeight = FW_BOLD;
-        m_hBoldFont = ::CreateFontIndirectA(&font);
-    }
-    return m_hBoldFont;
 }
 
 int CSortedListCtrl::ClickedColumn(NMHDR* pNMHDR)

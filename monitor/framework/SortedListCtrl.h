@@ -9,6 +9,7 @@
 #include <functional>
 #include <vector>
 
+#include "Gdi.h"
 #include "ListCtrl.h"
 #include "RowTable.h"
 
@@ -86,7 +87,6 @@ private:
     void ShowDeferred();
     int FittingWidth(int nColumn);
     int HeadingWidth(int nColumn) const;
-    HFONT BoldFont();
 
     CRowTable* m_pTable = nullptr;
     std::vector<CListColumn> m_columns;
@@ -101,8 +101,7 @@ private:
     // Each byte's width in the list's font, for measuring many texts fast.
     HFONT m_hMeasuredFont = nullptr;
     int m_anCharWidth[256] = {};
-    HFONT m_hBoldFont = nullptr;
-    HFONT m_hBoldOf = nullptr; // the list font the bold one was made from
+    CBoldFont m_boldFont;
     // The user's widths at 96 DPI; empty while the columns size themselves.
     std::vector<int> m_userWidths;
     std::function<void(const std::vector<int>&)> m_onUserWidths;

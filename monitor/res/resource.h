@@ -12,6 +12,7 @@
 #define IDD_FILTER_SERVERS 110
 #define IDD_RECENT_SERVERS 111
 #define IDD_PASSWORD 112
+#define IDD_BUDDIES 113
 
 // Icon and bitmaps
 #define IDR_MAINFRAME 128
@@ -65,6 +66,10 @@
 #define IDC_RECENT_REMOVE 1046
 #define IDC_PASSWORD_PROMPT 1047
 #define IDC_PASSWORD_TEXT 1048
+// Controls of the Buddies window
+#define IDC_BUDDY_NAME 1049
+#define IDC_BUDDY_LIST 1050
+#define IDC_BUDDY_REMOVE 1051
 
 #ifndef IDC_STATIC
 #define IDC_STATIC (-1)
@@ -77,6 +82,8 @@
 #define IDM_FILTERSERVERS 0x0040
 #define IDM_RECENTSERVERS 0x0050
 #define IDM_JOINSPECTATOR 0x0060
+#define IDM_BUDDIES 0x0070
+#define IDM_WATCHFORGAMES 0x0080
 
 // Keyboard command of the main dialog: Ctrl+C copies the focused list's selection.
 #define ID_EDIT_COPY 0xE122
@@ -89,6 +96,10 @@
 #define ID_FILTER_SERVERS 0x8020
 #define ID_RECENT_SERVERS 0x8021
 #define ID_JOIN_SPECTATOR 0x8022
+// Ctrl+B: Buddies. A click on the notification-area icon or its notice: the
+// window back, with the notice's server selected.
+#define ID_BUDDIES 0x8023
+#define ID_SHOW_NOTICED 0x8024
 #define ID_MONITOR_LAST 0x80FF
 
 #endif

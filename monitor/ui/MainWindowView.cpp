@@ -9,7 +9,7 @@ static const UINT kDisplayDelayMs = 150;
 CMainWindowView::CMainWindowView(CDialog& window, CString& strStatus, CProgressCtrl& progress,
                                  CButton& listModeButton, const CSortedListCtrl& servers)
     : m_window(window), m_strStatus(strStatus), m_progress(progress), m_btnListMode(listModeButton),
-      m_servers(servers)
+      m_servers(servers), m_tray(window.m_hWnd, ID_SHOW_NOTICED)
 {
 }
 
@@ -105,6 +105,25 @@ void CMainWindowView::KillTimer(UINT nTimer)
 void CMainWindowView::Report(const CString& strMessage)
 {
     AfxMessageBox(strMessage, MB_OK);
+}
+
+void CMainWindowView::ShowWatching(BOOL bWatching, const CString& strTip)
+{
+    ::CheckMenuItem(::GetSystemMenu(m_window.GetSafeHwnd(), FALSE), IDM_WATCHFORGAMES,
+                    MF_BYCOMMAND | (bWatching ? MF_CHECKED : MF_UNCHECKED));
+    if (bWatching)
+        m_tray.Show(strTip);
+    else
+        m_tray.Remove();
+}
+
+void CMainWindowView::ShowNotice(const CString& strText)
+{
+    m_tray.ShowNotice(strText);
+    if (::GetForegroundWindow() == m_window.GetSafeHwnd())
+        return;
+    FLASHWINFO flash = {sizeof flash, m_window.GetSafeHwnd(), FLASHW_TRAY | FLASHW_TIMERNOFG, 0, 0};
+    ::FlashWindowEx(&flash);
 }
 
 void CMainWindowView::ScheduleDisplay()

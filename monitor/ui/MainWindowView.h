@@ -1,11 +1,13 @@
 // The main window as the monitor's core sees it: the status line, the caption,
-// the list mode button, the progress bar, the core's timer and its messages. A
+// the list mode button, the progress bar, the core's timer and its messages, and
+// while it watches for games its notification-area icon and notices. A
 // poll changes the status line and the progress bar thousands of times a second:
 // those are shown in one go once the window's message queue has run empty.
 #pragma once
 
 #include "framework/Framework.h"
 #include "framework/SortedListCtrl.h"
+#include "ui/TrayIcon.h"
 #include "ui/core/MonitorView.h"
 
 class CMainWindowView : public CMonitorView {
@@ -26,6 +28,8 @@ public:
     void KillTimer(UINT nTimer) override;
     void Report(const CString& strMessage) override;
     CGameServer* SelectedServer() const override;
+    void ShowWatching(BOOL bWatching, const CString& strTip) override;
+    void ShowNotice(const CString& strText) override;
 
     // The progress bar shown, with the status line ending at the player list's
     // right edge; hidden, with the status line over its place.
@@ -49,4 +53,5 @@ private:
     BOOL m_bDisplayScheduled = FALSE;
     BOOL m_bStatusPending = FALSE;
     int m_nProgressPos = 0;
+    CTrayIcon m_tray;
 };

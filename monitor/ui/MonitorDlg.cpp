@@ -104,6 +104,7 @@ BOOL CMonitorDlg::OnInitDialog()
     FetchMasterList();
     LoadServerList(m_core.HomeFile(SERVER_LIST_FILE));
     m_core.LoadRecentServers();
+    m_core.LoadBuddies();
     m_core.StartUpDone();
 
     m_ticker.SetText(m_strNews);

@@ -7,6 +7,7 @@
 #include "ui/core/FreeSlot.h"
 #include "ui/core/ListMode.h"
 #include "ui/dialogs/AboutBox.h"
+#include "ui/dialogs/BuddiesDlg.h"
 #include "ui/dialogs/FilterDlg.h"
 #include "ui/dialogs/FindPlayerDlg.h"
 #include "ui/dialogs/PasswordDlg.h"
@@ -21,6 +22,9 @@ const CMonitorWindows::CCommand CMonitorWindows::kCommands[] = {
     {ID_RECENT_SERVERS, IDM_RECENTSERVERS, "Recent Servers...", &CMonitorWindows::RecentServers},
     {ID_SERVER_DETAILS, IDM_SERVERDETAILS, "Server Details...", &CMonitorWindows::ServerDetails},
     {ID_JOIN_SPECTATOR, IDM_JOINSPECTATOR, "Join as Spectator", &CMonitorWindows::JoinAsSpectator},
+    {ID_BUDDIES, IDM_BUDDIES, "Buddies...", &CMonitorWindows::Buddies},
+    {0, IDM_WATCHFORGAMES, "Watch for Games", &CMonitorWindows::ToggleWatching},
+    {ID_SHOW_NOTICED, 0, nullptr, &CMonitorWindows::ShowNoticed},
     {ID_EDIT_COPY, 0, nullptr, &CMonitorWindows::Copy},
 };
 
@@ -43,6 +47,10 @@ void CMonitorWindows::AddMenuItems(CMenu& menu)
 
 BOOL CMonitorWindows::RunMenuCommand(UINT nID)
 {
+    if (nID == SC_MINIMIZE && m_core.IsWatching()) {
+        m_main.ShowWindow(SW_HIDE);
+        return TRUE;
+    }
     return Run(&CCommand::nMenuCommand, nID);
 }
 
@@ -151,6 +159,31 @@ void CMonitorWindows::RecentServers()
     CRecentServersDlg dlg(m_core, &m_main);
     if (RunModal(dlg) == IDOK)
         JoinRecent(dlg.m_strChosenAddress);
+}
+
+void CMonitorWindows::Buddies()
+{
+    CBuddiesDlg dlg(m_core, &m_main);
+    RunModal(dlg);
+}
+
+void CMonitorWindows::ToggleWatching()
+{
+    if (!m_core.IsShuttingDown())
+        m_core.SetWatching(!m_core.IsWatching());
+}
+
+void CMonitorWindows::ShowNoticed()
+{
+    if (m_core.IsShuttingDown())
+        return;
+    m_main.ShowWindow(m_main.IsIconic() ? SW_RESTORE : SW_SHOW);
+    ::SetForegroundWindow(m_main.GetSafeHwnd());
+    // Not under a window over this one, whose answer is still to come.
+    if (m_pModal)
+        return;
+    if (CGameServer* pServer = m_core.Servers().Find(m_core.NoticedServer()))
+        GoToServer(pServer, CString());
 }
 
 void CMonitorWindows::Join()

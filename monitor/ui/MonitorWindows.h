@@ -26,7 +26,8 @@ public:
     // The table's items at the end of the system menu, after a separator.
     void AddMenuItems(CMenu& menu);
     // A system-menu command (its low four bits cleared) or a key's command;
-    // FALSE when it is not the table's.
+    // FALSE when it is not the table's. Minimised while watching for games, the
+    // window hides to its notification-area icon.
     BOOL RunMenuCommand(UINT nID);
     BOOL RunKeyCommand(UINT nID);
 
@@ -46,6 +47,10 @@ private:
     void RecentServers();
     void ServerDetails();
     void JoinAsSpectator();
+    void Buddies();
+    void ToggleWatching();
+    // The window back from the notification-area icon, the last notice's server selected.
+    void ShowNoticed();
     void Copy();
     // Every join goes this way, whatever started it: the full server's question,
     // the passwords, then the game, and the server to the top of the recent ones.

@@ -59,6 +59,7 @@ void CoreHarness::StartUp(const std::vector<int>& masterList)
     core.ReadSettings();
     AddServers(masterList);
     core.LoadServerList(core.HomeFile(SERVER_LIST_FILE));
+    core.LoadBuddies();
     core.StartUpDone();
 }
 

@@ -23,6 +23,7 @@ const int kTwo = 28425;         // "2 Base" after 5 ms
 const int kGameText = 28426;    // names in the game's own letters
 const int kSlowBase = 28427;    // "Slow Base" after 400 ms, with Ann and Ben
 const int kFullHouse = 28428;   // full for two replies, then a slot free
+const int kBuddyBase = 28429;   // Bob, then Alice joins him from the second reply on
 const int kQuickFleet = 28430;  // ten, after 100 ms
 const int kSlowerFleet = 28440; // ten, after 600 ms
 const int kNobody = 28499;      // nothing listens there
@@ -39,6 +40,8 @@ public:
     void KillTimer(UINT nTimer) override { timers.erase(nTimer); }
     void Report(const CString& strMessage) override { reports.push_back(strMessage.str()); }
     CGameServer* SelectedServer() const override { return selected; }
+    void ShowWatching(BOOL bWatching, const CString& strTip) override { watching = bWatching, tip = strTip.str(); }
+    void ShowNotice(const CString& strText) override { notices.push_back(strText.str()); }
 
     std::string status, caption, button;
     std::vector<std::string> statuses; // every status shown, in order
@@ -47,6 +50,9 @@ public:
     std::map<UINT, DWORD> timers;
     std::vector<std::string> reports;
     CGameServer* selected = nullptr; // the server list's selected row
+    bool watching = false;
+    std::string tip;
+    std::vector<std::string> notices;
 };
 
 // A core whose home folder (the current folder when it is made, as for the
@@ -66,7 +72,8 @@ public:
     void AddServers(const std::vector<std::string>& addresses);
     void AddServers(const std::vector<int>& ports);
     // Start-up as the main window runs it, without the web: the settings, the
-    // master list's records, serverlist.txt of the home folder; then changes are saved.
+    // master list's records, serverlist.txt and buddies.txt of the home folder;
+    // then changes are saved.
     void StartUp(const std::vector<int>& masterList);
     // The window's Cancel: the final write, then the records go.
     void Close();

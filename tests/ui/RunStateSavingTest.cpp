@@ -67,7 +67,7 @@ namespace {
 CRunState State(int nThreads, int nMode, const char* pszAddress, BYTE bFavorite)
 {
     CRunState state{{{"NumQueryThreads", std::to_string(nThreads)}, {"ServerListMode", std::to_string(nMode)}},
-                    {CServerFileRecord()}, std::nullopt};
+                    {CServerFileRecord()}, std::nullopt, std::nullopt};
     state.records[0].m_strAddress = pszAddress;
     state.records[0].m_bFavorite = bFavorite;
     return state;
@@ -104,7 +104,7 @@ TEST(RunStateSaver, WritesOnlyWhatChangedAndTellsAFailureOnceUntilASaveSucceeds)
     // The list's folder comes and goes: without it, its file cannot be made.
     const std::string path = dir.File("list") + "/serverlist.txt";
     Settings settings;
-    CRunStateSaver saver(path.c_str(), "", "C:\\windows\\varnok.INI", settings.Writer());
+    CRunStateSaver saver({path.c_str(), "", "", "C:\\windows\\varnok.INI"}, settings.Writer());
 
     saver.SaveNow(State(5, 5, "10.0.0.1:27910", 1));
     std::vector<CString> told = saver.TakeFailuresToReport();
@@ -156,7 +156,7 @@ TEST(RunStateSaver, AFailedSettingsWriteIsRetriedAndToldOnce)
 {
     ScratchDir dir("ui_run_state_settings");
     Settings settings;
-    CRunStateSaver saver(dir.File("serverlist.txt").c_str(), "", "C:\\windows\\varnok.INI", settings.Writer());
+    CRunStateSaver saver({dir.File("serverlist.txt").c_str(), "", "", "C:\\windows\\varnok.INI"}, settings.Writer());
     settings.bLocked = true;
     saver.SaveNow(State(3, 1, "10.0.0.1:27910", 0));
     EXPECT_EQ(saver.TakeFailuresToReport(),

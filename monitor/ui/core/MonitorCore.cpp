@@ -9,12 +9,14 @@
 
 CMonitorCore::CMonitorCore(CMonitorView& view, const CString& strHome, const CProfileFile& profile)
     : m_view(view), m_strHome(strHome), m_profile(profile),
-      m_saver(HomeFile(SERVER_LIST_FILE), HomeFile(RECENT_FILE), profile.GetPath(),
+      m_saver({HomeFile(SERVER_LIST_FILE), HomeFile(RECENT_FILE), HomeFile(BUDDIES_FILE), profile.GetPath()},
               [this](const CString& strKey, const CString& strValue, CString& strReason) {
                   return WriteSetting(strKey, strValue, strReason);
               })
 {
     UseWordListFile(HomeFile("obscenities.txt"));
+    m_rows.SetBuddies(&m_buddies);
+    m_players.SetBuddies(&m_buddies);
 }
 
 // A core that ends without the shut-down sequence (a test's) still frees its records.
@@ -48,11 +50,17 @@ void CMonitorCore::ReadSettings()
     const int nPlayerColumn = m_settings.GetNumber(SETTING_PLAYER_SORT_COLUMN);
     if (nPlayerColumn >= 0)
         PlayerRows().Sort(nPlayerColumn, m_settings.GetNumber(SETTING_PLAYER_SORT_ASCENDING));
+    ShowWatching();
 }
 
 void CMonitorCore::LoadRecentServers()
 {
     m_recent.Load(HomeFile(RECENT_FILE));
+}
+
+void CMonitorCore::LoadBuddies()
+{
+    m_buddies.Load(HomeFile(BUDDIES_FILE));
 }
 
 // --- the collection ------------------------------------------------------------------
@@ -91,6 +99,7 @@ void CMonitorCore::StartPolling()
 {
     if (!m_poll.Begin(m_servers.GetCount()))
         return;
+    m_view.KillTimer(WATCH_TIMER);
     m_view.ShowCaption(PollingCaption());
     m_players.Clear();
     m_view.ShowProgress(m_servers.GetCount());
@@ -136,18 +145,22 @@ void CMonitorCore::StartNextQuery()
 void CMonitorCore::QueryDone(CGameServer* pServer)
 {
     switch (m_poll.TakeNotice(pServer)) {
-    case CPollState::NOTICE_OF_POLL:
+    case CPollState::NOTICE_OF_POLL: {
         // The next query goes out first: the network waits for nothing the window does.
         StartNextQuery();
-        UpdateServerItem(pServer);
+        const CServerStatus status = pServer->GetStatus();
+        ShowServerItem(pServer, status, TRUE);
+        m_watch.ServerPolled(pServer->GetAddress(), status, pServer->IsFavorite(), m_buddies,
+                             m_settings.GetNumber(SETTING_WATCH_PLAYERS));
         CountPollNotice();
         break;
+    }
     case CPollState::NOTICE_OF_CLICK:
     case CPollState::NOTICE_OTHER:
         UpdateServerItem(pServer);
         break;
     case CPollState::NOTICE_OF_WATCHER:
-        ShowServer(pServer, m_view.SelectedServer() == pServer);
+        ShowServerItem(pServer, pServer->GetStatus(), m_view.SelectedServer() == pServer);
         break;
     case CPollState::NOTICE_OF_CLICK_HIDDEN:
     case CPollState::NOTICE_DROPPED:
@@ -170,6 +183,14 @@ void CMonitorCore::EndPolling()
     ServerRows().Resort();
     UpdateCaption();
     m_view.HideProgress();
+    m_dwLastPollEnded = AfxGetTickCount();
+    const std::vector<CWatchNews> news = m_watch.TakeNews();
+    if (IsWatching() && !news.empty()) {
+        m_strNoticedServer = news.front().strAddress;
+        m_view.ShowNotice(WatchNoticeText(news));
+    }
+    ShowWatching();
+    ScheduleWatchPoll();
 }
 
 BOOL CMonitorCore::StartSingleQuery(CGameServer* pServer)
@@ -194,12 +215,11 @@ void CMonitorCore::AskServerForWatcher(CGameServer* pServer)
 
 void CMonitorCore::UpdateServerItem(CGameServer* pServer)
 {
-    ShowServer(pServer, TRUE);
+    ShowServerItem(pServer, pServer->GetStatus(), TRUE);
 }
 
-void CMonitorCore::ShowServer(CGameServer* pServer, BOOL bFillPlayers)
+void CMonitorCore::ShowServerItem(CGameServer* pServer, const CServerStatus& status, BOOL bFillPlayers)
 {
-    const CServerStatus status = pServer->GetStatus();
     if (!m_rows.Show(pServer, status) || !bFillPlayers)
         return;
     // Nothing to show over nothing: the common case of a silent server.
@@ -345,15 +365,71 @@ void CMonitorCore::ServerNoticed(CGameServer* pServer)
     }
 }
 
+// --- buddies and watching for games -----------------------------------------------------
+
+BOOL CMonitorCore::AddBuddy(const CString& strName)
+{
+    if (!m_buddies.Add(strName))
+        return FALSE;
+    BuddiesChanged();
+    return TRUE;
+}
+
+void CMonitorCore::RemoveBuddy(const CString& strName)
+{
+    if (m_buddies.Remove(strName))
+        BuddiesChanged();
+}
+
+void CMonitorCore::BuddiesChanged()
+{
+    m_bBuddiesChanged = TRUE;
+    {
+        CRowTable::CBatch batch(ServerRows());
+        for (CGameServer* pServer : m_servers)
+            m_rows.Rematch(pServer);
+    }
+    m_players.Restyle();
+    RunStateChanged();
+}
+
+void CMonitorCore::SetWatching(BOOL bWatching)
+{
+    if (!m_settings.SetNumber(SETTING_WATCH_FOR_GAMES, bWatching ? 1 : 0))
+        return;
+    ShowWatching();
+    ScheduleWatchPoll();
+    RunStateChanged();
+}
+
+void CMonitorCore::ShowWatching()
+{
+    m_view.ShowWatching(IsWatching(), IsWatching() ? WatchTooltip(m_watch.PlayersOnline()) : CString());
+}
+
+// A poll that is overdue (watching was turned on long after the last one) starts
+// at the timer's first tick.
+void CMonitorCore::ScheduleWatchPoll()
+{
+    m_view.KillTimer(WATCH_TIMER);
+    if (!IsWatching() || m_poll.IsPolling() || m_bShuttingDown)
+        return;
+    const DWORD dwPeriod = static_cast<DWORD>(m_settings.GetNumber(SETTING_WATCH_MINUTES)) * 60000;
+    const DWORD dwSince = AfxGetTickCount() - m_dwLastPollEnded;
+    m_view.SetTimer(WATCH_TIMER, dwSince < dwPeriod ? dwPeriod - dwSince : 0);
+}
+
 // --- saving ----------------------------------------------------------------------------
 
 // The records are copied under their locks, so queries may run meanwhile; the
 // copy is all the window thread does for a save.
 CRunState CMonitorCore::CurrentRunState() const
 {
-    CRunState state{m_settings.WrittenValues(), m_servers.Snapshot(), std::nullopt};
+    CRunState state{m_settings.WrittenValues(), m_servers.Snapshot(), std::nullopt, std::nullopt};
     if (m_bRecentChanged)
         state.recent = m_recent.Servers();
+    if (m_bBuddiesChanged)
+        state.buddies = m_buddies.Names();
     return state;
 }
 
@@ -387,8 +463,14 @@ void CMonitorCore::ScheduleSave()
 
 void CMonitorCore::TimerFired(UINT nTimer)
 {
-    if (nTimer == SAVE_TIMER)
+    if (nTimer == SAVE_TIMER) {
         ScheduleSave();
+    } else if (nTimer == WATCH_TIMER) {
+        // The window's timers repeat: this one is the next poll's, once.
+        m_view.KillTimer(WATCH_TIMER);
+        if (IsWatching() && !m_bShuttingDown)
+            StartPolling();
+    }
 }
 
 void CMonitorCore::RunStateSaved()
@@ -406,6 +488,9 @@ void CMonitorCore::ReportSaveFailures()
 
 void CMonitorCore::SaveRunState(BOOL bReportFailure)
 {
+    // The program is ending: its icon goes from the notification area with it.
+    m_view.KillTimer(WATCH_TIMER);
+    m_view.ShowWatching(FALSE, CString());
     if (!m_bRunStateRead || m_bRunStateSaved)
         return;
     m_bRunStateSaved = TRUE;

@@ -9,6 +9,8 @@
 
 #include "framework/ProfileFile.h"
 #include "query/GameServer.h"
+#include "ui/core/BuddyList.h"
+#include "ui/core/GameWatch.h"
 #include "ui/core/MonitorView.h"
 #include "ui/core/PlayerRows.h"
 #include "ui/core/PollState.h"
@@ -44,6 +46,8 @@ public:
     BOOL LoadServerList(const CString& strPath);
     // recent.txt; a missing or damaged one gives what it has of good lines.
     void LoadRecentServers();
+    // buddies.txt, likewise.
+    void LoadBuddies();
     // Settings and the server list have been read: changes are saved from now on.
     void StartUpDone() { m_bRunStateRead = TRUE; }
 
@@ -103,6 +107,18 @@ public:
     void ServerJoined(const CString& strAddress, const CString& strName);
     void ForgetRecentServer(const CString& strAddress);
 
+    // --- buddies and watching for games ---------------------------------------------
+    const CBuddyList& Buddies() const { return m_buddies; }
+    // FALSE when it is no name or listed already (CBuddyList::Add). The rows follow.
+    BOOL AddBuddy(const CString& strName);
+    void RemoveBuddy(const CString& strName);
+    // While watching, a poll of its own starts WatchMinutes after the last one
+    // ended, and a poll's news is told.
+    BOOL IsWatching() const { return m_settings.GetNumber(SETTING_WATCH_FOR_GAMES) == 1; }
+    void SetWatching(BOOL bWatching);
+    // The server of the last notice, for a click on it; empty before the first.
+    const CString& NoticedServer() const { return m_strNoticedServer; }
+
     // --- saving ----------------------------------------------------------------------
     // WM_RUNSTATESAVED: a save handed to the saver's thread has ended.
     void RunStateSaved();
@@ -112,6 +128,7 @@ public:
     // The core's timer, set through the view.
     void TimerFired(UINT nTimer);
     static constexpr UINT SAVE_TIMER = 2;
+    static constexpr UINT WATCH_TIMER = 3;
 
     // Shut-down begins with the final write (a failure is reported); from then on
     // no new query starts...
@@ -126,11 +143,12 @@ public:
     CString HomeFile(const char* pszName) const;
 
 private:
+    // The record's row shows the status; when listed and bFillPlayers, the player
+    // list its players.
+    void ShowServerItem(CGameServer* pServer, const CServerStatus& status, BOOL bFillPlayers);
     void CountPollNotice();
     void EndPolling();
     BOOL StartSingleQuery(CGameServer* pServer);
-    // UpdateServerItem, with the player list left as it is unless bFillPlayers.
-    void ShowServer(CGameServer* pServer, BOOL bFillPlayers);
     // Every record's row follows the mode and the filters, from what it showed last.
     void ReadmitAll(BOOL bFillPlayers);
     void RunStateChanged();
@@ -138,6 +156,10 @@ private:
     void ReportSaveFailures();
     CRunState CurrentRunState() const;
     void ServerNoticed(CGameServer* pServer);
+    void BuddiesChanged();
+    void ShowWatching();
+    // Sets the watch's timer for the next poll of its own, or cancels it.
+    void ScheduleWatchPoll();
     BOOL WriteSetting(const CString& strKey, const CString& strValue, CString& strReason) const;
 
     CMonitorView& m_view;
@@ -153,6 +175,11 @@ private:
     BOOL m_bLastMasterList = FALSE;
     CString m_strPollEndNote; // said instead of "Ready" when the first poll ends
     std::vector<CServerWatcher*> m_watchers;
+    CBuddyList m_buddies;
+    BOOL m_bBuddiesChanged = FALSE; // buddies.txt is written only once it has changed
+    CGameWatch m_watch;
+    CString m_strNoticedServer;
+    DWORD m_dwLastPollEnded = 0;
 
     BOOL m_bShuttingDown = FALSE;
     BOOL m_bRunStateRead = FALSE; // start-up has read the settings and serverlist.txt

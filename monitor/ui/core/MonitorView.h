@@ -29,6 +29,11 @@ public:
     virtual void Report(const CString& strMessage) = 0;
     // The record of the server list's selected row, or null.
     virtual CGameServer* SelectedServer() const = 0;
+    // Watching for games: the menu item's check mark, and while bWatching the
+    // notification-area icon with its tooltip.
+    virtual void ShowWatching(BOOL bWatching, const CString& strTip) = 0;
+    // A poll's news, as a notice from the notification-area icon.
+    virtual void ShowNotice(const CString& strText) = 0;
 };
 
 // Windows over the main one that follow records' replies (Find Player, the wait

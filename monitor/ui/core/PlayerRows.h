@@ -6,6 +6,7 @@
 
 #include "framework/RowTable.h"
 #include "query/GameServer.h"
+#include "ui/core/BuddyList.h"
 
 enum PlayerColumn { PLAYER_COLUMN_NAME, PLAYER_COLUMN_SCORE, PLAYER_COLUMN_PING, PLAYER_COLUMN_COUNT };
 
@@ -25,7 +26,13 @@ public:
     // The players of the status, in reply order; each row's key is its place + 1.
     void Fill(const CServerStatus& status);
     void Clear() { m_table.RemoveAll(); }
+    // A buddy's row is bold; Restyle brings the rows in line after a change of the list.
+    void SetBuddies(const CBuddyList* pBuddies) { m_pBuddies = pBuddies; }
+    void Restyle();
 
 private:
+    CRowLook LookOf(const CString& strName) const;
+
     CRowTable m_table;
+    const CBuddyList* m_pBuddies = nullptr;
 };

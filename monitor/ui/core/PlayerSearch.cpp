@@ -21,13 +21,14 @@ void CPlayerSearch::Update(CGameServer* pServer, const CServerStatus& status)
     const CString strAddress = pServer->GetAddress();
     for (size_t i = 0; i < status.m_players.size(); ++i) {
         const CPlayerInfo& info = status.m_players[i];
-        CPlayerMatch player{pServer, static_cast<int>(i), {}, info.GetName(), {}};
+        CPlayerMatch player{pServer, static_cast<int>(i), {}, info.GetName(), {}, false};
         std::vector<CString> texts = PlayerRowTexts(info);
         player.strColumns[FIND_COLUMN_PLAYER] = texts[PLAYER_COLUMN_NAME];
         player.strColumns[FIND_COLUMN_SERVER] = strServer;
         player.strColumns[FIND_COLUMN_PING] = texts[PLAYER_COLUMN_PING];
         player.strColumns[FIND_COLUMN_ADDRESS] = strAddress;
         player.strFolded = FoldedText(info.GetName());
+        player.bBuddy = m_pBuddies && m_pBuddies->Matches(player.strColumns[FIND_COLUMN_PLAYER]);
         players.push_back(player);
     }
     InsertInOrder(m_ordered, players, false);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "query/GameServer.h"
+#include "ui/core/BuddyList.h"
 
 enum PlayerSearchColumn {
     FIND_COLUMN_PLAYER, FIND_COLUMN_SERVER, FIND_COLUMN_PING, FIND_COLUMN_ADDRESS, FIND_COLUMN_COUNT
@@ -19,11 +20,15 @@ struct CPlayerMatch {
     CString strColumns[FIND_COLUMN_COUNT];
     CString strName;   // the server's bytes: where typed text is sought as typed
     CString strFolded; // the shown name lower-cased: where it is sought in any case
+    bool bBuddy;       // drawn bold
 };
 
 class CPlayerSearch {
 public:
     virtual ~CPlayerSearch() = default;
+
+    // Whose matches are buddies', from the next Update on.
+    void SetBuddies(const CBuddyList* pBuddies) { m_pBuddies = pBuddies; }
 
     // The server's players are now those of its status; the matches follow.
     void Update(CGameServer* pServer, const CServerStatus& status);
@@ -48,6 +53,7 @@ private:
     // Puts each of the server's players into the list at its place in the order.
     void InsertInOrder(std::vector<const CPlayerMatch*>& list, const std::vector<CPlayerMatch>& players, bool bMatchesOnly);
 
+    const CBuddyList* m_pBuddies = nullptr;
     std::unordered_map<CGameServer*, std::vector<CPlayerMatch>> m_players;
     // Every player in the current order: a keystroke only filters it.
     std::vector<const CPlayerMatch*> m_ordered;

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <string>
 
-#include "framework/FileReplace.h"
+#include "ui/core/LineFile.h"
 
 namespace {
 // An address is one word of visible bytes: what a record's address can be.
@@ -56,31 +56,6 @@ CString FieldText(const CString& strName)
         if (c == '\t' || c == '\r' || c == '\n' || c == '\0')
             c = '.';
     return CString(s);
-}
-
-// Reads the lines of the text or file one by one; a line longer than MAX_LINE is
-// read to its end but marked damaged. Stops when take() says the list is full.
-template <typename NextByte, typename Take>
-void ReadLines(NextByte next, Take take)
-{
-    std::string line;
-    bool bTooLong = false;
-    for (;;) {
-        const int c = next();
-        if (c != EOF && c != '\n') {
-            if (line.size() < static_cast<size_t>(CRecentServers::MAX_LINE))
-                line += static_cast<char>(c);
-            else
-                bTooLong = true;
-            continue;
-        }
-        if (!bTooLong && !line.empty() && !take(line))
-            return;
-        if (c == EOF)
-            return;
-        line.clear();
-        bTooLong = false;
-    }
 }
 } // namespace
 
@@ -143,23 +118,13 @@ bool TakeLine(std::vector<CRecentServer>& servers, const std::string& line)
 void CRecentServers::Read(const CString& strText)
 {
     m_servers.clear();
-    const std::string& text = strText.str();
-    size_t nPos = 0;
-    ReadLines([&] { return nPos < text.size() ? static_cast<unsigned char>(text[nPos++]) : EOF; },
-              [this](const std::string& line) { return TakeLine(m_servers, line); });
+    ReadTextLines(strText, [this](const std::string& line) { return TakeLine(m_servers, line); }, MAX_LINE);
 }
 
 BOOL CRecentServers::Load(const CString& strPath)
 {
     m_servers.clear();
-    // Binary: a text-mode read on Windows would end the file at a Ctrl-Z in a name.
-    FILE* pFile = std::fopen(strPath, "rb");
-    if (!pFile)
-        return FALSE;
-    ReadLines([pFile] { return std::fgetc(pFile); },
-              [this](const std::string& line) { return TakeLine(m_servers, line); });
-    std::fclose(pFile);
-    return TRUE;
+    return ReadFileLines(strPath, [this](const std::string& line) { return TakeLine(m_servers, line); }, MAX_LINE);
 }
 
 CString RecentFileText(const std::vector<CRecentServer>& servers)
@@ -172,8 +137,5 @@ CString RecentFileText(const std::vector<CRecentServer>& servers)
 
 BOOL SaveRecentFile(const CString& strPath, const std::vector<CRecentServer>& servers, CString* pstrReason)
 {
-    const std::string text = RecentFileText(servers).str();
-    return ReplaceFileWhole(strPath, "w", [&text](FILE* pFile) {
-        return std::fwrite(text.data(), 1, text.size(), pFile) == text.size();
-    }, pstrReason) ? TRUE : FALSE;
+    return SaveLineFile(strPath, RecentFileText(servers), pstrReason);
 }

@@ -1,6 +1,7 @@
 #include "ui/core/RunStateSaver.h"
 
 #include "framework/MainWindow.h"
+#include "ui/core/BuddyList.h"
 #include "ui/core/ServerCollection.h"
 
 CString ServerListSaveFailedMessage(const CString& strReason)
@@ -16,6 +17,13 @@ CString RecentSaveFailedMessage(const CString& strReason)
     CString strText;
     strText.Format("The servers you joined lately could not be saved to recent.txt (%s).",
                    static_cast<LPCTSTR>(strReason));
+    return strText;
+}
+
+CString BuddiesSaveFailedMessage(const CString& strReason)
+{
+    CString strText;
+    strText.Format("Your buddies could not be saved to buddies.txt (%s).", static_cast<LPCTSTR>(strReason));
     return strText;
 }
 
@@ -35,10 +43,8 @@ void CRunStateSaver::CFailure::Failed(const CString& strText)
     strMessage = strText;
 }
 
-CRunStateSaver::CRunStateSaver(const CString& strListPath, const CString& strRecentPath,
-                               const CString& strSettingsPath, SettingWriter writeSetting)
-    : m_strListPath(strListPath), m_strRecentPath(strRecentPath), m_strSettingsPath(strSettingsPath),
-      m_writeSetting(std::move(writeSetting))
+CRunStateSaver::CRunStateSaver(const CPaths& paths, SettingWriter writeSetting)
+    : m_paths(paths), m_writeSetting(std::move(writeSetting))
 {
 }
 
@@ -131,15 +137,21 @@ void CRunStateSaver::Write(CRunState& state)
     WriteSettings(state.settings);
     WriteWhenChanged(m_writtenRecords, state.records, m_listFailure,
                      [this](const std::vector<CServerFileRecord>& records, CString& strReason) {
-                         return SaveServerFile(m_strListPath, records, &strReason);
+                         return SaveServerFile(m_paths.strList, records, &strReason);
                      },
                      ServerListSaveFailedMessage);
     if (state.recent)
         WriteWhenChanged(m_writtenRecent, *state.recent, m_recentFailure,
                          [this](const std::vector<CRecentServer>& servers, CString& strReason) {
-                             return SaveRecentFile(m_strRecentPath, servers, &strReason);
+                             return SaveRecentFile(m_paths.strRecent, servers, &strReason);
                          },
                          RecentSaveFailedMessage);
+    if (state.buddies)
+        WriteWhenChanged(m_writtenBuddies, *state.buddies, m_buddiesFailure,
+                         [this](const std::vector<CString>& names, CString& strReason) {
+                             return SaveBuddyFile(m_paths.strBuddies, names, &strReason);
+                         },
+                         BuddiesSaveFailedMessage);
 }
 
 // A setting counts as written only once it is stored: one that failed is written
@@ -162,7 +174,7 @@ void CRunStateSaver::WriteSettings(const std::vector<std::pair<CString, CString>
     }
     std::lock_guard<CCriticalSection> lock(m_mutex);
     if (!strReason.IsEmpty())
-        m_settingsFailure.Failed(SettingsSaveFailedMessage(m_strSettingsPath, strReason));
+        m_settingsFailure.Failed(SettingsSaveFailedMessage(m_paths.strSettings, strReason));
     else if (bAnyWritten)
         m_settingsFailure.Succeeded();
 }
@@ -171,7 +183,7 @@ std::vector<CString> CRunStateSaver::TakeFailuresToReport()
 {
     std::vector<CString> messages;
     std::lock_guard<CCriticalSection> lock(m_mutex);
-    for (CFailure* pFailure : {&m_listFailure, &m_recentFailure, &m_settingsFailure}) {
+    for (CFailure* pFailure : {&m_listFailure, &m_recentFailure, &m_buddiesFailure, &m_settingsFailure}) {
         if (!pFailure->bUntold)
             continue;
         pFailure->bUntold = false;

@@ -24,11 +24,14 @@ struct CRunState {
     std::vector<CServerFileRecord> records;
     // Only once the user has joined or removed one: the file is not written before.
     std::optional<std::vector<CRecentServer>> recent;
+    // Likewise buddies.txt, once the user has changed the list.
+    std::optional<std::vector<CString>> buddies;
 };
 
 // The texts of the message boxes that report a failed save.
 CString ServerListSaveFailedMessage(const CString& strReason);
 CString RecentSaveFailedMessage(const CString& strReason);
+CString BuddiesSaveFailedMessage(const CString& strReason);
 CString SettingsSaveFailedMessage(const CString& strPath, const CString& strReason);
 
 class CRunStateSaver {
@@ -37,10 +40,15 @@ public:
     // Called on the saver's thread.
     using SettingWriter = std::function<BOOL(const CString& strKey, const CString& strValue, CString& strReason)>;
 
-    // strListPath, strRecentPath: serverlist.txt and recent.txt by their full
-    // paths; strSettingsPath: the settings file as a failure names it.
-    CRunStateSaver(const CString& strListPath, const CString& strRecentPath, const CString& strSettingsPath,
-                   SettingWriter writeSetting);
+    // The files by their full paths: serverlist.txt, recent.txt and buddies.txt;
+    // strSettingsPath: the settings file as a failure names it.
+    struct CPaths {
+        CString strList;
+        CString strRecent;
+        CString strBuddies;
+        CString strSettings;
+    };
+    CRunStateSaver(const CPaths& paths, SettingWriter writeSetting);
     // Finishes a write handed over and not yet done, then ends the thread.
     virtual ~CRunStateSaver();
     CRunStateSaver(const CRunStateSaver&) = delete;
@@ -53,7 +61,7 @@ public:
     void SaveNow(CRunState state);
 
     // The messages of failed saves not told yet: each kind (the list, the recent
-    // servers, the settings) once, until a save of it succeeds again.
+    // servers, the buddies, the settings) once, until a save of it succeeds again.
     std::vector<CString> TakeFailuresToReport();
 
 private:
@@ -77,9 +85,7 @@ private:
                           CString (*message)(const CString& strReason));
     void WaitUntilIdle(std::unique_lock<CCriticalSection>& lock);
 
-    const CString m_strListPath;
-    const CString m_strRecentPath;
-    const CString m_strSettingsPath;
+    const CPaths m_paths;
     const SettingWriter m_writeSetting;
 
     mutable CCriticalSection m_mutex;
@@ -89,11 +95,13 @@ private:
     bool m_bStop = false;
     CFailure m_listFailure;
     CFailure m_recentFailure;
+    CFailure m_buddiesFailure;
     CFailure m_settingsFailure;
 
     std::map<CString, CString> m_writtenSettings;
     std::optional<std::vector<CServerFileRecord>> m_writtenRecords;
     std::optional<std::vector<CRecentServer>> m_writtenRecent;
+    std::optional<std::vector<CString>> m_writtenBuddies;
 
     std::thread m_thread; // started by the first SaveSoon
 };

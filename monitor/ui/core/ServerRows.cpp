@@ -1,5 +1,7 @@
 #include "ui/core/ServerRows.h"
 
+#include <algorithm>
+
 #include "query/GameText.h"
 #include "ui/core/ListMode.h"
 
@@ -58,6 +60,7 @@ BOOL CServerRows::Show(CGameServer* pServer, const CServerStatus& status)
     facts.strFoldedName.MakeLower();
     facts.strFoldedMap = shown.texts[SERVER_COLUMN_MAP];
     facts.strFoldedMap.MakeLower();
+    shown.bBuddy = HasBuddy(status);
     Count(shown, 1);
     return Admit(pServer, shown, true);
 }
@@ -68,6 +71,21 @@ BOOL CServerRows::Readmit(CGameServer* pServer)
     if (it == m_shown.end())
         return Show(pServer, pServer->GetStatus());
     return Admit(pServer, it->second, false);
+}
+
+BOOL CServerRows::Rematch(CGameServer* pServer)
+{
+    auto it = m_shown.find(pServer);
+    if (it == m_shown.end())
+        return Show(pServer, pServer->GetStatus());
+    it->second.bBuddy = HasBuddy(pServer->GetStatus());
+    return Admit(pServer, it->second, false);
+}
+
+bool CServerRows::HasBuddy(const CServerStatus& status) const
+{
+    return m_pBuddies && std::any_of(status.m_players.begin(), status.m_players.end(),
+                                     [this](const CPlayerInfo& player) { return m_pBuddies->Matches(player.GetName()); });
 }
 
 BOOL CServerRows::Admit(CGameServer* pServer, CShown& shown, bool bTextsChanged)
@@ -92,6 +110,7 @@ BOOL CServerRows::Admit(CGameServer* pServer, CShown& shown, bool bTextsChanged)
     look.nOverlay = (shown.facts.nNeedPass & NEEDPASS_PLAYER) ? OVERLAY_LOCK : OVERLAY_NONE;
     look.crText = ServerTextColor(bFavorite, bIgnored);
     look.nTieRank = MarksRank(bFavorite, bIgnored);
+    look.bBold = shown.bBuddy;
     // A row that stays as it was is left alone: a view change of thousands of
     // rows touches only those that come, go or change colour.
     const int nRow = m_table.Find(key);

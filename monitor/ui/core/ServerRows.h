@@ -8,6 +8,7 @@
 
 #include "framework/RowTable.h"
 #include "query/GameServer.h"
+#include "ui/core/BuddyList.h"
 #include "ui/core/ServerFilter.h"
 
 // The server list's columns: name, map, version, ping, "players/slots", address.
@@ -48,6 +49,8 @@ public:
     void SetListMode(int nMode) { m_nListMode = nMode; }
     const CServerFilter& GetFilter() const { return m_filter; }
     void SetFilter(const CServerFilter& filter) { m_filter = filter; }
+    // A row of a server with a buddy on it is bold; Show brings a row in line.
+    void SetBuddies(const CBuddyList* pBuddies) { m_pBuddies = pBuddies; }
 
     // Makes the record's row agree with the status and its marks: added at the
     // end, changed in place or removed, as the list mode says. TRUE when listed.
@@ -55,6 +58,8 @@ public:
     // The same after the mode or the record's marks changed, from what the record
     // showed last: a view of 40,000 rows changes without reading them again.
     BOOL Readmit(CGameServer* pServer);
+    // The same after the buddies changed: the record's players are matched again.
+    BOOL Rematch(CGameServer* pServer);
     // Whether the filters keep the record's row away, whatever the list mode.
     bool IsFilteredOut(const CGameServer* pServer) const;
     // The record is going: nothing of it is kept.
@@ -76,14 +81,17 @@ private:
         CFilterFacts facts;
         bool bListed = false;
         bool bHidden = false; // admitted by the mode, hidden by the filters
+        bool bBuddy = false;  // a buddy is on the server
     };
     BOOL Admit(CGameServer* pServer, CShown& shown, bool bTextsChanged);
+    bool HasBuddy(const CServerStatus& status) const;
     // Adds (1) or takes away (-1) a listed record's figures in the totals.
     void Count(const CShown& shown, int nSign);
 
     CRowTable m_table;
     int m_nListMode;
     CServerFilter m_filter;
+    const CBuddyList* m_pBuddies = nullptr;
     std::unordered_map<const CGameServer*, CShown> m_shown;
     int m_nAnswering = 0;
     int m_nPlayers = 0;

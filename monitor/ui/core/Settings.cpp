@@ -31,6 +31,11 @@ const CSettingRow kSettings[SETTING_COUNT] = {
     // Widths the user gave the columns (WidthListText); empty: each list sizes its own.
     {SETTING_SERVER_COLUMN_WIDTHS, "ServerColumnWidths", "", 1, 0, nullptr, SETTING_WRITTEN_SOON},
     {SETTING_PLAYER_COLUMN_WIDTHS, "PlayerColumnWidths", "", 1, 0, nullptr, SETTING_WRITTEN_SOON},
+    // Watching for games: a poll of its own this many minutes after the last, and
+    // a notice when a favourite has this many players (a game) from fewer.
+    {SETTING_WATCH_FOR_GAMES, "WatchForGames", "0", 0, 1, nullptr, SETTING_WRITTEN_SOON},
+    {SETTING_WATCH_MINUTES, "WatchMinutes", "2", 1, 60, nullptr, SETTING_WRITTEN_SOON},
+    {SETTING_WATCH_PLAYERS, "WatchPlayers", "2", 1, 64, nullptr, SETTING_WRITTEN_SOON},
 };
 
 // Wider than any screen at 96 DPI: a larger width is a damaged setting.

@@ -20,6 +20,7 @@ BEGIN_MESSAGE_MAP(CFindPlayerDlg, CDialog)
     ON_NOTIFY(LVN_GETDISPINFOA, IDC_FIND_MATCHES, &CFindPlayerDlg::OnGetDispInfo)
     ON_NOTIFY(LVN_COLUMNCLICK, IDC_FIND_MATCHES, &CFindPlayerDlg::OnColumnClick)
     ON_NOTIFY(NM_DBLCLK, IDC_FIND_MATCHES, &CFindPlayerDlg::OnDblclkMatch)
+    ON_NOTIFY(NM_CUSTOMDRAW, IDC_FIND_MATCHES, &CFindPlayerDlg::OnCustomDraw)
 END_MESSAGE_MAP()
 
 void CFindPlayerDlg::DoDataExchange(CDataExchange* pDX)
@@ -32,6 +33,7 @@ BOOL CFindPlayerDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
     AddColumns(m_listMatches, {{"Player", 28}, {"Server", 38}, {"Ping", 10}, {"Address", 24}});
+    m_search.SetBuddies(&m_core.Buddies());
     for (CGameServer* pServer : m_core.Servers())
         m_search.Update(pServer, pServer->GetStatus());
     m_core.AddWatcher(this);
@@ -115,6 +117,24 @@ void CFindPlayerDlg::OnDblclkMatch(NMHDR*, LRESULT* pResult)
 {
     OnOK();
     *pResult = 0;
+}
+
+void CFindPlayerDlg::OnCustomDraw(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    auto* pDraw = reinterpret_cast<NMLVCUSTOMDRAW*>(pNMHDR);
+    *pResult = CDRF_DODEFAULT;
+    if (pDraw->nmcd.dwDrawStage == CDDS_PREPAINT) {
+        *pResult = CDRF_NOTIFYITEMDRAW;
+        return;
+    }
+    const int nRow = static_cast<int>(pDraw->nmcd.dwItemSpec);
+    if (pDraw->nmcd.dwDrawStage != CDDS_ITEMPREPAINT || nRow < 0 || nRow >= m_search.GetCount()
+        || !m_search.GetAt(nRow).bBuddy || !pDraw->nmcd.hdc)
+        return;
+    if (HFONT hBold = m_boldFont.Of(m_listMatches.GetSafeHwnd())) {
+        ::SelectObject(pDraw->nmcd.hdc, hBold);
+        *pResult = CDRF_NEWFONT;
+    }
 }
 
 // Enter, a double-click and Go To Server: nothing happens without a match.

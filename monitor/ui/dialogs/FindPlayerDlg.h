@@ -23,6 +23,8 @@ protected:
     afx_msg void OnGetDispInfo(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnDblclkMatch(NMHDR* pNMHDR, LRESULT* pResult);
+    // A buddy's row in bold.
+    afx_msg void OnCustomDraw(NMHDR* pNMHDR, LRESULT* pResult);
 
     DECLARE_MESSAGE_MAP()
 
@@ -43,4 +45,5 @@ private:
     CMonitorCore& m_core;
     CPlayerSearch m_search;
     CListCtrl m_listMatches;
+    CBoldFont m_boldFont;
 };

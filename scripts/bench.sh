@@ -16,10 +16,10 @@ part=${1:-all}
 
 native() {
   cmake --preset bench >/dev/null
-  cmake --build build/bench -j 2 --target fake-q2-server ping_accuracy_bench throughput_bench
+  cmake --build build/bench -j 2 --target fake-q2-server ping_accuracy_bench throughput_bench core_lists_bench
   # The word list comes from the current folder; the benchmarks run without one.
   mkdir -p build/bench/bench-fleet
-  (cd build/bench/bench-fleet && for bench in ping_accuracy_bench throughput_bench; do
+  (cd build/bench/bench-fleet && for bench in ping_accuracy_bench throughput_bench core_lists_bench; do
     echo "== $bench"
     timeout 300 "../bench/$bench"
   done)
@@ -70,7 +70,7 @@ wine_part() {
   quakestat_figures
   echo "== the monitor under Wine on the same fleet (bench/PollBenchmark.cpp)"
   bash scripts/with-display.sh ctest --test-dir build/windows64 -R ui_poll_bench -V |
-    grep -E '^[0-9]+: (dialog|core|bare|spread|ping|rows|save|filter)|FAILED|Failure|Passed|tests passed'
+    grep -E '^[0-9]+: (dialog|core|bare|spread|ping|rows|save|filter|heavy)|FAILED|Failure|Passed|tests passed'
 }
 
 case "$part" in

@@ -28,6 +28,9 @@ struct CRowLook {
 // Two rows' texts in the sort column: as numbers when both start with a number
 // above 0, else byte by byte (unsigned, case-sensitive). The direction is applied here.
 int CompareSortKeys(const char* pszA, const char* pszB, BOOL bAscending);
+// The same with each text's leading number (ReadLeadingInt) read beforehand: a sort
+// reads it once a row, not twice a comparison.
+int CompareSortKeys(long long nA, const char* pszA, long long nB, const char* pszB, BOOL bAscending);
 // A click on a column sorts it ascending; a click on the sorted column turns it round.
 BOOL NextSortAscending(int nClicked, int nSortColumn, BOOL bSortAscending);
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "query/GameServer.h"
+#include "ui/core/ServerCollection.h"
 
 enum PlayerSearchColumn {
     FIND_COLUMN_PLAYER, FIND_COLUMN_SERVER, FIND_COLUMN_PING, FIND_COLUMN_ADDRESS, FIND_COLUMN_COUNT
@@ -26,6 +27,16 @@ public:
 
     // The server's players are now those of its status; the matches follow.
     void Update(CGameServer* pServer, const CServerStatus& status);
+    // Every server's players, as the window opens, a slice of servers at a time so
+    // that a long list never holds the window: BeginLoad, then LoadSome until it
+    // says the last server is read. Replies meanwhile are taken in; the order is
+    // made once, at the end, where a server at a time would pass over the whole
+    // list for each.
+    void BeginLoad();
+    bool LoadSome(const CServerCollection& servers, int nServers);
+    bool IsLoading() const { return m_nLoadNext >= 0; }
+    // All in one go.
+    void Load(const CServerCollection& servers);
     // Lists the players whose shown name holds the text in any case (every one
     // for the empty text), in the current order.
     void SetText(const CString& strText);
@@ -41,8 +52,15 @@ public:
     int Find(CGameServer* pServer, const CString& strPlayer) const;
 
 private:
+    // The server's players as its status lists them; the ordered lists are not touched.
+    const std::vector<CPlayerMatch>& Replace(CGameServer* pServer, const CServerStatus& status);
+    // The matches of the typed text, in the current order.
+    void Rematch();
     bool Matches(const CPlayerMatch& player) const;
     bool Before(const CPlayerMatch* pA, const CPlayerMatch* pB) const;
+    // Among equal texts: by address, then reply order.
+    static bool TieBefore(const CPlayerMatch* pA, const CPlayerMatch* pB);
+    void SortOrdered();
     // Puts each of the server's players into the list at its place in the order.
     void InsertInOrder(std::vector<const CPlayerMatch*>& list, const std::vector<CPlayerMatch>& players, bool bMatchesOnly);
 
@@ -51,6 +69,7 @@ private:
     std::vector<const CPlayerMatch*> m_ordered;
     std::vector<const CPlayerMatch*> m_matches;
     CString m_strFolded;
+    int m_nLoadNext = -1; // the next server a load reads, -1 when none runs
     int m_nSortColumn = FIND_COLUMN_PLAYER;
     BOOL m_bSortAscending = TRUE;
 };

@@ -12,6 +12,9 @@
 
 #include "BusyProbe.h"
 
+#include <psapi.h>
+#include <tlhelp32.h>
+
 namespace {
 
 // Each record of serverlist.txt a favourite, and ignored so that the first poll
@@ -160,4 +163,90 @@ TEST_F(HeavyLists, EveryActionOnTwoThousandAndFortyThousandRows)
         // fail the run, but work that grows with the square of the rows does.
         EXPECT_LT(worstMs, 300) << nRows << " rows";
     }
+}
+
+namespace {
+struct ProcessFigures {
+    SIZE_T workingSetKb;
+    DWORD threads;
+    DWORD handles;
+};
+
+ProcessFigures Figures()
+{
+    ProcessFigures figures = {};
+    PROCESS_MEMORY_COUNTERS memory = {};
+    memory.cb = sizeof memory;
+    if (::GetProcessMemoryInfo(::GetCurrentProcess(), &memory, sizeof memory))
+        figures.workingSetKb = memory.WorkingSetSize / 1024;
+    HANDLE hSnapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+    THREADENTRY32 thread = {};
+    thread.dwSize = sizeof thread;
+    for (BOOL bMore = ::Thread32First(hSnapshot, &thread); bMore; bMore = ::Thread32Next(hSnapshot, &thread))
+        figures.threads += thread.th32OwnerProcessID == ::GetCurrentProcessId() ? 1 : 0;
+    ::CloseHandle(hSnapshot);
+    // Wine does not count a process's handles: those that answer are counted.
+    for (UINT_PTR nValue = 4; nValue < 0x8000; nValue += 4) {
+        DWORD dwFlags = 0;
+        figures.handles += ::GetHandleInformation(reinterpret_cast<HANDLE>(nValue), &dwFlags) ? 1 : 0;
+    }
+    return figures;
+}
+} // namespace
+
+// An evening: polls of 300 servers with spread delays, every tenth silent, with
+// Find Player, Server Details and a mark used after each. Memory, threads and
+// handles after each poll, and the window's longest unanswered stretch meanwhile.
+TEST_F(HeavyLists, AnEveningOfPollsStaysFlat)
+{
+    const int nPolls = 12;
+    std::string lines;
+    for (int nPort = 31000; nPort < 31300; ++nPort)
+        lines += "127.0.0.1:" + std::to_string(nPort) + "\r\n";
+    ServeMasterList(lines);
+    Setting("NumQueryThreads", "7");
+    Setting("ServerListMode", "5");
+    CMonitorDlg dlg;
+    RunAndClose(dlg, [&] {
+        ASSERT_TRUE(PumpUntil([&] { return !dlg.Core().IsPolling(); }, 120000));
+        std::vector<ProcessFigures> figures;
+        double busyMs = 0;
+        for (int nPoll = 0; nPoll < nPolls; ++nPoll) {
+            BusyProbe pollProbe(dlg.GetSafeHwnd());
+            SendCommand(dlg.GetSafeHwnd(), IDC_REFRESH_LIST);
+            // Find Player open through the poll, as a user watching for a friend.
+            EXPECT_TRUE(RunInsideModalLoop([&] { SendCommand(dlg.GetSafeHwnd(), ID_FIND_PLAYER, 0); }, [&] {
+                HWND hFind = ThreadWindowTitled("Find Player");
+                ASSERT_NE(hFind, nullptr);
+                ::SetDlgItemTextA(hFind, IDC_FIND_TEXT, "fake");
+                ASSERT_TRUE(PumpUntil([&] { return !dlg.Core().IsPolling(); }, 120000));
+                ::PostMessageA(hFind, WM_COMMAND, IDCANCEL, 0);
+            }));
+            const double pollMs = pollProbe.Stop();
+            BusyProbe probe(dlg.GetSafeHwnd());
+            SelectListRow(dlg.m_listServers.GetSafeHwnd(), 0);
+            EXPECT_TRUE(RunInsideModalLoop([&] { SendCommand(dlg.GetSafeHwnd(), ID_SERVER_DETAILS, 0); }, [&] {
+                PumpMessagesFor(50);
+                ::PostMessageA(::GetActiveWindow(), WM_COMMAND, IDCANCEL, 0);
+            }));
+            RightClickRow(dlg.m_listServers, 0);
+            PumpMessagesFor(300);
+            const double afterMs = probe.Stop();
+            busyMs = std::max(busyMs, std::max(pollMs, afterMs));
+            figures.push_back(Figures());
+            std::printf("evening: poll %2d: working set %zu kB, threads %lu, handles %lu; longest busy: poll with "
+                        "Find Player %.0f ms, Server Details and a mark %.0f ms\n",
+                        nPoll + 1, static_cast<size_t>(figures.back().workingSetKb), figures.back().threads,
+                        figures.back().handles, pollMs, afterMs);
+        }
+        std::printf("evening: %d polls of 300 servers, longest busy %.0f ms\n", nPolls, busyMs);
+        // From the second poll on, when every cache has its size: the last poll's
+        // figures against it.
+        const ProcessFigures& first = figures[1];
+        const ProcessFigures& last = figures.back();
+        EXPECT_LT(last.workingSetKb, first.workingSetKb + 2048);
+        EXPECT_LE(last.threads, first.threads + 2);
+        EXPECT_LE(last.handles, first.handles + 10);
+        EXPECT_LT(busyMs, 300);
+    }, 600000);
 }

@@ -86,7 +86,9 @@ public:
     void RemoveAll();
 
     // Orders the rows by a column's texts, ties by rank, and keeps the column and
-    // direction as the sort state. Rows equal in both keep their order.
+    // direction as the sort state. Rows equal in both keep their order. Again by
+    // the same state, only the rows added or changed since are sorted, and merged
+    // in: a view change of thousands of rows does not sort them all again.
     void Sort(int nColumn, BOOL bAscending);
     // Sorts again by the sort state.
     void Resort() { Sort(m_nSortColumn, m_bSortAscending); }
@@ -115,4 +117,6 @@ private:
     int m_nChangeDepth = 0;
     bool m_bChanged = false;  // rows added, removed or reordered in the open change
     bool m_bRemoved = false;  // rows wait in m_rows to be taken out
+    // The leading rows that are in the order of the sort state.
+    size_t m_nSortedRows = 0;
 };

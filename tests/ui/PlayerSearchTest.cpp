@@ -87,18 +87,28 @@ TEST(PlayerSearchLoad, EveryServerAtOnceListsAsOneAtATime)
                               (p % 2 ? "Al" : std::to_string(i % 6) + "x") + "\"");
         servers.Add(Answered(100 + i, i % 2 ? "Base" : std::to_string(i) + " Base", players).release(), FALSE);
     }
-    CPlayerSearch loaded, oneByOne;
+    CPlayerSearch loaded, oneByOne, sliced;
     for (CGameServer* pServer : servers)
         oneByOne.Update(pServer, pServer->GetStatus());
     loaded.Load(servers);
-    const auto same = [&](const char* pszWhat) {
-        ASSERT_EQ(loaded.GetCount(), oneByOne.GetCount()) << pszWhat;
-        for (int i = 0; i < loaded.GetCount(); ++i) {
-            EXPECT_EQ(loaded.GetAt(i).pServer, oneByOne.GetAt(i).pServer) << pszWhat << " row " << i;
-            EXPECT_EQ(loaded.GetAt(i).nPlayer, oneByOne.GetAt(i).nPlayer) << pszWhat << " row " << i;
+    const auto sameAs = [&](const CPlayerSearch& search, const char* pszWhat) {
+        ASSERT_EQ(search.GetCount(), oneByOne.GetCount()) << pszWhat;
+        for (int i = 0; i < search.GetCount(); ++i) {
+            EXPECT_EQ(search.GetAt(i).pServer, oneByOne.GetAt(i).pServer) << pszWhat << " row " << i;
+            EXPECT_EQ(search.GetAt(i).nPlayer, oneByOne.GetAt(i).nPlayer) << pszWhat << " row " << i;
         }
     };
+    const auto same = [&](const char* pszWhat) { sameAs(loaded, pszWhat); };
     same("as loaded");
+    // In slices, with replies of servers read and not yet read arriving between them.
+    sliced.BeginLoad();
+    for (int nCall = 1; !sliced.LoadSome(servers, 7); ++nCall) {
+        EXPECT_TRUE(sliced.IsLoading());
+        if (nCall == 2 || nCall == 3)
+            sliced.Update(servers.GetAt(nCall == 2 ? 30 : 1), servers.GetAt(nCall == 2 ? 30 : 1)->GetStatus());
+    }
+    EXPECT_FALSE(sliced.IsLoading());
+    sameAs(sliced, "loaded in slices");
     EXPECT_EQ(loaded.GetCount(), 67);
     for (int nColumn = 0; nColumn < FIND_COLUMN_COUNT; ++nColumn) {
         for (BOOL bAscending : {TRUE, FALSE}) {

@@ -44,12 +44,15 @@ bool CPlayerSearch::LoadSome(const CServerCollection& servers, int nServers)
 {
     if (!IsLoading())
         return true;
-    for (int n = 0; n < nServers && m_nLoadNext < servers.GetCount(); ++n, ++m_nLoadNext) {
-        CGameServer* pServer = servers.GetAt(m_nLoadNext);
-        Update(pServer, pServer->GetStatus());
-    }
-    if (m_nLoadNext < servers.GetCount())
+    if (m_nLoadNext < servers.GetCount()) {
+        for (int n = 0; n < nServers && m_nLoadNext < servers.GetCount(); ++n, ++m_nLoadNext) {
+            CGameServer* pServer = servers.GetAt(m_nLoadNext);
+            Update(pServer, pServer->GetStatus());
+        }
+        // The order is made in a call of its own: a slice and the sort of tens of
+        // thousands of players are each a short stretch, together a long one.
         return false;
+    }
     m_nLoadNext = -1;
     SortOrdered();
     return true;
@@ -58,7 +61,8 @@ bool CPlayerSearch::LoadSome(const CServerCollection& servers, int nServers)
 void CPlayerSearch::Load(const CServerCollection& servers)
 {
     BeginLoad();
-    LoadSome(servers, servers.GetCount());
+    while (!LoadSome(servers, servers.GetCount())) {
+    }
 }
 
 const std::vector<CPlayerMatch>& CPlayerSearch::Replace(CGameServer* pServer, const CServerStatus& status)

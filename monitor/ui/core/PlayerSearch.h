@@ -29,7 +29,7 @@ public:
     void Update(CGameServer* pServer, const CServerStatus& status);
     // Every server's players, as the window opens, a slice of servers at a time so
     // that a long list never holds the window: BeginLoad, then LoadSome until it
-    // says the last server is read. Replies meanwhile are taken in; the order is
+    // says the players are read and ordered. Replies meanwhile are taken in; the order is
     // made once, at the end, where a server at a time would pass over the whole
     // list for each.
     void BeginLoad();

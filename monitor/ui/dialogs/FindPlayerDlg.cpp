@@ -9,8 +9,8 @@
 namespace {
 // The next slice of the servers' players to read.
 const UINT WM_LOADPLAYERS = WM_APP + 1;
-// A slice: some milliseconds of reading; 40,000 servers are ten slices.
-const int kServersPerSlice = 4000;
+// A slice: a few milliseconds of reading; 40,000 servers are twenty slices.
+const int kServersPerSlice = 2000;
 } // namespace
 
 CFindPlayerDlg::CFindPlayerDlg(CMonitorCore& core, CWnd* pParent) : CDialog(IDD_FIND_PLAYER, pParent), m_core(core)

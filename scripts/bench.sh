@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # The benchmarks, each run bounded in time, against fake server fleets on 127.0.0.1.
 #   bench.sh native   the query core, optimised native build (bench preset):
-#                     ping accuracy, 1,000 servers against quakestat
+#                     ping accuracy, 1,000 servers against quakestat; the monitor's
+#                     core on the user's actions over 2,000 and 40,000 rows
 #   bench.sh wine     the monitor under Wine (windows64 preset), with quakestat over
 #                     the same fleet in the same run: 2,000 servers at once, 300 with
 #                     spread delays, ping against the delay the fake server applied,
-#                     start-up with 5,000-40,000 rows, filter changes over 2,000 rows
+#                     start-up with 5,000-40,000 rows, filter changes over 2,000 rows,
+#                     the user's actions on 2,000 and 40,000 rows, an evening of polls
 #   bench.sh          both
 # The Wine part runs in a private network namespace when unshare allows it, so that
 # other users of the loopback ports neither disturb it nor are disturbed.
@@ -16,10 +18,10 @@ part=${1:-all}
 
 native() {
   cmake --preset bench >/dev/null
-  cmake --build build/bench -j 2 --target fake-q2-server ping_accuracy_bench throughput_bench
+  cmake --build build/bench -j 2 --target fake-q2-server ping_accuracy_bench throughput_bench core_lists_bench
   # The word list comes from the current folder; the benchmarks run without one.
   mkdir -p build/bench/bench-fleet
-  (cd build/bench/bench-fleet && for bench in ping_accuracy_bench throughput_bench; do
+  (cd build/bench/bench-fleet && for bench in ping_accuracy_bench throughput_bench core_lists_bench; do
     echo "== $bench"
     timeout 300 "../bench/$bench"
   done)
@@ -70,7 +72,7 @@ wine_part() {
   quakestat_figures
   echo "== the monitor under Wine on the same fleet (bench/PollBenchmark.cpp)"
   bash scripts/with-display.sh ctest --test-dir build/windows64 -R ui_poll_bench -V |
-    grep -E '^[0-9]+: (dialog|core|bare|spread|ping|rows|save|filter)|FAILED|Failure|Passed|tests passed'
+    grep -E '^[0-9]+: (dialog|core|bare|spread|ping|rows|save|filter|heavy|evening)|FAILED|Failure|Passed|tests passed'
 }
 
 case "$part" in

@@ -1,20 +1,16 @@
 #include "RowTable.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
+// Byte by byte as unsigned values, which is strcmp's order, at strcmp's speed.
 int CompareBytes(const char* pszA, const char* pszB)
 {
-    const unsigned char* a = reinterpret_cast<const unsigned char*>(pszA);
-    const unsigned char* b = reinterpret_cast<const unsigned char*>(pszB);
-    for (; *a || *b; ++a, ++b) {
-        if (*a != *b)
-            return *a < *b ? -1 : 1;
-    }
-    return 0;
+    const int nResult = std::strcmp(pszA, pszB);
+    return nResult < 0 ? -1 : (nResult > 0 ? 1 : 0);
 }
 
-// Both texts' leading numbers are read once for the whole sort, not once a comparison.
 int CompareKeys(long long nA, const char* pszA, long long nB, const char* pszB)
 {
     if (nA > 0 && nB > 0)
@@ -29,7 +25,12 @@ const CRowLook kPlainLook;
 int CompareSortKeys(const char* pszA, const char* pszB, BOOL bAscending)
 {
     // 64 bits: two saturated 32-bit values must not overflow their difference.
-    int nResult = CompareKeys(ReadLeadingInt(pszA), pszA, ReadLeadingInt(pszB), pszB);
+    return CompareSortKeys(ReadLeadingInt(pszA), pszA, ReadLeadingInt(pszB), pszB, bAscending);
+}
+
+int CompareSortKeys(long long nA, const char* pszA, long long nB, const char* pszB, BOOL bAscending)
+{
+    const int nResult = CompareKeys(nA, pszA, nB, pszB);
     return bAscending ? nResult : -nResult;
 }
 
@@ -92,6 +93,12 @@ int CRowTable::Set(LPARAM key, std::vector<CString> texts, const CRowLook& look)
     auto it = m_byKey.find(key);
     if (it != m_byKey.end()) {
         CRow& row = *it->second;
+        // A row whose sort text or rank changes is out of order from its place on.
+        const size_t nIndex = static_cast<size_t>(row.nIndex);
+        if (nIndex < m_nSortedRows && (m_nSortColumn < 0 || m_nSortColumn >= m_nColumns
+                                       || row.texts[static_cast<size_t>(m_nSortColumn)] != texts[static_cast<size_t>(m_nSortColumn)]
+                                       || row.look.nTieRank != look.nTieRank))
+            m_nSortedRows = nIndex;
         row.texts = std::move(texts);
         row.look = look;
         if (m_pListener)
@@ -132,11 +139,17 @@ void CRowTable::RemoveAll()
     m_bRemoved = false;
     m_rows.clear();
     m_byKey.clear();
+    m_nSortedRows = 0;
 }
 
 void CRowTable::Compact()
 {
     m_bRemoved = false;
+    // Rows that leave do not disturb the order of those that stay.
+    size_t nSortedLeft = 0;
+    for (size_t i = 0; i < m_nSortedRows && i < m_rows.size(); ++i)
+        nSortedLeft += m_rows[i]->nIndex >= 0 ? 1 : 0;
+    m_nSortedRows = nSortedLeft;
     m_rows.erase(std::remove_if(m_rows.begin(), m_rows.end(), [](const std::unique_ptr<CRow>& row) {
         return row->nIndex < 0;
     }), m_rows.end());
@@ -147,10 +160,13 @@ void CRowTable::Compact()
 void CRowTable::Sort(int nColumn, BOOL bAscending)
 {
     CBatch batch(*this);
+    const bool bSameOrder = nColumn == m_nSortColumn && bAscending == m_bSortAscending;
     m_nSortColumn = nColumn;
     m_bSortAscending = bAscending;
-    if (nColumn < 0 || nColumn >= m_nColumns || m_rows.size() < 2)
+    if (nColumn < 0 || nColumn >= m_nColumns || m_rows.size() < 2) {
+        m_nSortedRows = nColumn >= 0 && nColumn < m_nColumns ? m_rows.size() : 0;
         return;
+    }
     if (!m_bChanged && m_pListener)
         m_pListener->RowsChanging();
     m_bChanged = true;
@@ -169,12 +185,18 @@ void CRowTable::Sort(int nColumn, BOOL bAscending)
         const CString& strText = row->texts[static_cast<size_t>(nColumn)];
         keys.push_back(CSortKey{ReadLeadingInt(strText), strText, row->look.nTieRank, row.get()});
     }
-    std::stable_sort(keys.begin(), keys.end(), [bAscending](const CSortKey& a, const CSortKey& b) {
+    const auto before = [bAscending](const CSortKey& a, const CSortKey& b) {
         int nResult = CompareKeys(a.nLeading, a.pszText, b.nLeading, b.pszText);
         if (!bAscending)
             nResult = -nResult;
         return nResult != 0 ? nResult < 0 : a.nTieRank < b.nTieRank;
-    });
+    };
+    // The rows in order already come first; the rest are sorted and merged in,
+    // which is what a stable sort of them all gives.
+    const auto tail = keys.begin() + static_cast<std::ptrdiff_t>(bSameOrder ? std::min(m_nSortedRows, keys.size()) : 0);
+    std::stable_sort(tail, keys.end(), before);
+    std::inplace_merge(keys.begin(), tail, keys.end(), before);
+    m_nSortedRows = keys.size();
     std::vector<std::unique_ptr<CRow>> sorted;
     sorted.reserve(m_rows.size());
     for (size_t i = 0; i < keys.size(); ++i) {

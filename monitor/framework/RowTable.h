@@ -28,6 +28,9 @@ struct CRowLook {
 // Two rows' texts in the sort column: as numbers when both start with a number
 // above 0, else byte by byte (unsigned, case-sensitive). The direction is applied here.
 int CompareSortKeys(const char* pszA, const char* pszB, BOOL bAscending);
+// The same with each text's leading number (ReadLeadingInt) read beforehand: a sort
+// reads it once a row, not twice a comparison.
+int CompareSortKeys(long long nA, const char* pszA, long long nB, const char* pszB, BOOL bAscending);
 // A click on a column sorts it ascending; a click on the sorted column turns it round.
 BOOL NextSortAscending(int nClicked, int nSortColumn, BOOL bSortAscending);
 
@@ -83,7 +86,9 @@ public:
     void RemoveAll();
 
     // Orders the rows by a column's texts, ties by rank, and keeps the column and
-    // direction as the sort state. Rows equal in both keep their order.
+    // direction as the sort state. Rows equal in both keep their order. Again by
+    // the same state, only the rows added or changed since are sorted, and merged
+    // in: a view change of thousands of rows does not sort them all again.
     void Sort(int nColumn, BOOL bAscending);
     // Sorts again by the sort state.
     void Resort() { Sort(m_nSortColumn, m_bSortAscending); }
@@ -112,4 +117,6 @@ private:
     int m_nChangeDepth = 0;
     bool m_bChanged = false;  // rows added, removed or reordered in the open change
     bool m_bRemoved = false;  // rows wait in m_rows to be taken out
+    // The leading rows that are in the order of the sort state.
+    size_t m_nSortedRows = 0;
 };

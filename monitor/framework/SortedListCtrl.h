@@ -75,6 +75,7 @@ private:
     void RowsChanged() override;
     void RowUpdated(int nRow) override;
 
+    void ClearSelection(int nSelectedRow);
     void GetDispInfo(LVITEMA& item) const;
     // The header has changed a column's width: the user's doing unless ours.
     void ColumnWidthChanged();

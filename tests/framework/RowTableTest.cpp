@@ -2,6 +2,7 @@
 // and go, changes told to the window once a batch, and the lists' sort.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -102,4 +103,56 @@ TEST(RowTable, SortsByTheListsRuleWithRanksBreakingTiesInBothDirections)
     EXPECT_EQ(table.Find(7), 6);
     table.Resort();
     EXPECT_EQ(table.Find(7), 5) << "between 45 and 0, descending";
+}
+
+// Sorting again by the same column merges the rows added or changed since into
+// those in order: the result is a stable sort of all of them, as before.
+TEST(RowTable, ASortAgainAfterChangesIsAStableSortOfEveryRow)
+{
+    CRowTable table(2, 1, TRUE);
+    unsigned nSeed = 7;
+    const auto next = [&nSeed](unsigned nBelow) {
+        nSeed = nSeed * 1103515245u + 12345u;
+        return (nSeed >> 16) % nBelow;
+    };
+    const auto text = [&] { return std::to_string(next(12)) + (next(3) == 0 ? "x" : ""); };
+    const auto look = [&] {
+        CRowLook rowLook;
+        rowLook.nTieRank = static_cast<int>(next(3));
+        return rowLook;
+    };
+    for (LPARAM key = 1; key <= 300; ++key)
+        table.Set(key, {"name", text()}, look());
+    for (int nRound = 0; nRound < 40; ++nRound) {
+        const BOOL bAscending = nRound % 7 != 3;
+        table.Sort(1, bAscending);
+        // Rows leave, come and change, as a view change and replies make them.
+        for (int i = 0; i < 20; ++i) {
+            const LPARAM key = static_cast<LPARAM>(1 + next(400));
+            switch (next(3)) {
+            case 0: table.Remove(key); break;
+            case 1: table.Set(key, {"name", text()}, look()); break;
+            default: table.Set(key, {"other", table.Contains(key) ? table.GetText(table.Find(key), 1).str() : text()},
+                               table.Contains(key) ? table.GetLook(table.Find(key)) : look());
+            }
+        }
+        std::vector<LPARAM> before;
+        for (int i = 0; i < table.GetCount(); ++i)
+            before.push_back(table.GetKey(i));
+        table.Resort();
+        ASSERT_EQ(table.GetCount(), static_cast<int>(before.size()));
+        for (int i = 1; i < table.GetCount(); ++i) {
+            const int nResult = CompareSortKeys(table.GetText(i - 1, 1), table.GetText(i, 1), bAscending);
+            ASSERT_LE(nResult, 0) << "round " << nRound << " row " << i;
+            if (nResult == 0) {
+                const int nRankA = table.GetLook(i - 1).nTieRank, nRankB = table.GetLook(i).nTieRank;
+                ASSERT_LE(nRankA, nRankB) << "round " << nRound << " row " << i;
+                if (nRankA == nRankB) {
+                    const auto placeOf = [&](LPARAM key) { return std::find(before.begin(), before.end(), key); };
+                    ASSERT_LT(placeOf(table.GetKey(i - 1)), placeOf(table.GetKey(i))) << "equal rows keep their order";
+                }
+            }
+        }
+        ExpectFindAgrees(table, 400);
+    }
 }

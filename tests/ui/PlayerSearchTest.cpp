@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "ui/core/PlayerSearch.h"
+#include "ui/core/ServerCollection.h"
 
 namespace {
 
@@ -71,6 +72,64 @@ TEST_F(PlayerSearch, SortsByAnyColumnAndFollowsNewRepliesInOrder)
     EXPECT_EQ(m_search.Find(m_servers[1].get(), "Dee"), 1);
     EXPECT_EQ(m_search.Find(m_servers[1].get(), "Cy"), -1);
     EXPECT_EQ(m_search.Find(m_servers[0].get(), "Dee"), -1);
+}
+
+// The window's opening takes every server at once: the same rows, in the same order,
+// as servers taken one at a time, in every sort; replies that follow go to their places.
+TEST(PlayerSearchLoad, EveryServerAtOnceListsAsOneAtATime)
+{
+    CServerCollection servers;
+    for (int i = 0; i < 40; ++i) {
+        std::vector<std::string> players;
+        // Silent servers between, names and pings alike across servers, numbers and letters.
+        for (int p = 0; i % 3 != 2 && p < 1 + i % 4; ++p)
+            players.push_back(std::to_string(p - 1) + " " + std::to_string((i * 7 + p) % 5 * 40) + " \"" +
+                              (p % 2 ? "Al" : std::to_string(i % 6) + "x") + "\"");
+        servers.Add(Answered(100 + i, i % 2 ? "Base" : std::to_string(i) + " Base", players).release(), FALSE);
+    }
+    CPlayerSearch loaded, oneByOne, sliced;
+    for (CGameServer* pServer : servers)
+        oneByOne.Update(pServer, pServer->GetStatus());
+    loaded.Load(servers);
+    const auto sameAs = [&](const CPlayerSearch& search, const char* pszWhat) {
+        ASSERT_EQ(search.GetCount(), oneByOne.GetCount()) << pszWhat;
+        for (int i = 0; i < search.GetCount(); ++i) {
+            EXPECT_EQ(search.GetAt(i).pServer, oneByOne.GetAt(i).pServer) << pszWhat << " row " << i;
+            EXPECT_EQ(search.GetAt(i).nPlayer, oneByOne.GetAt(i).nPlayer) << pszWhat << " row " << i;
+        }
+    };
+    const auto same = [&](const char* pszWhat) { sameAs(loaded, pszWhat); };
+    same("as loaded");
+    // In slices, with replies of servers read and not yet read arriving between them.
+    sliced.BeginLoad();
+    for (int nCall = 1; !sliced.LoadSome(servers, 7); ++nCall) {
+        EXPECT_TRUE(sliced.IsLoading());
+        if (nCall == 2 || nCall == 3)
+            sliced.Update(servers.GetAt(nCall == 2 ? 30 : 1), servers.GetAt(nCall == 2 ? 30 : 1)->GetStatus());
+    }
+    EXPECT_FALSE(sliced.IsLoading());
+    sameAs(sliced, "loaded in slices");
+    EXPECT_EQ(loaded.GetCount(), 67);
+    for (int nColumn = 0; nColumn < FIND_COLUMN_COUNT; ++nColumn) {
+        for (BOOL bAscending : {TRUE, FALSE}) {
+            loaded.Sort(nColumn, bAscending);
+            oneByOne.Sort(nColumn, bAscending);
+            same(("sorted by column " + std::to_string(nColumn)).c_str());
+        }
+    }
+    loaded.SetText("al");
+    oneByOne.SetText("al");
+    same("searched");
+    // A silent server answers with a player, an answering one falls silent.
+    ASSERT_TRUE(servers.GetAt(2)->ParseStatusReply("\xFF\xFF\xFF\xFFprint\n\\game\\kelvane\n1 5 \"Alma\"\n", 30));
+    ASSERT_TRUE(servers.GetAt(0)->ParseStatusReply("\xFF\xFF\xFF\xFFprint\n\\game\\kelvane\n", 30));
+    for (CPlayerSearch* pSearch : {&loaded, &oneByOne}) {
+        pSearch->Update(servers.GetAt(2), servers.GetAt(2)->GetStatus());
+        pSearch->Update(servers.GetAt(0), servers.GetAt(0)->GetStatus());
+    }
+    same("after replies");
+    EXPECT_GE(loaded.Find(servers.GetAt(2), "Alma"), 0);
+    servers.DeleteAll();
 }
 
 } // namespace

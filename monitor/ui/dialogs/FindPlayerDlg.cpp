@@ -6,6 +6,13 @@
 #include "framework/RowTable.h"
 #include "ui/dialogs/ReportList.h"
 
+namespace {
+// The next slice of the servers' players to read.
+const UINT WM_LOADPLAYERS = WM_APP + 1;
+// A slice: a few milliseconds of reading; 40,000 servers are twenty slices.
+const int kServersPerSlice = 2000;
+} // namespace
+
 CFindPlayerDlg::CFindPlayerDlg(CMonitorCore& core, CWnd* pParent) : CDialog(IDD_FIND_PLAYER, pParent), m_core(core)
 {
 }
@@ -21,6 +28,7 @@ BEGIN_MESSAGE_MAP(CFindPlayerDlg, CDialog)
     ON_NOTIFY(LVN_COLUMNCLICK, IDC_FIND_MATCHES, &CFindPlayerDlg::OnColumnClick)
     ON_NOTIFY(NM_DBLCLK, IDC_FIND_MATCHES, &CFindPlayerDlg::OnDblclkMatch)
     ON_NOTIFY(NM_CUSTOMDRAW, IDC_FIND_MATCHES, &CFindPlayerDlg::OnCustomDraw)
+    ON_MESSAGE(WM_LOADPLAYERS, &CFindPlayerDlg::OnLoadPlayers)
 END_MESSAGE_MAP()
 
 void CFindPlayerDlg::DoDataExchange(CDataExchange* pDX)
@@ -34,12 +42,22 @@ BOOL CFindPlayerDlg::OnInitDialog()
     CDialog::OnInitDialog();
     AddColumns(m_listMatches, {{"Player", 28}, {"Server", 38}, {"Ping", 10}, {"Address", 24}});
     m_search.SetBuddies(&m_core.Buddies());
-    for (CGameServer* pServer : m_core.Servers())
-        m_search.Update(pServer, pServer->GetStatus());
+    // The players are read in slices after the window is up: the window answers
+    // between them, and the matches show once the last is read.
+    m_search.BeginLoad();
     m_core.AddWatcher(this);
     m_search.SetText("");
-    ShowMatches(CKeptMatch());
+    ::PostMessageA(m_hWnd, WM_LOADPLAYERS, 0, 0);
     return TRUE; // the focus goes to the edit box, the first control that takes it
+}
+
+LRESULT CFindPlayerDlg::OnLoadPlayers(WPARAM, LPARAM)
+{
+    if (m_search.LoadSome(m_core.Servers(), kServersPerSlice))
+        ShowMatches(CKeptMatch());
+    else
+        ::PostMessageA(m_hWnd, WM_LOADPLAYERS, 0, 0);
+    return 0;
 }
 
 void CFindPlayerDlg::ServerNoticed(CGameServer* pServer)
@@ -69,6 +87,9 @@ CFindPlayerDlg::CKeptMatch CFindPlayerDlg::KeptMatch() const
 
 void CFindPlayerDlg::ShowMatches(const CKeptMatch& kept)
 {
+    // Until the load ends the matches are in no order yet.
+    if (m_search.IsLoading())
+        return;
     const int nCount = m_search.GetCount();
     // Only the selected row: clearing every row's state walks the whole list.
     for (int nOld = m_listMatches.GetNextItem(-1, LVNI_SELECTED); nOld >= 0;

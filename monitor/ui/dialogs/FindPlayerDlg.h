@@ -25,6 +25,7 @@ protected:
     afx_msg void OnDblclkMatch(NMHDR* pNMHDR, LRESULT* pResult);
     // A buddy's row in bold.
     afx_msg void OnCustomDraw(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg LRESULT OnLoadPlayers(WPARAM, LPARAM);
 
     DECLARE_MESSAGE_MAP()
 
@@ -36,7 +37,8 @@ private:
     };
     CKeptMatch KeptMatch() const;
     // Lists the search's matches again with the kept match selected, or the
-    // first one when that is gone, so that Enter always has a match to go to.
+    // first one when that is gone, so that Enter always has a match to go to;
+    // nothing while the players are still being read.
     void ShowMatches(const CKeptMatch& kept);
     int GetSelectedRow() const;
     // A reply of the server has been taken in: its players are matched anew.

@@ -338,6 +338,18 @@ void CSortedListCtrl::ShowDeferred()
         ScheduleDisplay(kNextColumnDelayMs);
 }
 
+// Each byte's width in the font.
+static void MeasureChars(HDC hDC, HFONT hFont, int anWidth[256])
+{
+    HGDIOBJ hOldFont = ::SelectObject(hDC, hFont ? static_cast<HGDIOBJ>(hFont) : ::GetStockObject(SYSTEM_FONT));
+    for (int c = 0; c < 256; ++c) {
+        const char ch = static_cast<char>(c);
+        SIZE size = {};
+        anWidth[c] = ::GetTextExtentPoint32A(hDC, &ch, 1, &size) ? size.cx : 0;
+    }
+    ::SelectObject(hDC, hOldFont);
+}
+
 // The list's own automatic width measures every row with a display context of its
 // own (under Wine each selects the font anew, reading X resource files: seconds
 // for a long list). The font's width of each byte is measured once instead, and a
@@ -348,21 +360,19 @@ int CSortedListCtrl::FittingWidth(int nColumn)
     if (hFont != m_hMeasuredFont || !m_anCharWidth[static_cast<unsigned char>('x')]) {
         m_hMeasuredFont = hFont;
         HDC hDC = ::GetDC(m_hWnd);
-        HGDIOBJ hOldFont = ::SelectObject(hDC, hFont ? static_cast<HGDIOBJ>(hFont) : ::GetStockObject(SYSTEM_FONT));
-        for (int c = 0; c < 256; ++c) {
-            const char ch = static_cast<char>(c);
-            SIZE size = {};
-            m_anCharWidth[c] = ::GetTextExtentPoint32A(hDC, &ch, 1, &size) ? size.cx : 0;
-        }
-        ::SelectObject(hDC, hOldFont);
+        MeasureChars(hDC, hFont, m_anCharWidth);
+        // A bold row is drawn wider: measured as drawn, its text is never cut.
+        const HFONT hBold = m_boldFont.Of(m_hWnd);
+        MeasureChars(hDC, hBold ? hBold : hFont, m_anBoldWidth);
         ::ReleaseDC(m_hWnd, hDC);
     }
     int nWidest = 0;
     for (int nRow = 0, nRows = m_pTable ? m_pTable->GetCount() : 0; nRow < nRows; ++nRow) {
         const CString& strText = m_pTable->GetText(nRow, nColumn);
+        const int* anWidth = m_pTable->GetLook(nRow).bBold ? m_anBoldWidth : m_anCharWidth;
         int nWidth = 0;
         for (int i = 0, n = strText.GetLength(); i < n; ++i)
-            nWidth += m_anCharWidth[static_cast<unsigned char>(strText.GetAt(i))];
+            nWidth += anWidth[static_cast<unsigned char>(strText.GetAt(i))];
         nWidest = std::max(nWidest, nWidth);
     }
     // The first column also holds the row's small image.

@@ -99,9 +99,11 @@ private:
     int m_nSizeColumn = -1; // the next column to size, or -1
     bool m_bPaintHeld = false;
     bool m_bDisplayScheduled = false;
-    // Each byte's width in the list's font, for measuring many texts fast.
+    // Each byte's width in the list's font and in its bold form, for measuring
+    // many texts fast.
     HFONT m_hMeasuredFont = nullptr;
     int m_anCharWidth[256] = {};
+    int m_anBoldWidth[256] = {};
     CBoldFont m_boldFont;
     // The user's widths at 96 DPI; empty while the columns size themselves.
     std::vector<int> m_userWidths;

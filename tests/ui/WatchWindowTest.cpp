@@ -32,6 +32,21 @@ TEST_F(MonitorWindow, WatchingShowsTheIconPollsByItselfAndCtrlBListsTheBuddies)
         ASSERT_TRUE(PumpUntil([&] { return !dlg.Core().IsPolling(); }, 10000));
         EXPECT_EQ(dlg.Core().NoticedServer(), "127.0.0.1:28396");
         EXPECT_TRUE(dlg.Core().ServerRows().GetLook(0).bBold);
+        // Its row is bold, and its column measured as drawn: the name is whole.
+        PumpMessagesFor(400);
+        LOGFONTA font = {};
+        GetObjectA(reinterpret_cast<HFONT>(dlg.m_listServers.SendMessage(WM_GETFONT)), sizeof font, &font);
+        font.lfWeight = FW_BOLD;
+        HFONT hBold = CreateFontIndirectA(&font);
+        HDC hDC = GetDC(dlg.m_listServers.GetSafeHwnd());
+        HGDIOBJ hOld = SelectObject(hDC, hBold);
+        const char* pszName = "Buddy Base of the Wednesday Evenings";
+        SIZE size = {};
+        GetTextExtentPoint32A(hDC, pszName, lstrlenA(pszName), &size);
+        SelectObject(hDC, hOld);
+        ReleaseDC(dlg.m_listServers.GetSafeHwnd(), hDC);
+        DeleteObject(hBold);
+        EXPECT_GE(dlg.m_listServers.GetColumnWidth(0), size.cx + 16);
 
         // Minimised while watching, the window hides; the notice's click brings it back.
         SendMessageA(hMain, WM_SYSCOMMAND, SC_MINIMIZE, 0);

@@ -2,18 +2,12 @@
 // their clicks go to the core.
 #include "ui/MonitorDlg.h"
 
-
 namespace {
 const CListColumn kServerColumns[SERVER_COLUMN_COUNT] = {
     {"Server Name", 175}, {"Map", 80}, {"Version", 120}, {"Ping", 50}, {"Players", 50}, {"Address", -485},
 };
 // The ping column takes the rest of the list.
 const CListColumn kPlayerColumns[PLAYER_COLUMN_COUNT] = {{"Name", 200}, {"Score", 100}, {"Ping", -310}};
-
-CGameServer* ServerOf(const CSortedListCtrl& list)
-{
-    return reinterpret_cast<CGameServer*>(list.GetSelectedKey());
-}
 } // namespace
 
 void CMonitorDlg::InitListColumns()
@@ -36,14 +30,14 @@ void CMonitorDlg::OnListMode()
 void CMonitorDlg::OnRightClickServer(NMHDR*, LRESULT* pResult)
 {
     *pResult = 0;
-    if (CGameServer* pServer = ServerOf(m_listServers))
+    if (CGameServer* pServer = m_view.SelectedServer())
         m_core.CycleMarks(pServer);
 }
 
 void CMonitorDlg::OnClickServer(NMHDR*, LRESULT* pResult)
 {
     *pResult = 0;
-    if (CGameServer* pServer = ServerOf(m_listServers))
+    if (CGameServer* pServer = m_view.SelectedServer())
         m_core.ClickServer(pServer);
 }
 

@@ -2,6 +2,8 @@
 
 #include "WinApp.h"
 
+#include <commctrl.h>
+
 BOOL CGdiObject::DeleteObject()
 {
     if (!m_hObject)
@@ -75,4 +77,13 @@ HFONT CBoldFont::Of(HWND hWnd)
         m_font.CreateFontIndirect(&font);
     }
     return static_cast<HFONT>(m_font.m_hObject);
+}
+
+LRESULT CBoldFont::SelectInto(HDC hDC, HWND hWnd)
+{
+    HFONT hBold = hDC ? Of(hWnd) : nullptr;
+    if (!hBold)
+        return CDRF_DODEFAULT;
+    ::SelectObject(hDC, hBold);
+    return CDRF_NEWFONT;
 }

@@ -41,6 +41,9 @@ public:
 
     // Null when it cannot be made.
     HFONT Of(HWND hWnd);
+    // For a bold row of the list hWnd in its custom draw: the font selected into
+    // hDC, and CDRF_NEWFONT; CDRF_DODEFAULT without a DC or a font.
+    LRESULT SelectInto(HDC hDC, HWND hWnd);
 
 private:
     CFont m_font;

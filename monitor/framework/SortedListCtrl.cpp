@@ -228,13 +228,7 @@ LRESULT CSortedListCtrl::CustomDraw(NMHDR* pNMHDR)
         const CRowLook& look = m_pTable ? m_pTable->GetLook(nRow) : CRowLook();
         pDraw->clrTextBk = nRow % 2 == 0 ? kEvenRowColor : kOddRowColor;
         pDraw->clrText = look.crText;
-        if (look.bBold && pDraw->nmcd.hdc) {
-            if (HFONT hBold = m_boldFont.Of(m_hWnd)) {
-                ::SelectObject(pDraw->nmcd.hdc, hBold);
-                return CDRF_NEWFONT;
-            }
-        }
-        return CDRF_DODEFAULT;
+        return look.bBold ? m_boldFont.SelectInto(pDraw->nmcd.hdc, m_hWnd) : CDRF_DODEFAULT;
     }
     default:
         return CDRF_DODEFAULT;

@@ -150,12 +150,9 @@ void CFindPlayerDlg::OnCustomDraw(NMHDR* pNMHDR, LRESULT* pResult)
     }
     const int nRow = static_cast<int>(pDraw->nmcd.dwItemSpec);
     if (pDraw->nmcd.dwDrawStage != CDDS_ITEMPREPAINT || nRow < 0 || nRow >= m_search.GetCount()
-        || !m_search.GetAt(nRow).bBuddy || !pDraw->nmcd.hdc)
+        || !m_search.GetAt(nRow).bBuddy)
         return;
-    if (HFONT hBold = m_boldFont.Of(m_listMatches.GetSafeHwnd())) {
-        ::SelectObject(pDraw->nmcd.hdc, hBold);
-        *pResult = CDRF_NEWFONT;
-    }
+    *pResult = m_boldFont.SelectInto(pDraw->nmcd.hdc, m_listMatches.GetSafeHwnd());
 }
 
 // Enter, a double-click and Go To Server: nothing happens without a match.
